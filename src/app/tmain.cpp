@@ -1,0 +1,134 @@
+#include "tmain.h"
+
+#include "book_form.h"
+#include "controls.h"
+#include "games_menu.h"
+#include "games_stg.h"
+#include "short_string.h"
+#include "sounds.h"
+#include "system.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+#include <unistd.h>
+
+std::string TMain::ProgramFolder;
+int TMain::ExitCode = 0;
+
+namespace {
+
+// The hand cursor's picture and its hot spot (the fingertip).
+QCursor HandCursor()
+{
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QSvgRenderer svg(QStringLiteral(":/pictures/hand_cursor.svg"));
+    if (!svg.isValid())
+        return QCursor(Qt::PointingHandCursor);
+    QPainter p(&pm);
+    svg.render(&p, QRectF(0, 0, 32, 32));
+    p.end();
+    return QCursor(pm, 11, 1);
+}
+
+bool SetWorkingFolder()
+{
+    std::string folder = TMain::ProgramFolder;
+    if (folder.empty())
+        folder = QCoreApplication::applicationDirPath().toStdString();
+    folder = ShortString(folder);
+    if (chdir(folder.c_str()) != 0) {
+        std::cerr << "keyvane-games: cannot use the program folder " << folder << ": " << std::strerror(errno)
+                  << '\n';
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int TMain::Main()
+{
+    ExitCode = 0;
+    if (Launch())
+        Shutdown();
+    return ExitCode;
+}
+
+bool TMain::Launch()
+{
+    if (!SetWorkingFolder()) {
+        ExitCode = 2;
+        return false;
+    }
+    TBookForm* form = BookForm;
+    form->SetLayout(0);
+    form->LoadLabel->show();
+    form->show();
+
+    if (Platform::Screen().FullScreenClientWidth() <= 640) {
+        Platform::Dialogs().Message("Keyvane cannot fit the screen, since your display\n"
+                                    "area is only 640x480 or smaller. Press Help to",
+                                    "Keyvane's Games!", TMsgKind::Warning);
+        ExitCode = 1;
+        return false;
+    }
+
+    form->BackGround32->show();
+    form->setWindowTitle(QStringLiteral("Keyvane's Games!"));
+    InstallCursor(90, HandCursor());
+    form->OnClose = &TMain::BookFormClose;
+
+    RegisterSound(1, "Click.wav");
+    RegisterSound(2, "Theend.wav");
+    RegisterSound(3, "Error.wav");
+
+    form->LoadLabel->show();
+    form->repaint();
+
+    form->TabRowPic->Assign(*GamesStg->GamesTabPic);
+    for (TImage* tab : {form->MenuGuided, form->MenuInfo, form->MenuRevision, form->MenuOptions, form->MenuLogo})
+        tab->hide();
+    form->MenuExit->OnClick = &TMain::ExitClick;
+    form->SetLayout(2);
+    form->CoverPic->ClearPicture();
+
+    TGamesMenu menu;
+    menu.GamesLoop();
+    return true;
+}
+
+void TMain::Shutdown()
+{
+    for (int slot = 1; slot <= 4; ++slot)
+        FreeSound(slot);
+}
+
+void TMain::ExitClick(QObject*)
+{
+    if (BookForm)
+        BookForm->close();
+}
+
+void TMain::BookFormClose(QObject*, bool& Cancel)
+{
+    if (CloseCurrentView())
+        Cancel = true;
+}
+
+void CreateForms()
+{
+    new TBookForm();
+    new TGamesStg();
+}
+
+void FreeForms()
+{
+    delete GamesStg;
+    delete BookForm;
+}

@@ -1,0 +1,26 @@
+#pragma once
+#include <QObject>
+#include <string>
+
+// The run of the program: prepares the book window, registers the sounds, runs the games loop and
+// frees what start-up made. Class-level only; it is never instantiated.
+class TMain {
+public:
+    TMain() = delete;
+
+    // Runs Launch, then Shutdown; returns the process exit status.
+    static int Main();
+    // Start-up and the games loop; false when start-up ended the program early.
+    static bool Launch();
+    static void Shutdown();
+    static void ExitClick(QObject* Sender);
+    static void BookFormClose(QObject* Sender, bool& Cancel);
+
+    // The folder made current at start-up: the executable's folder unless a test sets another.
+    static std::string ProgramFolder;
+    static int ExitCode;
+};
+
+// Creates the main window and the storage forms, in the order the program needs them.
+void CreateForms();
+void FreeForms();

@@ -1,0 +1,65 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Files as the program sees them: names are Windows-1252 texts, names of existing files and folders
+// match without regard to case, and every opening says what it needs and what it lets others do at
+// the same time. Other openers are kept out with advisory locks (flock), so the rules hold between
+// copies of this program, and between two openings inside one process.
+
+enum class TFileAccess { Read, Write, ReadWrite };
+
+// What other openers may do while this opening lasts.
+enum class TFileShare {
+    DenyNone,  // others may read and write
+    DenyWrite, // others may read, not write
+    DenyAll    // nobody else may open the file
+};
+
+enum class TFileCreation {
+    OpenExisting,   // fails when the file is missing
+    AppendExisting, // fails when the file is missing; every write goes to the end
+    CreateOrEmpty   // made when missing, emptied when present
+};
+
+enum class TFileOpenError {
+    None,
+    NotFound, // the file (or its folder) does not exist
+    Busy,     // another opener holds the file in a way this opening cannot share
+    Refused   // anything else: no permission, read-only folder, a folder or device by that name...
+};
+
+namespace FileSystem {
+
+// Opens a file and returns its handle, or -1 with the reason in *error (when given).
+int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCreation creation,
+         TFileOpenError* error = nullptr);
+
+// Reads up to count bytes (fewer only at the end of the file); -1 on failure.
+int Read(int handle, char* buffer, int count);
+// Writes count bytes; returns how many were written, -1 when nothing could be written.
+int Write(int handle, const char* data, int count);
+bool Seek(int handle, std::int64_t offset);
+// Length in bytes, -1 when unknown.
+std::int64_t Length(int handle);
+// False when the system reports an input/output error (or the handle was not open).
+bool Close(int handle);
+
+// True for an existing file that is not a folder.
+bool FileExists(const std::string& name);
+
+// The local path for a name: every part of it that exists is spelled as it is on disk, matched
+// without regard to case ("Animals.vcb" gives "animals.vcb" when that exists); parts that do not
+// exist are kept as given.
+std::string NativePath(const std::string& name);
+
+// Names (without folder) of the visible regular files matching a mask such as "*.vcb" or
+// "words/*.vc?", in the order the system lists them. Mask letters match without regard to case.
+// Names the code page cannot hold are left out, as they could not be opened by name.
+std::vector<std::string> ListFiles(const std::string& pattern);
+
+// Wildcard match of a whole name: "*" any run of characters, "?" exactly one; case-insensitive.
+bool MatchesMask(const std::string& name, const std::string& mask);
+
+} // namespace FileSystem

@@ -1,0 +1,197 @@
+#include "production_services.h"
+
+#include "code_page.h"
+#include "timer.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QThread>
+#include <QUrl>
+#include <chrono>
+#include <random>
+#include <thread>
+
+Q_LOGGING_CATEGORY(lcSound, "keyvane.sound")
+Q_LOGGING_CATEGORY(lcShell, "keyvane.shell")
+
+namespace {
+
+class SystemClock : public IClock {
+public:
+    std::uint32_t TickCount() override
+    {
+        using namespace std::chrono;
+        const auto ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+        return static_cast<std::uint32_t>(ms);
+    }
+    double Now() override
+    {
+        const QDateTime now = QDateTime::currentDateTime();
+        const double localMs = static_cast<double>(now.toMSecsSinceEpoch()) + now.offsetFromUtc() * 1000.0;
+        return localMs / 86400000.0 + 25569.0; // 1970-01-01 is day 25569 after 1899-12-30
+    }
+    void SleepMs(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+};
+
+class QtEventPump : public IEventPump {
+public:
+    void ProcessMessages() override { DeliverPendingMessages(); }
+    bool Terminated() override { return terminated_; }
+    void Terminate() override { terminated_ = true; }
+
+private:
+    bool terminated_ = false;
+};
+
+class SystemRandom : public IRandom {
+public:
+    SystemRandom() { Randomize(); }
+    int Random(int n) override
+    {
+        if (n <= 0)
+            return 0;
+        return std::uniform_int_distribution<int>(0, n - 1)(engine_);
+    }
+    double Random() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
+    void Randomize() override
+    {
+        engine_.seed(static_cast<std::mt19937::result_type>(
+            std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    }
+
+private:
+    std::mt19937 engine_;
+};
+
+class MessageBoxDialogs : public IDialogs {
+public:
+    void Message(const std::string& text, const std::string& caption, TMsgKind kind) override
+    {
+        QMessageBox box(Icon(kind), FromCp1252(caption), FromCp1252(text), QMessageBox::Ok,
+                        QApplication::activeWindow());
+        box.exec();
+    }
+    bool Question(const std::string& text, const std::string& caption) override
+    {
+        QMessageBox box(QMessageBox::Question, FromCp1252(caption), FromCp1252(text),
+                        QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+        return box.exec() == QMessageBox::Yes;
+    }
+
+private:
+    static QMessageBox::Icon Icon(TMsgKind kind)
+    {
+        switch (kind) {
+        case TMsgKind::Warning:
+            return QMessageBox::Warning;
+        case TMsgKind::Error:
+            return QMessageBox::Critical;
+        default:
+            return QMessageBox::Information;
+        }
+    }
+};
+
+class EffectSound : public IWaveSound {
+public:
+    explicit EffectSound(std::unique_ptr<QSoundEffect> effect) : effect_(std::move(effect)) {}
+    bool CanPlay() override { return effect_->status() == QSoundEffect::Ready; }
+    bool Playing() override { return effect_->isPlaying(); }
+    void Rewind() override {} // a sound effect always starts from its beginning
+    void Play() override { effect_->play(); }
+
+private:
+    std::unique_ptr<QSoundEffect> effect_;
+};
+
+class SoundEffectDevice : public ISoundDevice {
+public:
+    std::unique_ptr<IWaveSound> Open(const std::string& fileName, bool& deviceError) override
+    {
+        deviceError = false;
+        auto effect = std::make_unique<QSoundEffect>();
+        effect->setSource(QUrl::fromLocalFile(QFileInfo(FromCp1252(fileName)).absoluteFilePath()));
+        // Loading is asynchronous; wait a bounded time so a slow or missing sound server never hangs us.
+        QElapsedTimer waited;
+        waited.start();
+        while (effect->status() == QSoundEffect::Loading || effect->status() == QSoundEffect::Null) {
+            if (waited.elapsed() > 1500)
+                break;
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            QThread::msleep(2);
+        }
+        if (effect->status() != QSoundEffect::Ready) {
+            qCWarning(lcSound) << "sound device refused" << effect->source() << effect->status();
+            deviceError = true;
+            return nullptr;
+        }
+        return std::make_unique<EffectSound>(std::move(effect));
+    }
+};
+
+class DesktopShell : public IShell {
+public:
+    int OpenDocument(const std::string& file, const std::string&, const std::string& folder) override
+    {
+        QString path = FromCp1252(file);
+        if (!folder.empty())
+            path = FromCp1252(folder) + '/' + path;
+        const QFileInfo info(path);
+        if (!info.exists())
+            return 2; // file not found
+        // A local-file URL, never a shell command line: the name cannot smuggle in arguments.
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()))) {
+            qCWarning(lcShell) << "no application opened" << info.absoluteFilePath();
+            return 31; // no association
+        }
+        return 42;
+    }
+};
+
+class QtScreen : public IScreen {
+public:
+    int FullScreenClientWidth() override
+    {
+        const QScreen* s = QGuiApplication::primaryScreen();
+        return s ? s->availableGeometry().width() : 0;
+    }
+    int Width() override
+    {
+        const QScreen* s = QGuiApplication::primaryScreen();
+        return s ? s->geometry().width() : 0;
+    }
+    int Height() override
+    {
+        const QScreen* s = QGuiApplication::primaryScreen();
+        return s ? s->geometry().height() : 0;
+    }
+    int PixelsPerInch() override
+    {
+        const QScreen* s = QGuiApplication::primaryScreen();
+        return s ? qRound(s->logicalDotsPerInch()) : 96;
+    }
+};
+
+} // namespace
+
+void DeliverPendingMessages()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // Objects released with deleteLater() are freed only when deferred deletes are sent explicitly.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+std::unique_ptr<IClock> MakeSystemClock() { return std::make_unique<SystemClock>(); }
+std::unique_ptr<IEventPump> MakeQtEventPump() { return std::make_unique<QtEventPump>(); }
+std::unique_ptr<IRandom> MakeSystemRandom() { return std::make_unique<SystemRandom>(); }
+std::unique_ptr<IDialogs> MakeMessageBoxDialogs() { return std::make_unique<MessageBoxDialogs>(); }
+std::unique_ptr<ISoundDevice> MakeSoundEffectDevice() { return std::make_unique<SoundEffectDevice>(); }
+std::unique_ptr<IShell> MakeDesktopShell() { return std::make_unique<DesktopShell>(); }
+std::unique_ptr<IScreen> MakeQtScreen() { return std::make_unique<QtScreen>(); }

@@ -1,0 +1,45 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What the text and record files have in common: the state of one opened file, the header fields a
+// text file may carry, and closing. Every operation answers with Status instead of raising:
+//   1 open, last operation succeeded     0 end of data     2 closed
+//  -1 file not found   -2 the system refused the open   -3 already open   -5 write failed
+//  -6 close failed     -7 read failed    -11 the header ran past the end of a text file
+// An object serves one file: create it, open, read or write, close, destroy.
+class TFile {
+  public:
+    TFile() = default;
+    virtual ~TFile();
+    TFile(const TFile&) = delete;
+    TFile& operator=(const TFile&) = delete;
+
+    // Closes the file unless it is closed (2) or its opening failed (-2); Status becomes 2, or -6
+    // when the system reports an input/output error.
+    int CloseFile();
+
+    // Title-cased base names (the part before the first ".") of the visible regular files matching
+    // a mask such as "*.vcb", optionally after a folder, in the order the system lists them.
+    static std::vector<std::string> ListFileTitles(const std::string& pattern);
+
+    // No file is open while Handle is negative. (A fresh object has no file: handle 0 would be the
+    // process's standard input.)
+    std::int32_t Handle = -1;
+    bool Crypted = false;
+    std::string FileName;
+    std::string Version;
+    std::int32_t Status = 0;
+    std::string LongDesc;
+    std::string Description;
+    std::string Author;
+    std::string Copyright;
+    std::int32_t Size = 0;
+    std::int32_t Position = 0;
+
+  protected:
+    bool IsOpen() const { return Handle >= 0; }
+    // Records the outcome of an opening: the handle and the size it found, or the failure state.
+    int Opened(int handle, bool takeLength);
+};

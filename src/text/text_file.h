@@ -1,0 +1,35 @@
+#pragma once
+#include "file.h"
+
+#include <string>
+
+// A line-oriented text file: an optional header of up to 15 "$key=value" lines, then the body, which
+// may be stored scrambled. Lines end with CR LF, LF or CR; a line holds at most 254 characters.
+//
+// OpenFile modes: 1 read (header scanned; others may read, not write), 2 write new (created or
+// emptied; nobody else may open it), 3 append to an existing file (others may read, not write).
+class TTextFile : public TFile {
+  public:
+    int OpenFile(const std::string& name, int mode);
+
+    // Reads the next body line, cut to capacity characters. Returns 1 for a line that ended with a
+    // line end. Returns 0 with the text it found for the last line of a file without a final line
+    // end, for a line cut by a NUL byte, and for a line of 255 or more characters (its first 255
+    // are delivered); and 0 with an empty text once nothing is left. Any status other than 1 is
+    // returned unchanged, and a failed read gives -7.
+    int ReadLine(std::string& text, int capacity = 255);
+
+    // Writes the text as it stands (no scrambling) followed by CR LF; -5 when not all of it was
+    // written.
+    int WriteLine(const std::string& text);
+
+    // The body scrambling: every byte XOR-ed with the key. Applying it twice gives the text back.
+    // The writer of a scrambled file applies it to each body line before WriteLine, which adds the
+    // line end unscrambled.
+    static constexpr unsigned char kScrambleKey = 0xB7;
+    static std::string Scramble(std::string text);
+
+  private:
+    int ScanHeader();
+    void TakeHeaderLine(const std::string& line);
+};

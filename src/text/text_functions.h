@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// Small text functions shared by the file layer, the event descriptions and the score views. Texts
+// are Windows-1252 short strings.
+
+// Cuts text into tokens at any of the delimiter characters (space, comma, CR and LF when delimiters
+// is empty). Runs of delimiters count as one, so no token is ever empty. A "%" right before a
+// delimiter makes that delimiter part of the token and is itself dropped: "a%;b" is one token "a;b".
+std::vector<std::string> SplitTokens(const std::string& text, const std::string& delimiters = {});
+
+// The text without spaces and tabs at either end.
+std::string TrimBlanks(const std::string& text);
+
+// The name in lower case with its first letter, and the first letter after its first space, in upper
+// case: "animal names list" becomes "Animal Names list".
+std::string TitleCase(const std::string& name);

@@ -1,0 +1,137 @@
+#pragma once
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+class QPainter;
+
+// The controls the screens are made of. Each is a Qt widget whose objectName() is the component name;
+// handlers are plain function objects that views install and clear while they are shown.
+
+using TNotifyEvent = std::function<void(QObject* Sender)>;
+
+// A colour-filled panel, optionally with a one-pixel border.
+class TPanel : public QWidget {
+public:
+    explicit TPanel(QWidget* parent = nullptr);
+    QColor Color = Qt::white;
+    bool Border = false;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+// A picture control. It owns its picture as an image the size of the control, so code may draw on it
+// (Canvas) as well as load artwork into it; clicks go to OnClick.
+class TImage : public QWidget {
+public:
+    explicit TImage(QWidget* parent = nullptr);
+    // Renders an SVG resource (":/pictures/name.svg") at the control's size and the screen's pixel ratio.
+    void LoadPicture(const QString& resource);
+    // Copies another control's picture (and its size) into this one.
+    void Assign(const TImage& other);
+    // Frees the picture's memory (the cover after start-up).
+    void ClearPicture();
+    // The picture to draw on, in the control's logical coordinates; call update() after drawing.
+    QImage& Canvas();
+    const QImage& Picture() const { return picture_; }
+    bool Stretch = false;
+    TNotifyEvent OnClick;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    QImage picture_;
+    QString resource_;
+};
+
+// A text label in the program's code page; "&" marks an accelerator that focuses the buddy.
+class TLabel : public QLabel {
+public:
+    explicit TLabel(QWidget* parent = nullptr);
+    void SetCaption(const std::string& text);
+    std::string Caption() const;
+    bool AutoSize = true;
+};
+
+// A filled rectangle (shape control).
+class TShape : public QWidget {
+public:
+    explicit TShape(QWidget* parent = nullptr);
+    QColor Brush = Qt::white;
+    QColor Pen = Qt::black;
+    bool HasBrush = true;
+    bool HasPen = true;
+    int PenWidth = 1;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+// A pie gauge: a filled pie slice showing Progress between MinValue and MaxValue.
+class TPieGauge : public QWidget {
+public:
+    explicit TPieGauge(QWidget* parent = nullptr);
+    void SetProgress(int value);
+    int Progress() const { return progress_; }
+    int MinValue = 0;
+    int MaxValue = 100;
+    QColor Fore = Qt::green;
+    QColor Back = Qt::black;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    int progress_ = 0;
+};
+
+// A control that code paints: OnPaint is called with a painter on the control.
+class TPaintBox : public QWidget {
+public:
+    explicit TPaintBox(QWidget* parent = nullptr);
+    std::function<void(QPainter&)> OnPaint;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+class TButton : public QPushButton {
+public:
+    explicit TButton(QWidget* parent = nullptr);
+    TNotifyEvent OnClick;
+};
+
+// A drop-down list; OnChange runs when the player picks another item.
+class TComboBox : public QComboBox {
+public:
+    explicit TComboBox(QWidget* parent = nullptr);
+    std::string Text() const;
+    TNotifyEvent OnChange;
+};
+
+class TEdit : public QLineEdit {
+public:
+    explicit TEdit(QWidget* parent = nullptr);
+    std::string Text() const;
+    void SetText(const std::string& text);
+};
+
+// The program's cursors by number; id 90 is the hand over clickable pictures. Controls marked with
+// SetCursorId show the cursor once it is installed.
+void SetCursorId(QWidget* w, int id);
+void InstallCursor(int id, const QCursor& cursor);
+
+// Looks up a control by component name below a form.
+template <class T> T* Control(QWidget* form, const char* name)
+{
+    return form->findChild<T*>(QString::fromLatin1(name));
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include "form_view.h"
+
+// The left page of the games menu: the games picture with the version.
+class TGamesPicture : public TFormView {
+public:
+    void Load() override;
+    void Unload() override;
+};

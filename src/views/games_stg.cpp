@@ -1,0 +1,89 @@
+#include "games_stg.h"
+
+#include "storage_form.h"
+
+TGamesStg* GamesStg = nullptr;
+
+namespace {
+constexpr QRgb kWhite = 0xffffffff;
+constexpr QRgb kBlack = 0xff000000;
+
+void Buddy(QWidget* form, const char* label, const char* buddy)
+{
+    Control<QLabel>(form, label)->setBuddy(Control<QWidget>(form, buddy));
+}
+} // namespace
+
+TGamesStg::TGamesStg()
+{
+    GamesStg = this;
+    setObjectName("GamesStg");
+    BuildControls(
+        this,
+        {
+            {"GamesTabPic", TKind::Image, nullptr, 0, 0, 779, 61, "tab_row_games"},
+            {"Panel1", TKind::Panel, nullptr, 0, 0, 337, 437, "", 0, kWhite},
+            {"Image1", TKind::Image, "Panel1", 12, 2, 324, 413, "games_picture"},
+            {"Label2", TKind::Label, "Panel1", 16, 397, 0, 0, "Version 4.5", 11, kWhite},
+            {"Panel2", TKind::Panel, nullptr, 0, 0, 337, 425, "", 0, kWhite},
+            {"BubblesBox", TKind::Image, "Panel2", 2, -1, 160, 160, "box_bubbles"},
+            {"BubblesLbl", TKind::Label, "Panel2", 16, 8, 0, 0, "", 13, kWhite, 0, kBold},
+            {"KeysLbl", TKind::Label, "Panel2", 17, 42, 0, 0, "", 12, kBlack},
+            {"BubblesKeys", TKind::Combo, "Panel2", 17, 59, 131, 24, "", 13},
+            {"BubblesBtn", TKind::Button, "Panel2", 17, 120, 131, 25, "&Start"},
+            {"TrisBox", TKind::Image, "Panel2", 172, -1, 160, 160, "box_wordtris"},
+            {"WordTrisLbl", TKind::Label, "Panel2", 186, 8, 0, 0, "", 13, kWhite, 0, kBold},
+            {"VocabularyLbl", TKind::Label, "Panel2", 187, 42, 0, 0, "", 12, kBlack},
+            {"TrisFileList", TKind::Combo, "Panel2", 187, 59, 131, 24, ""},
+            {"WordTrisBtn", TKind::Button, "Panel2", 187, 120, 131, 25, "S&tart"},
+            {"CloudsBox", TKind::Image, "Panel2", 2, 165, 160, 160, "box_clouds"},
+            {"CloudsLbl", TKind::Label, "Panel2", 16, 174, 0, 0, "Play Clouds", 13, kWhite, 0, kBold},
+            {"VocabularyLbl2", TKind::Label, "Panel2", 17, 209, 0, 0, "V&ocabulary", 12, kBlack},
+            {"CloudsFileList", TKind::Combo, "Panel2", 17, 226, 131, 24, ""},
+            {"CloudsBtn", TKind::Button, "Panel2", 17, 286, 131, 25, "St&art"},
+            {"InfoBox", TKind::Image, "Panel2", 172, 165, 160, 160, "box_info"},
+            {"InfoLbl", TKind::Label, "Panel2", 186, 174, 0, 0, "Keyvane", 13, kWhite, 0, kBold},
+            {"InfoText", TKind::Label, "Panel2", 187, 205, 132, 77,
+             "Keyvane products can help you to improve your typing skills - find out how!", 12, kBlack, 0,
+             kWrap | kFixedSize},
+            {"InfoBtn", TKind::Button, "Panel2", 187, 286, 131, 25, "&Info"},
+            {"Shape1", TKind::Shape, "Panel2", 7, 330, 322, 83, "", 0, 0xfff4f9ec, 0xff6f9a4a},
+            {"Label4", TKind::Label, "Panel2", 13, 337, 308, 64,
+             "Tip: keep your fingers on the home row (a s d f - j k l ;) and look at the screen, "
+             "not at the keys. Alt+S, Alt+T and Alt+A start the games.",
+             11, kBlack, 0, kWrap | kFixedSize},
+        });
+    GamesTabPic = Control<TImage>(this, "GamesTabPic");
+    Panel1 = Control<TPanel>(this, "Panel1");
+    Panel2 = Control<TPanel>(this, "Panel2");
+    BubblesKeys = Control<TComboBox>(this, "BubblesKeys");
+    TrisFileList = Control<TComboBox>(this, "TrisFileList");
+    CloudsFileList = Control<TComboBox>(this, "CloudsFileList");
+    BubblesBtn = Control<TButton>(this, "BubblesBtn");
+    WordTrisBtn = Control<TButton>(this, "WordTrisBtn");
+    CloudsBtn = Control<TButton>(this, "CloudsBtn");
+    InfoBtn = Control<TButton>(this, "InfoBtn");
+    FormCreate();
+}
+
+TGamesStg::~TGamesStg()
+{
+    if (GamesStg == this)
+        GamesStg = nullptr;
+}
+
+void TGamesStg::FormCreate()
+{
+    Control<TLabel>(this, "BubblesLbl")->SetCaption("Play &Bubbles");
+    Control<TLabel>(this, "KeysLbl")->SetCaption("With &Keys");
+    Control<TLabel>(this, "WordTrisLbl")->SetCaption("Play &WordTris");
+    Control<TLabel>(this, "VocabularyLbl")->SetCaption("&Vocabulary");
+    Buddy(this, "BubblesLbl", "BubblesBtn");
+    Buddy(this, "KeysLbl", "BubblesKeys");
+    Buddy(this, "WordTrisLbl", "WordTrisBtn");
+    Buddy(this, "VocabularyLbl", "TrisFileList");
+    Buddy(this, "VocabularyLbl2", "CloudsFileList");
+    BubblesKeys->addItem("a-z");
+    BubblesKeys->addItem("a-z, A-Z");
+    BubblesKeys->addItem("a-z, A-Z, 0-9");
+}

@@ -1,0 +1,90 @@
+#include "games_view.h"
+
+#include "book_form.h"
+#include "errors.h"
+#include "file.h"
+#include "games_stg.h"
+#include "helpers.h"
+#include "short_string.h"
+#include "sounds.h"
+
+#include "code_page.h"
+
+const char* const kBubblesKeySets[3] = {
+    "abcdefghijklmnopqrstuvwxyz",
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ",
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ1234567890",
+};
+
+void TGamesView::Load()
+{
+    TFormView::Load();
+    TGamesStg* stg = GamesStg;
+    BorrowChildren(stg->Panel2, BookForm->RightPage);
+
+    QWidget::setTabOrder(stg->BubblesKeys, stg->BubblesBtn);
+    QWidget::setTabOrder(stg->BubblesBtn, stg->TrisFileList);
+    QWidget::setTabOrder(stg->TrisFileList, stg->WordTrisBtn);
+    QWidget::setTabOrder(stg->WordTrisBtn, stg->CloudsFileList);
+    QWidget::setTabOrder(stg->CloudsFileList, stg->CloudsBtn);
+    QWidget::setTabOrder(stg->CloudsBtn, stg->InfoBtn);
+
+    stg->TrisFileList->clear();
+    for (const std::string& title : TFile::ListFileTitles("*.vcb"))
+        stg->TrisFileList->addItem(FromCp1252(title));
+    stg->TrisFileList->setCurrentIndex(stg->TrisFileList->count() > 0 ? 0 : -1);
+    stg->TrisFileList->OnChange = [this](QObject* s) { TrisFileListChange(s); };
+    TrisFileListChange(stg->TrisFileList);
+
+    stg->CloudsFileList->clear();
+    for (int i = 0; i < stg->TrisFileList->count(); ++i)
+        stg->CloudsFileList->addItem(stg->TrisFileList->itemText(i));
+    stg->CloudsFileList->setCurrentIndex(stg->CloudsFileList->count() > 0 ? 0 : -1);
+    stg->CloudsFileList->OnChange = [this](QObject* s) { CloudsFileListChange(s); };
+    CloudsFileListChange(stg->CloudsFileList);
+
+    stg->BubblesKeys->setCurrentIndex(0);
+    stg->BubblesKeys->OnChange = [this](QObject* s) { BubblesKeysChange(s); };
+    BubblesKeysChange(stg->BubblesKeys);
+
+    for (TButton* b : {stg->BubblesBtn, stg->CloudsBtn, stg->WordTrisBtn, stg->InfoBtn})
+        b->OnClick = [this](QObject* s) { StartButtonClick(s); };
+}
+
+void TGamesView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift)
+{
+    TFormView::KeyDown(Sender, Key, Shift);
+}
+
+void TGamesView::TrisFileListChange(QObject*)
+{
+    TrisVocabulary = ShortString(GamesStg->TrisFileList->Text());
+}
+
+void TGamesView::CloudsFileListChange(QObject*)
+{
+    CloudsVocabulary = ShortString(GamesStg->CloudsFileList->Text());
+}
+
+void TGamesView::BubblesKeysChange(QObject*)
+{
+    const int item = GamesStg->BubblesKeys->currentIndex();
+    if (item >= 0 && item < 3)
+        BubblesKeySet = kBubblesKeySets[item];
+}
+
+void TGamesView::StartButtonClick(QObject* Sender)
+{
+    PlaySoundSlot(1);
+    const QString name = Sender ? Sender->objectName() : QString();
+    if (name == "BubblesBtn")
+        SetResult(1);
+    else if (name == "WordTrisBtn")
+        SetResult(2);
+    else if (name == "CloudsBtn")
+        SetResult(3);
+    else if (name == "InfoBtn") {
+        if (ShellOpenDocument("Vanedoc.htm", "", "") < 32)
+            ReportErrorPair(-5452, 0);
+    }
+}

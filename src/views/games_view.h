@@ -1,0 +1,28 @@
+#pragma once
+#include "form_view.h"
+
+#include <string>
+
+// The right page of the games menu: a key set for Bubbles, a vocabulary each for WordTris and Clouds,
+// the three Start buttons and the Info button. It finishes with 1, 2 or 3 for the chosen game.
+class TGamesView : public TFormView {
+public:
+    void Load() override;
+    void KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) override;
+
+    void TrisFileListChange(QObject* Sender);
+    void CloudsFileListChange(QObject* Sender);
+    void BubblesKeysChange(QObject* Sender);
+    void StartButtonClick(QObject* Sender);
+
+    std::string GetBubblesKeys() const { return BubblesKeySet; }
+    std::string GetTrisVocabulary() const { return TrisVocabulary; }
+    std::string GetCloudsVocabulary() const { return CloudsVocabulary; }
+
+    std::string TrisVocabulary;
+    std::string CloudsVocabulary;
+    std::string BubblesKeySet;
+};
+
+// The characters of each key set, by the item of the key-set list.
+extern const char* const kBubblesKeySets[3];
