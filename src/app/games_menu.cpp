@@ -2,11 +2,51 @@
 
 #include "book_form.h"
 #include "chapter_view.h"
+#include "event.h"
 #include "games_picture.h"
 #include "games_view.h"
 #include "short_string.h"
 
-#include <memory>
+std::string TGamesMenu::GameDescription(std::int32_t Code, const TGamesView& Choices)
+{
+    switch (Code) {
+    case 1:
+        return "Event=Bubbles;0";
+    case 2:
+        return ShortString("Event=Tris;0;" + Choices.GetTrisVocabulary() + ".vcb");
+    case 3:
+        return ShortString("Event=Clouds;0;" + Choices.GetCloudsVocabulary() + ".vcb;True");
+    default:
+        return {};
+    }
+}
+
+std::string TGamesMenu::GameTitle(std::int32_t Code)
+{
+    switch (Code) {
+    case 1:
+        return "Bubbles";
+    case 2:
+        return "Wordtris";
+    case 3:
+        return "Clouds";
+    default:
+        return {};
+    }
+}
+
+std::unique_ptr<TEvent> TGamesMenu::CreateGame(std::int32_t Code, const TGamesView& Choices)
+{
+    const std::string description = GameDescription(Code, Choices);
+    if (description.empty())
+        return nullptr;
+    // Each game is created here from its description as its class joins the program:
+    //   1 Bubbles:  a TBubbles, then given its key set from Choices.GetBubblesKeys();
+    //   2 WordTris: a TWTrisEvent;
+    //   3 Clouds:   a TCloudGame.
+    // Until then a choice runs no game and the menu shows again.
+    return nullptr;
+}
 
 void TGamesMenu::GamesLoop()
 {
@@ -19,12 +59,21 @@ void TGamesMenu::GamesLoop()
 
     for (;;) {
         std::int32_t code = chapter->Execute();
+        // A game that ends puts its top-ten table on the left page for the showing right after
+        // it; the showing after that has the picture again.
         chapter->LeftView = picture.get();
         if (code == 0)
             break;
-        // The games themselves are created here from their descriptions; a code without a game
-        // shows the menu again.
-        (void)code;
+        std::unique_ptr<TEvent> game = CreateGame(code, *games);
+        if (!game)
+            continue; // a choice without a game shows the menu again
+        BookForm->Title->SetCaption(GameTitle(code));
+        // A game's console shows Cancel but no Next.
+        game->NextAllowed = false;
+        code = game->Run();
+        game.reset();
+        if (code == 0)
+            break;
     }
     // The spread must not keep pointers to the views freed here.
     chapter->LeftView = nullptr;

@@ -1,8 +1,26 @@
 #pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TEvent;
+class TGamesView;
 
 // The games loop: shows the two-page games menu, runs the game the player chose, and again, until
 // the menu or a game ends with result 0 (the window was closed).
 class TGamesMenu {
 public:
+    virtual ~TGamesMenu() = default;
+
     void GamesLoop();
+
+    // The game for a menu choice (1 Bubbles, 2 WordTris, 3 Clouds), built from its description and
+    // the options chosen on the games page; none for any other code.
+    virtual std::unique_ptr<TEvent> CreateGame(std::int32_t Code, const TGamesView& Choices);
+
+    // The event description of a menu choice, as the games are created from it; empty for any
+    // other code.
+    static std::string GameDescription(std::int32_t Code, const TGamesView& Choices);
+    // The book's title while the game of a menu choice runs.
+    static std::string GameTitle(std::int32_t Code);
 };

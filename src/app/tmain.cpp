@@ -2,8 +2,11 @@
 
 #include "book_form.h"
 #include "controls.h"
+#include "events_stg.h"
+#include "form_view.h"
 #include "games_menu.h"
 #include "games_stg.h"
+#include "pictures.h"
 #include "short_string.h"
 #include "sounds.h"
 #include "system.h"
@@ -33,7 +36,7 @@ QCursor HandCursor()
     QPainter p(&pm);
     svg.render(&p, QRectF(0, 0, 32, 32));
     p.end();
-    return QCursor(pm, 11, 1);
+    return QCursor(pm, HandCursorHotspot.x(), HandCursorHotspot.y());
 }
 
 bool SetWorkingFolder()
@@ -123,12 +126,18 @@ void TMain::BookFormClose(QObject*, bool& Cancel)
 
 void CreateForms()
 {
+    // The main window first, so that it is the application's main window; then the storage forms.
     new TBookForm();
+    // TBubbleStg (bubble and cloud pictures) is created here.
+    new TEventsStg();
+    // TEventViewStg (the top-ten panel) is created here.
+    // TTrisStgFrm (the WordTris pictures) is created here.
     new TGamesStg();
 }
 
 void FreeForms()
 {
     delete GamesStg;
+    delete EventsStg;
     delete BookForm;
 }

@@ -117,7 +117,7 @@ public:
     {
         deviceError = false;
         auto effect = std::make_unique<QSoundEffect>();
-        effect->setSource(QUrl::fromLocalFile(QFileInfo(FromCp1252(fileName)).absoluteFilePath()));
+        effect->setSource(QUrl::fromLocalFile(QFileInfo(QString::fromStdString(fileName)).absoluteFilePath()));
         // Loading is asynchronous; wait a bounded time so a slow or missing sound server never hangs us.
         QElapsedTimer waited;
         waited.start();

@@ -58,7 +58,8 @@ public:
 class ISoundDevice {
 public:
     virtual ~ISoundDevice() = default;
-    // Opens an existing wave file. Returns nullptr and sets deviceError when the device refuses it.
+    // Opens an existing wave file, named by its path on disk (UTF-8). Returns nullptr and sets
+    // deviceError when the device refuses it.
     virtual std::unique_ptr<IWaveSound> Open(const std::string& fileName, bool& deviceError) = 0;
 };
 

@@ -74,21 +74,21 @@ std::string BoxText(std::int32_t code, const std::string& detail) {
     return "#" + std::to_string(code) + " " + ErrorText(code) + "\n\r" + detail;
 }
 
+// Every line goes out as a short string: WriteLine cuts it at 255 characters.
 void AppendToLog(const std::string& time, std::int32_t code, const std::string& detailLine) {
     TTextFile log;
     if (FileSystem::FileExists(kErrorLogName)) {
         log.OpenFile(kErrorLogName, 3);
     } else if (log.OpenFile(kErrorLogName, 2) == 1) {
-        log.WriteLine(ShortString(std::string("Keyvane ") + KV_VERSION_TEXT + " error file.  "));
-        log.WriteLine(ShortString(std::string("Please send this file to author: ") + kSupportAddress + "! "));
+        log.WriteLine(std::string("Keyvane ") + KV_VERSION_TEXT + " error file.  ");
+        log.WriteLine(std::string("Please send this file to author: ") + kSupportAddress + "! ");
     }
     // Failures of the log itself stay silent: the player has seen the box already.
     if (log.Status != 1) return;
     log.WriteLine(std::string(kSeparatorWidth, '-'));
-    log.WriteLine(
-        ShortString(time + " Build " + KV_BUILD_TEXT + " (" + KV_BUILD_NOTE + ") compiled " + KV_BUILD_DATE));
-    log.WriteLine(ShortString("#" + std::to_string(code) + "  " + ErrorText(code)));
-    log.WriteLine(ShortString(detailLine));
+    log.WriteLine(time + " Build " + KV_BUILD_TEXT + " (" + KV_BUILD_NOTE + ") compiled " + KV_BUILD_DATE);
+    log.WriteLine("#" + std::to_string(code) + "  " + ErrorText(code));
+    log.WriteLine(detailLine);
 }
 
 int Report(std::int32_t code, const std::string& boxDetail, const std::string& logDetail) {

@@ -49,5 +49,7 @@ std::vector<std::string> TFile::ListFileTitles(const std::string& pattern) {
     std::vector<std::string> titles;
     for (const std::string& name : FileSystem::ListFiles(pattern))
         titles.push_back(ShortString(TitleCase(name.substr(0, name.find('.')))));
+    // The folder's own order is arbitrary on this platform; players expect the lists alphabetical.
+    std::stable_sort(titles.begin(), titles.end());
     return titles;
 }

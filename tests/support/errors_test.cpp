@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -88,7 +89,9 @@ TEST_F(ErrorReport, UnwritableLogStillShowsTheBoxAndReturnsZero) {
     ASSERT_EQ(platform.dialogs->shown.size(), 3u);
     EXPECT_EQ(Box(2), "#-1 File not found\n\rc");
     EXPECT_TRUE(fs::is_directory(dir.Path() + "/Errors.log"));
-    if (geteuid() != 0) EXPECT_FALSE(fs::exists(dir.Path() + "/locked/Errors.log"));
+    if (geteuid() != 0) {
+        EXPECT_FALSE(fs::exists(dir.Path() + "/locked/Errors.log"));
+    }
 }
 
 } // namespace

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+// The program's pictures are SVG files compiled in under ":/pictures/", drawn at the sizes the layouts give.
+
+// The resource path of a picture file, e.g. "cover.svg".
+QString PicturePath(const QString& file);
+
+// Renders a picture at `size` logical pixels with `ratio` device pixels per logical pixel, so it stays sharp
+// on dense screens. A missing or broken picture, an empty size or a ratio that is not positive gives a null
+// image.
+QImage RenderPicture(const QString& file, QSize size, qreal ratio = 1.0);
+
+// The hand cursor's hotspot: the tip of the index finger in the 32 x 32 picture "hand_cursor.svg".
+inline constexpr QPoint HandCursorHotspot{12, 1};

@@ -1,0 +1,198 @@
+#include "custom_game_event.h"
+
+#include "book_form.h"
+#include "code_page.h"
+#include "events_stg.h"
+#include "helpers.h"
+#include "short_string.h"
+#include "system.h"
+#include "text_file.h"
+#include "text_functions.h"
+
+#include <QPainter>
+
+namespace {
+
+// The wide page grows this much upwards while a game is shown.
+constexpr int kPageGrowth = 13;
+constexpr int kFieldHeight = 363;
+constexpr std::uint32_t kDefaultStep = 100;
+constexpr int kLoopSleep = 5;
+constexpr int kGameOverPause = 2000;
+const char* const kNoWord = "--";
+
+} // namespace
+
+TCustomGameEvent::TCustomGameEvent(const std::string& Description) : TTimedEvent(Description)
+{
+    if (Entries.size() >= 4)
+        VocabularyFile = ShortString(Entries[3]);
+}
+
+TCustomGameEvent::~TCustomGameEvent()
+{
+    CloseBeforeDestruction();
+    delete PlayField.data();
+}
+
+void TCustomGameEvent::Load()
+{
+    TTimedEvent::Load();
+    TEventsStg* stg = EventsStg;
+    QWidget* page = BookForm->WidePage;
+    SavedPageTop = page->y();
+    SavedPageHeight = page->height();
+    page->setGeometry(page->x(), SavedPageTop - kPageGrowth, page->width(), SavedPageHeight + kPageGrowth);
+    // The clock runs, but games do not show it.
+    ShowClock(false);
+
+    Vocabulary = std::make_unique<std::vector<std::string>>();
+    LoadVocabulary();
+    SetStepInterval(kDefaultStep);
+
+    PlayField = new TPaintBox();
+    BorrowControl(PlayField, page);
+    PlayField->setGeometry(0, 0, page->width(), kFieldHeight);
+    PlayField->show();
+    PlayField->OnPaint = [this](QPainter& p) { p.drawImage(0, 0, FieldBitmap); };
+    FieldBitmap = QImage(PlayField->size(), QImage::Format_RGB32);
+    FieldBitmap.fill(Qt::white);
+
+    stg->EventMsg->move(90, 150);
+    stg->MsgLabel1->SetCaption("Press any key");
+    stg->MsgLabel2->SetCaption("to begin.");
+    // The play field was borrowed after the message panel; the panel has to lie above it.
+    stg->EventMsg->raise();
+    stg->EventMsg->show();
+
+    BorrowControl(stg->InstructionCard, page);
+    stg->InstructionCard->move(440, 20);
+    stg->InstructionCard->show();
+
+    stg->Screen1->hide();
+    stg->Screen3->hide();
+    stg->PointScreen->show();
+    stg->PointsTitle->show();
+    stg->PointsLabel->show();
+    stg->RhythmTitle->hide();
+    SetScore(0);
+}
+
+void TCustomGameEvent::Unload()
+{
+    // The play field had no parent before it was borrowed, so giving the controls back skips it.
+    delete PlayField.data();
+    FieldBitmap = QImage();
+    Vocabulary.reset();
+    TTimedEvent::Unload();
+    QWidget* page = BookForm->WidePage;
+    page->setGeometry(page->x(), SavedPageTop, page->width(), SavedPageHeight);
+    TEventsStg* stg = EventsStg;
+    stg->Screen1->show();
+    stg->Screen3->show();
+    stg->RhythmTitle->show();
+    stg->PointScreen->hide();
+    stg->PointsTitle->hide();
+    stg->PointsLabel->hide();
+}
+
+void TCustomGameEvent::QueryClose(bool& Cancel)
+{
+    // A game never asks: closing pauses the clock, which also ends the game loop.
+    Cancel = false;
+    Pause();
+}
+
+void TCustomGameEvent::Start()
+{
+    TTimedEvent::Start();
+    EventsStg->InstructionCard->hide();
+    LastStep = 0; // the first step comes at once
+    while (State == kRunning) {
+        const std::uint32_t now = TickCount();
+        // Unsigned arithmetic keeps the interval right across the tick count's wrap; a tick count
+        // below the last step's also means it wrapped.
+        const bool due = now - LastStep >= StepInterval || TickCount() < LastStep;
+        if (due) {
+            // Measured from the start of this step: steps missed during a slow one are not made up.
+            LastStep = TickCount();
+            GameStep();
+        }
+        SleepMs(kLoopSleep);
+        ProcessMessages();
+        // Termination ends every loop; the event stays as it is and its Execute ends next.
+        if (Terminated())
+            break;
+    }
+}
+
+void TCustomGameEvent::Stop()
+{
+    TTimedEvent::Stop();
+    EventsStg->MsgLabel1->SetCaption("Game over.");
+    EventsStg->MsgLabel2->SetCaption("");
+    EventsStg->MsgLabel1->repaint();
+    // Nothing is processed meanwhile: keys typed now are handled after the pause.
+    SleepMs(kGameOverPause);
+    EventsStg->MsgLabel2->SetCaption("Press Enter to continue.");
+}
+
+void TCustomGameEvent::GameStep()
+{
+    UpdateClock();
+}
+
+void TCustomGameEvent::SetScore(std::int32_t N)
+{
+    Score = N;
+    EventsStg->PointsLabel->SetCaption(std::to_string(N));
+}
+
+void TCustomGameEvent::SetStepInterval(std::uint32_t Ms)
+{
+    StepInterval = Ms;
+    LastStep = TickCount();
+}
+
+void TCustomGameEvent::NextWord(bool Lower, std::string& Word)
+{
+    Word = kNoWord;
+    CurrentWord = kNoWord;
+    // A missing list and an empty one (no file, an empty or unreadable one) both give no word.
+    if (!Vocabulary || Vocabulary->empty())
+        return;
+    ++WordIndex;
+    if (WordIndex < 0 || WordIndex >= static_cast<std::int32_t>(Vocabulary->size())) {
+        ShuffleList(*Vocabulary);
+        WordIndex = 0;
+    }
+    Word = (*Vocabulary)[static_cast<std::size_t>(WordIndex)];
+    if (Lower)
+        Word = ToCp1252(FromCp1252(Word).toLower());
+    Word = ShortString(Word);
+    CurrentWord = Word;
+}
+
+void TCustomGameEvent::LoadVocabulary()
+{
+    if (VocabularyFile.empty() || !Vocabulary)
+        return;
+    TTextFile file;
+    if (file.OpenFile(VocabularyFile, 1) != 1)
+        return;
+    do {
+        std::string line;
+        file.ReadLine(line, 255);
+        line = TrimBlanks(line);
+        if (!line.empty())
+            Vocabulary->push_back(line);
+    } while (file.Status == 1);
+    file.CloseFile();
+    WordIndex = static_cast<std::int32_t>(Vocabulary->size());
+}
+
+void TCustomGameEvent::ShowField()
+{
+    if (PlayField)
+        PlayField->repaint();
+}

@@ -1,0 +1,130 @@
+#include "top_ten_view.h"
+
+#include "book_form.h"
+#include "controls.h"
+#include "event_view_stg.h"
+#include "short_string.h"
+
+#include <algorithm>
+#include <string>
+
+TTopTenView* TopTenView = nullptr;
+
+namespace {
+
+constexpr int kShownRows = 10;
+constexpr const char* kAnonymous = "Anonymous";
+
+// The name box sits this far above the top of the name label it covers.
+constexpr int kNameBoxLift = 4;
+
+TLabel* StgLabel(const std::string& name) {
+    return Control<TLabel>(EventViewStg, name.c_str());
+}
+
+// Pieces of a "name;score;date" line. Names may end in "%", which must not join the name to the
+// score, so the line is cut at every ";" as it stands.
+std::vector<std::string> RowFields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = line.find(';', start);
+        fields.push_back(line.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return fields;
+}
+
+} // namespace
+
+TTopTenView* EnsureTopTenView() {
+    if (!TopTenView) TopTenView = new TTopTenView();
+    return TopTenView;
+}
+
+TTopTenView::TTopTenView() : Table(std::make_unique<TtopTen>()) {}
+
+TTopTenView::~TTopTenView() {
+    if (TopTenView == this) TopTenView = nullptr;
+}
+
+void TTopTenView::ShowResult(const std::string& TableName, const std::string& Name, std::int32_t Score) {
+    // A missing file gets the default table at once. A file that stayed busy, or could not be read,
+    // is left alone: saving the default table over it would wipe the stored scores.
+    if (Table->LoadScores(TableName) == -1) Table->SaveScores(TtopTen::kDefaultRows);
+    NewRank = Table->Insert(Score, Name);
+    CollectLabels();
+    FillLabels();
+    TLabel* congratulations = EventViewStg->Congratulations;
+    TEdit* nameBox = EventViewStg->NameBox;
+    if (NewRank >= 1 && NewRank <= kShownRows) {
+        congratulations->show();
+        nameBox->move(nameBox->x(), NameLabels[static_cast<std::size_t>(NewRank - 1)]->y() - kNameBoxLift);
+        nameBox->SetText(ShortString(Name));
+        nameBox->show();
+    } else {
+        congratulations->hide();
+        nameBox->hide();
+    }
+}
+
+void TTopTenView::CollectLabels() {
+    NameLabels.clear();
+    PointLabels.clear();
+    DateLabels.clear();
+    for (int i = 1; i <= kShownRows; ++i) {
+        const std::string n = std::to_string(i);
+        NameLabels.push_back(StgLabel("Name" + n));
+        PointLabels.push_back(StgLabel("Points" + n));
+        DateLabels.push_back(StgLabel("Date" + n));
+    }
+}
+
+void TTopTenView::FillLabels() {
+    // A score file may hold fewer than ten rows; the rows it lacks stay empty.
+    const std::vector<std::string> lines = Table->ListRows(std::min<int>(kShownRows, Table->RowCount));
+    for (std::size_t i = 0; i < NameLabels.size(); ++i) {
+        std::vector<std::string> fields = i < lines.size() ? RowFields(lines[i]) : std::vector<std::string>();
+        fields.resize(3);
+        NameLabels[i]->SetCaption(fields[0]);
+        PointLabels[i]->SetCaption(fields[1]);
+        DateLabels[i]->SetCaption(fields[2]);
+    }
+}
+
+bool TTopTenView::WaitingForName() const {
+    return NewRank >= 1 && NewRank <= kShownRows && EventViewStg && !EventViewStg->NameBox->isHidden();
+}
+
+void TTopTenView::CommitName() {
+    if (!WaitingForName()) return;
+    TEdit* nameBox = EventViewStg->NameBox;
+    std::string name = ShortString(nameBox->Text());
+    if (name.empty()) name = kAnonymous;
+    Table->SetName(NewRank, name);
+    nameBox->hide();
+    // The row goes into the rows the file holds now, so that a row another copy stored since the
+    // table was loaded is kept; the labels then show what the file holds.
+    Table->SaveRow(NewRank);
+    FillLabels();
+}
+
+void TTopTenView::Load() {
+    TFormView::Load();
+    BorrowChildren(EventViewStg->TopTenPanel, BookForm->LeftPage);
+    if (!EventViewStg->NameBox->isHidden()) EventViewStg->NameBox->setFocus();
+}
+
+void TTopTenView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
+    TFormView::KeyDown(Sender, Key, Shift);
+    if (Shift == 0 && Key == VK_RETURN) {
+        if (!EventViewStg->NameBox->isHidden()) Key = 0;
+        CommitName();
+    }
+}
+
+void TTopTenView::Unload() {
+    CommitName();
+    TFormView::Unload();
+}

@@ -1,0 +1,104 @@
+#!/bin/sh
+# Runs keyvane-files on text files written here byte by byte and checks exact output and exit statuses.
+# Usage: keyvane_files_test.sh PATH-TO-keyvane-files
+tool=$1
+work=$(mktemp -d) || exit 1
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# expect NAME STATUS EXPECTED-STDOUT-FILE COMMAND...: exact standard output and exit status
+expect() {
+    name=$1 status=$2 expected=$3
+    shift 3
+    "$tool" "$@" >out 2>err
+    rc=$?
+    [ "$rc" -eq "$status" ] || fail "$name: exit status $rc, wanted $status ($(cat err))"
+    cmp -s out "$expected" || fail "$name: output differs: $(od -c out | head -5)"
+}
+
+# refuse NAME STATUS TEXT COMMAND...: exit status and one line on standard error that holds TEXT
+refuse() {
+    name=$1 status=$2 text=$3
+    shift 3
+    "$tool" "$@" >out 2>err
+    rc=$?
+    [ "$rc" -eq "$status" ] || fail "$name: exit status $rc, wanted $status"
+    [ -s out ] && fail "$name: printed on standard output"
+    if [ "$status" -eq 1 ]; then
+        [ "$(wc -l <err)" -eq 1 ] || fail "$name: wanted one line on standard error: $(cat err)"
+    fi
+    grep -q -- "$text" err || fail "$name: message lacks '$text': $(cat err)"
+}
+
+: >empty
+
+# words: every line end, blanks, a blank line, a Windows-1252 letter, a last line without line end
+printf '$Version=2\r\n  cat \r\ndog\n\n\tbig bird\rcaf\351\r\nowl' >plain.vcb
+printf 'cat\ndog\nbig bird\ncaf\303\251\nowl\n' >plain.words
+expect "words plain" 0 plain.words words plain.vcb
+
+printf '$fileformat=crypted\r\n\324\326\303\r\n\323\330\320' >scrambled.vcb
+printf 'cat\ndog\n' >scrambled.words
+expect "words scrambled" 0 scrambled.words words scrambled.vcb
+expect "words name in other case" 0 scrambled.words words SCRAMBLED.VCB
+
+# A line of 255 characters is delivered and ends the reading; 254 is an ordinary line.
+a254=$(printf '%254s' '' | tr ' ' a)
+b255=$(printf '%255s' '' | tr ' ' b)
+printf '%s\r\n%s\r\nafter\r\n' "$a254" "$b255" >long.vcb
+printf '%s\n%s\n' "$a254" "$b255" >long.words
+expect "words long lines" 0 long.words words long.vcb
+
+printf 'only\000hidden\r\nnext\r\n' >nul.vcb
+printf 'only\n' >nul.words
+expect "words NUL" 0 nul.words words nul.vcb
+
+# header: keys in any case, "%" escapes, ";" as separator, a value with blanks around the line
+printf '$Version=1.0\r\n  $description=Part one%%;two \r\n$author=A;B\r\n$LONGDESC=x%%=y\r\n$fileformat=Crypted\r\n' >head.vcb
+printf 'status: 1\nversion: 1.0\ncopyright: \nlongdesc: x=y\ndescription: Part one;two\nauthor: A\ncrypted: 1\n' >head.out
+expect "header" 0 head.out header head.vcb
+printf 'status: 1\nversion: \ncopyright: \nlongdesc: \ndescription: \nauthor: \ncrypted: 0\n' >nohead.out
+expect "header of a plain word file" 0 nohead.out header plain.words
+
+# make-vocabulary: mixed line ends in, CR LF and Windows-1252 out; the header in its fixed order
+printf 'apple\r\nbanana split\ncaf\303\251\rlast' >list.txt
+printf '$version=3\r\n$copyright=(c) us\r\n$description=Fruit%%; and more\r\n$author=Team %%= all\r\napple\r\nbanana split\r\ncaf\351\r\nlast\r\n' >plain.expected
+expect "make plain" 0 empty make-vocabulary --author 'Team = all' --description 'Fruit; and more' \
+    --copyright '(c) us' --version 3 list.txt made.vcb
+cmp -s made.vcb plain.expected || fail "make plain: bytes differ: $(od -c made.vcb | head -8)"
+
+printf '$fileformat=crypted\r\n\326\307\307\333\322\r\n\325\326\331\326\331\326\227\304\307\333\336\303\r\n\324\326\321\136\r\n\333\326\304\303\r\n' >scrambled.expected
+expect "make scrambled" 0 empty make-vocabulary --scrambled list.txt made-s.vcb
+cmp -s made-s.vcb scrambled.expected || fail "make scrambled: bytes differ: $(od -c made-s.vcb | head -8)"
+printf 'apple\nbanana split\ncaf\303\251\nlast\n' >list.words
+expect "words of made scrambled" 0 list.words words made-s.vcb
+
+# Refused lists name the line, and leave no output behind.
+printf '  $price\r\n' >dollar.txt
+refuse "make dollar first" 1 "line 1" make-vocabulary dollar.txt bad.vcb
+printf 'ok\n%255s\n' x >toolong.txt
+refuse "make long line" 1 "line 2" make-vocabulary toolong.txt bad.vcb
+printf 'ok\nfine\n\346\227\245\n' >unfit.txt
+refuse "make unfit character" 1 "line 3" make-vocabulary unfit.txt bad.vcb
+printf 'mid\302\267dot\n' >dot.txt
+refuse "make scrambled middle dot" 1 "line 1" make-vocabulary --scrambled dot.txt bad.vcb
+[ -e bad.vcb ] && fail "a refused list left bad.vcb"
+expect "make middle dot plain" 0 empty make-vocabulary dot.txt dot.vcb
+
+refuse "words missing" 1 "missing.vcb" words missing.vcb
+refuse "make missing input" 1 "missing.txt" make-vocabulary missing.txt out.vcb
+refuse "no command" 2 "usage" 
+refuse "unknown command" 2 "usage" scores x.kvt
+refuse "words two files" 2 "usage" words a b
+refuse "make one file" 2 "usage" make-vocabulary list.txt
+refuse "make option without value" 2 "usage" make-vocabulary list.txt out.vcb --author
+refuse "make unknown option" 2 "usage" make-vocabulary --crypted list.txt out.vcb
+
+[ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
+echo "all keyvane-files checks passed"

@@ -1,0 +1,160 @@
+#include "chapter_view.h"
+#include "games_picture.h"
+#include "games_view.h"
+#include "sounds.h"
+#include "view_fixture.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <fstream>
+
+namespace {
+
+class GamesViewTest : public ViewTest {
+protected:
+    GamesViewTest()
+    {
+        folder.Write("Click.wav", "RIFF");
+        RegisterSound(1, "Click.wav");
+        chapter.LeftView = &picture;
+        chapter.RightView = &games;
+        form->SetLayout(2);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+    }
+    ~GamesViewTest() override { FreeSound(1); }
+
+    // Runs the menu; the action runs once while it is shown, and the menu is closed when it has not
+    // finished by itself a little later (a mnemonic clicks its button on a short real-time delay).
+    int RunMenu(const std::function<void()>& action)
+    {
+        bool done = false;
+        QElapsedTimer since;
+        platform.pump->driver = [&] {
+            if (chapter.Active && !done) {
+                done = true;
+                action();
+                since.start();
+            } else if (done && chapter.Active && since.elapsed() > 400) {
+                bool cancel = false;
+                chapter.Close(cancel);
+            }
+        };
+        return chapter.Execute();
+    }
+
+    TChapterView chapter;
+    TGamesPicture picture;
+    TGamesView games;
+};
+
+TEST_F(GamesViewTest, StartButtonsFinishWithTheirGameAfterAClick)
+{
+    const std::pair<TButton*, int> rows[] = {
+        {stg->BubblesBtn, 1}, {stg->WordTrisBtn, 2}, {stg->CloudsBtn, 3}};
+    for (auto [button, code] : rows) {
+        platform.sound->played.clear();
+        EXPECT_EQ(RunMenu([b = button] { b->click(); }), code);
+        EXPECT_EQ(platform.sound->played, std::vector<std::string>{"Click.wav"});
+        // Closing returned the page's controls to the storage form.
+        EXPECT_EQ(button->parentWidget(), stg->Panel2);
+    }
+}
+
+TEST_F(GamesViewTest, AcceleratorsStartTheGames)
+{
+    const std::pair<Qt::Key, int> rows[] = {{Qt::Key_S, 1}, {Qt::Key_T, 2}, {Qt::Key_A, 3}};
+    for (auto [key, code] : rows)
+        EXPECT_EQ(RunMenu([&, k = key] {
+                      stg->BubblesKeys->setFocus();
+                      QTest::keyClick(stg->BubblesKeys, k, Qt::AltModifier);
+                  }), code) << key;
+}
+
+TEST_F(GamesViewTest, VocabularyListsShowTitleCasedFileNamesAndResetEachShowing)
+{
+    folder.Write("animals.vcb", "cat\r\n");
+    folder.Write("big words.vcb", "elephant\r\n");
+    folder.Write("notes.txt", "x");
+    RunMenu([&] {
+        QStringList items;
+        for (int i = 0; i < stg->TrisFileList->count(); ++i)
+            items << stg->TrisFileList->itemText(i);
+        items.sort();
+        EXPECT_EQ(items, QStringList({"Animals", "Big Words"}));
+        EXPECT_EQ(stg->CloudsFileList->count(), 2);
+        EXPECT_EQ(games.GetTrisVocabulary(), stg->TrisFileList->itemText(0).toStdString());
+        // The player picks the second vocabulary for Clouds and the full key set.
+        stg->CloudsFileList->setCurrentIndex(1);
+        stg->CloudsFileList->OnChange(stg->CloudsFileList);
+        stg->BubblesKeys->setCurrentIndex(2);
+        stg->BubblesKeys->OnChange(stg->BubblesKeys);
+        EXPECT_EQ(games.GetCloudsVocabulary(), stg->CloudsFileList->itemText(1).toStdString());
+        EXPECT_EQ(games.GetBubblesKeys().size(), 62u);
+        EXPECT_EQ(games.GetBubblesKeys().substr(52), "1234567890");
+    });
+    // The next showing selects the first vocabulary and "a-z" again.
+    RunMenu([&] {
+        EXPECT_EQ(stg->CloudsFileList->currentIndex(), 0);
+        EXPECT_EQ(games.GetBubblesKeys(), "abcdefghijklmnopqrstuvwxyz");
+    });
+}
+
+TEST_F(GamesViewTest, WithoutVocabulariesTheNamesAreEmpty)
+{
+    RunMenu([&] {
+        EXPECT_EQ(stg->TrisFileList->count(), 0);
+        EXPECT_EQ(games.GetTrisVocabulary(), "");
+        EXPECT_EQ(games.GetCloudsVocabulary(), "");
+    });
+}
+
+TEST_F(GamesViewTest, InfoOpensTheDocumentAndKeepsTheMenuOpen)
+{
+    int result = RunMenu([&] {
+        stg->InfoBtn->click();
+        EXPECT_TRUE(games.Active);
+    });
+    EXPECT_EQ(result, 0);
+    ASSERT_EQ(platform.shell->requests.size(), 1u);
+    EXPECT_EQ(platform.shell->requests[0].file, "Vanedoc.htm");
+    EXPECT_TRUE(platform.dialogs->shown.empty());
+}
+
+TEST_F(GamesViewTest, InfoFailureShowsTheErrorAndLogsIt)
+{
+    platform.shell->answer = 2;
+    RunMenu([&] { stg->InfoBtn->click(); });
+    ASSERT_EQ(platform.dialogs->shown.size(), 1u);
+    EXPECT_EQ(platform.dialogs->shown[0].text,
+              "#-5452 WWW-browser/email software is not properly installed or file extension launch "
+              "error\n\r(0)");
+    const std::string log = folder.Read("Errors.log");
+    EXPECT_NE(log.find("#-5452  WWW-browser"), std::string::npos) << log;
+    EXPECT_NE(log.find(" - (0) = 0\r\n"), std::string::npos) << log;
+}
+
+TEST_F(GamesViewTest, PicturePageHidesTheTitleStripWhileShown)
+{
+    RunMenu([&] {
+        EXPECT_TRUE(form->TitleConsole->isHidden());
+        EXPECT_EQ(stg->Panel1->findChildren<QWidget*>().size(), 0);
+    });
+    EXPECT_FALSE(form->TitleConsole->isHidden());
+    EXPECT_GT(stg->Panel1->findChildren<QWidget*>().size(), 0);
+}
+
+TEST_F(GamesViewTest, TabMovesThroughTheControlsInOrder)
+{
+    RunMenu([&] {
+        stg->BubblesKeys->setFocus();
+        const QWidget* order[] = {stg->BubblesBtn, stg->TrisFileList, stg->WordTrisBtn,
+                                  stg->CloudsFileList, stg->CloudsBtn, stg->InfoBtn};
+        for (const QWidget* next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), next);
+        }
+    });
+}
+
+} // namespace
