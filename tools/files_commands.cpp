@@ -1,8 +1,10 @@
 #include "files_commands.h"
 
 #include "code_page.h"
+#include "rec_file.h"
 #include "text_file.h"
 #include "text_functions.h"
+#include "top_ten.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -210,6 +212,33 @@ int RunMakeVocabulary(const std::vector<std::string>& args, std::ostream&, std::
     return kExitOk;
 }
 
+// The high-score table of a score file as the games load it: rank, name, score and date per row,
+// separated by tabs. The file is only read, and a file held by a running game is not waited for.
+int RunScores(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) return UsageError(err, "scores", "scores takes one file");
+    std::string name;
+    if (!ProgramName(args[0], name, err)) return kExitFailed;
+    if (QFileInfo(QFile::decodeName(QByteArray::fromStdString(args[0]))).isDir())
+        return Fail(err, args[0] + ": is a folder, not a file");
+    TRecFile file;
+    switch (file.OpenFile(name, 1, -2)) {
+    case 1:
+        break;
+    case -1:
+        return Fail(err, args[0] + ": no such file");
+    default:
+        return Fail(err, args[0] + ": cannot be opened for reading (in use, or not a readable file)");
+    }
+    TtopTen table;
+    table.ReadRows(file);
+    if (file.Status < 0) return Fail(err, args[0] + ": read failed");
+    for (int rank = 1; rank <= table.RowCount; ++rank) {
+        const TTopTenRow& row = table.Row(rank);
+        out << rank << '\t' << Utf8(row.Name) << '\t' << row.Score << '\t' << Utf8(row.Date) << '\n';
+    }
+    return kExitOk;
+}
+
 } // namespace
 
 const std::vector<TToolCommand>& ToolCommands() {
@@ -219,6 +248,8 @@ const std::vector<TToolCommand>& ToolCommands() {
         {"make-vocabulary",
          "[--scrambled] [--version V] [--description D] [--author A] [--copyright C] INPUT OUTPUT",
          "write a vocabulary file from a UTF-8 list, one word or phrase per line", RunMakeVocabulary},
+        {"scores", "FILE", "print the high-score table of the score file FILE, one tab-separated row per line",
+         RunScores},
     };
     return commands;
 }

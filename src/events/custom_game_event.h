@@ -15,7 +15,7 @@ class TPaintBox;
 // (in State 0 a key calls Start; in State 1 keys are game input), GameStep (advance, redraw, and Stop
 // when the game's end rule is met) and Unload (hand the score to the top-ten view).
 class TCustomGameEvent : public TTimedEvent {
-public:
+  public:
     explicit TCustomGameEvent(const std::string& Description);
     ~TCustomGameEvent() override;
 

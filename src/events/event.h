@@ -14,7 +14,7 @@
 // source (the vocabulary file name), 4 a game option. A run of delimiters counts as one, and "%"
 // before a delimiter keeps the delimiter in the entry.
 class TEvent : public TFormView {
-public:
+  public:
     // Event states.
     static constexpr std::uint8_t kReady = 0;
     static constexpr std::uint8_t kRunning = 1;
@@ -49,7 +49,7 @@ public:
     bool CancelAllowed = true;
     bool NextAllowed = true;
 
-protected:
+  protected:
     // For destructors: an event destroyed while still open (the application terminated under it)
     // is closed first, with the framework's warning and without asking, so that it gives back its
     // controls and no window handler is left pointing at it. Each level's destructor calls it, so

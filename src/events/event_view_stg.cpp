@@ -19,7 +19,8 @@ constexpr int kTextTops[kRows] = {98, 126, 154, 182, 210, 238, 266, 294, 322, 35
 constexpr int kTextHeight = 18;
 
 // The rows are numbered controls: ranks, names, scores and dates, ten of each.
-void BuildRows(QWidget* form) {
+void BuildRows(QWidget* form)
+{
     for (int i = 0; i < kRows; ++i) {
         const std::string n = std::to_string(i + 1);
         const std::string rank = "Rank" + n, caption = n + ".", name = "Name" + n, points = "Points" + n,
@@ -40,7 +41,8 @@ void BuildRows(QWidget* form) {
 
 } // namespace
 
-TEventViewStg::TEventViewStg() {
+TEventViewStg::TEventViewStg()
+{
     EventViewStg = this;
     setObjectName("EventViewStg");
     BuildControls(this,
@@ -58,8 +60,9 @@ TEventViewStg::TEventViewStg() {
                   {
                       {"TopTenTitle", TKind::Label, "TopTenPanel", 27, 58, 0, 0, "", 17, kGreen, 0, kBold},
                       {"TitleRule", TKind::Shape, "TopTenPanel", 16, 81, 305, 1, "", 0, 0, kGreen, kNoBrush},
-                      {"Congratulations", TKind::Label, "TopTenPanel", 19, 378, 300, 46, "", 40, kLightGreen,
-                       0, kBold | kFixedSize | kHidden},
+                      // Sized to its text: in the fonts at hand the word is a few pixels wider than 300.
+                      {"Congratulations", TKind::Label, "TopTenPanel", 19, 378, 0, 0, "", 40, kLightGreen, 0,
+                       kBold | kHidden},
                       {"NameBox", TKind::Edit, "TopTenPanel", 52, kTextTops[0] - 4, 117, 24, "", 13, kBlack,
                        0, kHidden},
                   });
@@ -70,11 +73,14 @@ TEventViewStg::TEventViewStg() {
     FormCreate();
 }
 
-TEventViewStg::~TEventViewStg() {
-    if (EventViewStg == this) EventViewStg = nullptr;
+TEventViewStg::~TEventViewStg()
+{
+    if (EventViewStg == this)
+        EventViewStg = nullptr;
 }
 
-void TEventViewStg::FormCreate() {
+void TEventViewStg::FormCreate()
+{
     TopTenTitle->SetCaption("T O P   T E N");
     Congratulations->SetCaption("Congratulations");
 }

@@ -63,11 +63,16 @@ TEventsStg::TEventsStg()
             {"InstrNum3", TKind::Label, "InstructionCard", 8, 128, 0, 0, "3", 29, kSilver, 0, kBold},
             {"InstrNum4", TKind::Label, "InstructionCard", 8, 176, 0, 0, "4", 29, kSilver, 0, kBold},
             {"InstrNum5", TKind::Label, "InstructionCard", 8, 224, 0, 0, "5", 29, kSilver, 0, kBold},
-            {"InstrLbl1", TKind::Label, "InstructionCard", 32, 35, 217, 46, kInstrFirst, 11, kBlack, 0, kWrap},
-            {"InstrLbl2", TKind::Label, "InstructionCard", 32, 84, 217, 45, kInstrOther, 11, kBlack, 0, kWrap},
-            {"InstrLbl3", TKind::Label, "InstructionCard", 32, 132, 217, 45, kInstrOther, 11, kBlack, 0, kWrap},
-            {"InstrLbl4", TKind::Label, "InstructionCard", 32, 180, 217, 45, kInstrOther, 11, kBlack, 0, kWrap},
-            {"InstrLbl5", TKind::Label, "InstructionCard", 32, 228, 217, 45, kInstrOther, 11, kBlack, 0, kWrap},
+            {"InstrLbl1", TKind::Label, "InstructionCard", 32, 35, 217, 46, kInstrFirst, 11, kBlack, 0,
+             kWrap},
+            {"InstrLbl2", TKind::Label, "InstructionCard", 32, 84, 217, 45, kInstrOther, 11, kBlack, 0,
+             kWrap},
+            {"InstrLbl3", TKind::Label, "InstructionCard", 32, 132, 217, 45, kInstrOther, 11, kBlack, 0,
+             kWrap},
+            {"InstrLbl4", TKind::Label, "InstructionCard", 32, 180, 217, 45, kInstrOther, 11, kBlack, 0,
+             kWrap},
+            {"InstrLbl5", TKind::Label, "InstructionCard", 32, 228, 217, 45, kInstrOther, 11, kBlack, 0,
+             kWrap},
         });
 
     EventMsg = Control<TPanel>(this, "EventMsg");

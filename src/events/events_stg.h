@@ -4,7 +4,7 @@
 // Storage form of the events: the event console (clock, score and side screens), the message panel
 // and the instruction card. Events borrow these controls onto the wide page while they are shown.
 class TEventsStg : public QWidget {
-public:
+  public:
     TEventsStg();
     ~TEventsStg() override;
 
@@ -39,7 +39,7 @@ public:
     TLabel* InstrLbl4;
     TLabel* InstrLbl5;
 
-private:
+  private:
     void FormCreate();
 };
 

@@ -6,7 +6,7 @@
 // The small display on a game's console that shows how many items were missed: a row of lamp
 // pictures, the first LitCount of them lit. It takes the size of its row of lamps.
 class TMissedLcd : public QWidget {
-public:
+  public:
     explicit TMissedLcd(QWidget* Owner = nullptr);
 
     void SetSlotCount(std::int32_t N);
@@ -23,10 +23,10 @@ public:
     // The size of the row of lamps as it is drawn.
     QSize LampRowSize() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     const QImage* Lamp(int i) const;
     void FitToLamps();
 };

@@ -37,7 +37,9 @@ void TTimedEvent::UpdateClock()
     const bool countUp = TimeLimit == 0;
     // Rounded to the nearest clock second, halves to even.
     const std::int32_t elapsed =
-        ClockStart == 0 ? 0 : static_cast<std::int32_t>(std::nearbyint((Now() - ClockStart) * kClockSecondsPerDay));
+        ClockStart == 0
+            ? 0
+            : static_cast<std::int32_t>(std::nearbyint((Now() - ClockStart) * kClockSecondsPerDay));
     std::int32_t shown;
     if (countUp) {
         EventsStg->TimeGraph->SetProgress(0);

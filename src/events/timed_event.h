@@ -12,7 +12,7 @@ class TTimer;
 // Clock seconds are day fractions times 100000 (0.864 s each); the games time their rules in the
 // same unit.
 class TTimedEvent : public TEvent {
-public:
+  public:
     using TEvent::TEvent;
     ~TTimedEvent() override;
 

@@ -17,30 +17,38 @@ constexpr std::int32_t kExposureLimit = 29000;
 constexpr std::int32_t kExposureReset = 25000;
 constexpr float kTopRating = 100.0f;
 
-bool Rated(unsigned char ch) {
+bool Rated(unsigned char ch)
+{
     return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || ch == ',' || ch == '.';
 }
 
 // Nearest integer, halves to the even neighbour (the default rounding mode).
-std::int32_t Nearest(double x) {
+std::int32_t Nearest(double x)
+{
     return static_cast<std::int32_t>(std::nearbyint(x));
 }
 
 } // namespace
 
-TDifficultKeys* EnsureDifficultKeys() {
+TDifficultKeys* EnsureDifficultKeys()
+{
     static TDifficultKeys* instance = new TDifficultKeys();
     return instance;
 }
 
-void TDifficultKeys::RecordKey(unsigned char ch, bool isError) {
-    if (ch < TCharCounts::kFirst) return;
+void TDifficultKeys::RecordKey(unsigned char ch, bool isError)
+{
+    if (ch < TCharCounts::kFirst)
+        return;
     RecentHits[ch] += 1;
-    if (isError) RecentErrors[ch] += 1;
+    if (isError)
+        RecentErrors[ch] += 1;
 }
 
-float TDifficultKeys::KeyDifficulty(unsigned char ch) const {
-    if (ch < TCharCounts::kFirst || !Rated(ch)) return 0.0f;
+float TDifficultKeys::KeyDifficulty(unsigned char ch) const
+{
+    if (ch < TCharCounts::kFirst || !Rated(ch))
+        return 0.0f;
     float rate = 0.0f;
     if (TotalHits[ch] > 0)
         rate = static_cast<float>(TotalErrors[ch]) / static_cast<float>(TotalHits[ch]) * 100.0f;
@@ -50,16 +58,20 @@ float TDifficultKeys::KeyDifficulty(unsigned char ch) const {
     return LinearMap(kTopRating, 0.0f, 25.0f, 0.0f, rate);
 }
 
-void TDifficultKeys::Evaluate() {
+void TDifficultKeys::Evaluate()
+{
     for (int code = TCharCounts::kFirst; code <= 255; ++code) {
         const auto ch = static_cast<unsigned char>(code);
         const std::int32_t h = RecentHits[ch];
-        if (h <= 0) continue;
+        if (h <= 0)
+            continue;
         float fade = (static_cast<float>(h) - kFadeHits) * -0.025f;
-        if (fade < 0.0f) fade = 0.0f;
+        if (fade < 0.0f)
+            fade = 0.0f;
 
         Exposure[ch] += h;
-        if (Exposure[ch] > kExposureLimit) Exposure[ch] = kExposureReset;
+        if (Exposure[ch] > kExposureLimit)
+            Exposure[ch] = kExposureReset;
 
         TotalHits[ch] = Nearest(static_cast<double>(TotalHits[ch]) * fade) + h;
         TotalErrors[ch] = Nearest(static_cast<double>(TotalErrors[ch]) * fade) + RecentErrors[ch];

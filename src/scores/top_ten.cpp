@@ -28,7 +28,8 @@ constexpr const char* kWinnerName = "the Winner";
 // TRecFile answers -2 both when another copy holds the file and when the system refuses it for
 // good. Trying the same opening through the platform layer tells the two apart. A file that is free
 // again, or gone, counts as held: the next attempt then opens it or finds it missing.
-bool HeldByAnotherCopy(const std::string& name, int share) {
+bool HeldByAnotherCopy(const std::string& name, int share)
+{
     TFileAccess access = TFileAccess::ReadWrite;
     TFileShare others = TFileShare::DenyNone;
     if (share == -2) {
@@ -48,12 +49,14 @@ bool HeldByAnotherCopy(const std::string& name, int share) {
 
 // Makes sure the rows written reach the disk before the file is closed, so that a crash right
 // after a save cannot leave a table that is only half there.
-bool FlushToDisk(int handle) {
+bool FlushToDisk(int handle)
+{
     return ::fsync(handle) == 0;
 }
 
 // A short-string field of 256 bytes: the length, the characters, zeros after them.
-void PutString(char* field, const std::string& text) {
+void PutString(char* field, const std::string& text)
+{
     const std::string s = ShortString(text);
     field[0] = static_cast<char>(s.size());
     std::copy(s.begin(), s.end(), field + 1);
@@ -61,7 +64,8 @@ void PutString(char* field, const std::string& text) {
 
 // Scores are stored in 16 bits. A larger score is stored as the largest that fits, so it still
 // ranks above every smaller one when the table is read back.
-void PutScore(char* field, std::int32_t score) {
+void PutScore(char* field, std::int32_t score)
+{
     const auto clamped = static_cast<std::int16_t>(std::clamp<std::int32_t>(
         score, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
     const auto bits = static_cast<std::uint16_t>(clamped);
@@ -71,26 +75,32 @@ void PutScore(char* field, std::int32_t score) {
 
 } // namespace
 
-std::int32_t DefaultScore(int Rank) {
+std::int32_t DefaultScore(int Rank)
+{
     return Rank <= 10 ? 1000 - 70 * Rank : 300 - 2 * Rank;
 }
 
-std::string TodayText() {
+std::string TodayText()
+{
     const QDate day = QDate(1899, 12, 30).addDays(static_cast<qint64>(std::floor(Now())));
     return ShortString(ToCp1252(QLocale::system().toString(day, QLocale::ShortFormat)));
 }
 
-TtopTen::TtopTen() {
+TtopTen::TtopTen()
+{
     SetDefaultRows();
 }
 
-void TtopTen::SetDefaultRows() {
+void TtopTen::SetDefaultRows()
+{
     const std::string today = TodayText();
-    for (int rank = 1; rank <= kMaxRows; ++rank) Row(rank) = {kDefaultName, DefaultScore(rank), today};
+    for (int rank = 1; rank <= kMaxRows; ++rank)
+        Row(rank) = {kDefaultName, DefaultScore(rank), today};
     RowCount = kDefaultRows;
 }
 
-int TtopTen::LoadScores(const std::string& TableName) {
+int TtopTen::LoadScores(const std::string& TableName)
+{
     TableFileName = ShortString(TableName + ".kvt");
     TRecFile file;
     const int r = OpenWithRetry(file, TableFileName, -2);
@@ -102,11 +112,13 @@ int TtopTen::LoadScores(const std::string& TableName) {
     return r;
 }
 
-void TtopTen::ReadRows(TRecFile& File) {
+void TtopTen::ReadRows(TRecFile& File)
+{
     // Rows beyond the file's own keep their defaults, so nothing of another game's table shows.
     SetDefaultRows();
     const int n = std::min(File.RecordCount(kRecordSize), kMaxRows);
-    if (n <= 0) return; // a file without a whole record holds no table: the default one stands
+    if (n <= 0)
+        return; // a file without a whole record holds no table: the default one stands
     RowCount = n;
     for (int rank = 1; rank <= n; ++rank) {
         TTopTenRow row;
@@ -114,26 +126,31 @@ void TtopTen::ReadRows(TRecFile& File) {
         File.ReadStr(row.Name, 255);
         File.ReadWord(score);
         File.ReadStr(row.Date, 255);
-        if (File.Status != 1) break;
+        if (File.Status != 1)
+            break;
         row.Score = score;
         Row(rank) = row;
     }
 }
 
-bool TtopTen::EnsureFile() {
-    if (FileSystem::FileExists(TableFileName)) return true;
+bool TtopTen::EnsureFile()
+{
+    if (FileSystem::FileExists(TableFileName))
+        return true;
     TRecFile maker;
     if (maker.OpenFile(TableFileName, 5, -1) == 1) {
         maker.CloseFile();
         return true;
     }
     // Another copy may have made the file meanwhile and hold it now; the opening that follows waits.
-    if (FileSystem::FileExists(TableFileName)) return true;
+    if (FileSystem::FileExists(TableFileName))
+        return true;
     ReportError(-2, TableFileName + kOpenFailed);
     return false;
 }
 
-int TtopTen::WriteRows(TRecFile& File) {
+int TtopTen::WriteRows(TRecFile& File)
+{
     std::string buffer(static_cast<std::size_t>(RowCount) * kRecordSize, '\0');
     for (int rank = 1; rank <= RowCount; ++rank) {
         char* record = buffer.data() + static_cast<std::size_t>(rank - 1) * kRecordSize;
@@ -153,21 +170,28 @@ int TtopTen::WriteRows(TRecFile& File) {
     return 1;
 }
 
-int TtopTen::SaveScores(std::int32_t NewCount) {
-    if (!EnsureFile()) return -2;
+int TtopTen::SaveScores(std::int32_t NewCount)
+{
+    if (!EnsureFile())
+        return -2;
     TRecFile file;
     const int r = OpenWithRetry(file, TableFileName, -1);
-    if (NewCount > 0) RowCount = std::min<std::int32_t>(NewCount, kMaxRows);
+    if (NewCount > 0)
+        RowCount = std::min<std::int32_t>(NewCount, kMaxRows);
     int result = r;
-    if (r == 1 && RowCount > 0) result = WriteRows(file) == 1 ? r : -5;
+    if (r == 1 && RowCount > 0)
+        result = WriteRows(file) == 1 ? r : -5;
     file.CloseFile();
     return result;
 }
 
-int TtopTen::SaveRow(int Rank) {
-    if (Rank < 1 || Rank > RowCount) return 0;
+int TtopTen::SaveRow(int Rank)
+{
+    if (Rank < 1 || Rank > RowCount)
+        return 0;
     const TTopTenRow row = Row(Rank);
-    if (!EnsureFile()) return -2;
+    if (!EnsureFile())
+        return -2;
     TRecFile file;
     const int r = OpenWithRetry(file, TableFileName, -1);
     if (r != 1) {
@@ -180,18 +204,22 @@ int TtopTen::SaveRow(int Rank) {
     stored.InsertRow(row);
     const int written = stored.WriteRows(file);
     file.CloseFile();
-    if (written != 1) return written;
+    if (written != 1)
+        return written;
     Rows = stored.Rows;
     RowCount = stored.RowCount;
     return r;
 }
 
-int TtopTen::Insert(std::int32_t Score, const std::string& Name) {
+int TtopTen::Insert(std::int32_t Score, const std::string& Name)
+{
     return InsertRow({ShortString(Name), Score, TodayText()});
 }
 
-int TtopTen::InsertRow(const TTopTenRow& NewRow) {
-    if (Row(RowCount).Score > NewRow.Score) return 0;
+int TtopTen::InsertRow(const TTopTenRow& NewRow)
+{
+    if (Row(RowCount).Score > NewRow.Score)
+        return 0;
     Row(RowCount) = NewRow;
     int result = RowCount;
     // Only a strictly greater score moves up, so the new row ends below the rows it ties with.
@@ -199,31 +227,39 @@ int TtopTen::InsertRow(const TTopTenRow& NewRow) {
         for (int j = i - 1; j >= 1; --j)
             if (Row(i).Score > Row(j).Score) {
                 std::swap(Row(i), Row(j));
-                if (Row(j).Score == NewRow.Score && Row(j).Name == NewRow.Name) result = j;
+                if (Row(j).Score == NewRow.Score && Row(j).Name == NewRow.Name)
+                    result = j;
             }
     return result;
 }
 
-void TtopTen::SetName(int Rank, const std::string& Name) {
-    if (Rank >= 1 && Rank <= kMaxRows) Row(Rank).Name = ShortString(Name);
+void TtopTen::SetName(int Rank, const std::string& Name)
+{
+    if (Rank >= 1 && Rank <= kMaxRows)
+        Row(Rank).Name = ShortString(Name);
 }
 
-std::vector<std::string> TtopTen::ListRows(int N) {
-    if (N == 0) N = RowCount;
+std::vector<std::string> TtopTen::ListRows(int N)
+{
+    if (N == 0)
+        N = RowCount;
     N = std::clamp(N, 0, static_cast<int>(kMaxRows));
     std::vector<std::string> lines;
     for (int rank = 1; rank <= N; ++rank) {
         TTopTenRow& row = Row(rank);
-        if (row.Name.find(';') != std::string::npos) row.Name = kWinnerName;
+        if (row.Name.find(';') != std::string::npos)
+            row.Name = kWinnerName;
         lines.push_back(ShortString(row.Name + ";" + std::to_string(row.Score) + ";" + row.Date));
     }
     return lines;
 }
 
-int TtopTen::OpenWithRetry(TRecFile& File, const std::string& Name, int Share) {
+int TtopTen::OpenWithRetry(TRecFile& File, const std::string& Name, int Share)
+{
     for (;;) {
         int r = File.OpenFile(Name, 1, Share);
-        if (r != -2) return r;
+        if (r != -2)
+            return r;
         for (int attempt = 1; attempt < kOpenAttempts && r == -2; ++attempt) {
             if (!HeldByAnotherCopy(Name, Share)) {
                 // No permission, a read-only folder...: waiting would not help, and the network is not to
@@ -236,10 +272,12 @@ int TtopTen::OpenWithRetry(TRecFile& File, const std::string& Name, int Share) {
             File.CloseFile();
             r = File.OpenFile(Name, 1, Share);
         }
-        if (r != -2) return r;
+        if (r != -2)
+            return r;
         File.CloseFile();
         // A program that is closing does not stop to ask; the failure is still reported and logged.
-        if (!Terminated() && Platform::Dialogs().Question(kBusyQuestion, kCaption)) continue;
+        if (!Terminated() && Platform::Dialogs().Question(kBusyQuestion, kCaption))
+            continue;
         ReportError(Share == -1 ? -801 : -802, Name + kOpenFailed);
         return r;
     }

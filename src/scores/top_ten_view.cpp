@@ -18,19 +18,22 @@ constexpr const char* kAnonymous = "Anonymous";
 // The name box sits this far above the top of the name label it covers.
 constexpr int kNameBoxLift = 4;
 
-TLabel* StgLabel(const std::string& name) {
+TLabel* StgLabel(const std::string& name)
+{
     return Control<TLabel>(EventViewStg, name.c_str());
 }
 
 // Pieces of a "name;score;date" line. Names may end in "%", which must not join the name to the
 // score, so the line is cut at every ";" as it stands.
-std::vector<std::string> RowFields(const std::string& line) {
+std::vector<std::string> RowFields(const std::string& line)
+{
     std::vector<std::string> fields;
     std::size_t start = 0;
     for (;;) {
         const std::size_t end = line.find(';', start);
         fields.push_back(line.substr(start, end == std::string::npos ? std::string::npos : end - start));
-        if (end == std::string::npos) break;
+        if (end == std::string::npos)
+            break;
         start = end + 1;
     }
     return fields;
@@ -38,21 +41,27 @@ std::vector<std::string> RowFields(const std::string& line) {
 
 } // namespace
 
-TTopTenView* EnsureTopTenView() {
-    if (!TopTenView) TopTenView = new TTopTenView();
+TTopTenView* EnsureTopTenView()
+{
+    if (!TopTenView)
+        TopTenView = new TTopTenView();
     return TopTenView;
 }
 
 TTopTenView::TTopTenView() : Table(std::make_unique<TtopTen>()) {}
 
-TTopTenView::~TTopTenView() {
-    if (TopTenView == this) TopTenView = nullptr;
+TTopTenView::~TTopTenView()
+{
+    if (TopTenView == this)
+        TopTenView = nullptr;
 }
 
-void TTopTenView::ShowResult(const std::string& TableName, const std::string& Name, std::int32_t Score) {
+void TTopTenView::ShowResult(const std::string& TableName, const std::string& Name, std::int32_t Score)
+{
     // A missing file gets the default table at once. A file that stayed busy, or could not be read,
     // is left alone: saving the default table over it would wipe the stored scores.
-    if (Table->LoadScores(TableName) == -1) Table->SaveScores(TtopTen::kDefaultRows);
+    if (Table->LoadScores(TableName) == -1)
+        Table->SaveScores(TtopTen::kDefaultRows);
     NewRank = Table->Insert(Score, Name);
     CollectLabels();
     FillLabels();
@@ -69,7 +78,8 @@ void TTopTenView::ShowResult(const std::string& TableName, const std::string& Na
     }
 }
 
-void TTopTenView::CollectLabels() {
+void TTopTenView::CollectLabels()
+{
     NameLabels.clear();
     PointLabels.clear();
     DateLabels.clear();
@@ -81,7 +91,8 @@ void TTopTenView::CollectLabels() {
     }
 }
 
-void TTopTenView::FillLabels() {
+void TTopTenView::FillLabels()
+{
     // A score file may hold fewer than ten rows; the rows it lacks stay empty.
     const std::vector<std::string> lines = Table->ListRows(std::min<int>(kShownRows, Table->RowCount));
     for (std::size_t i = 0; i < NameLabels.size(); ++i) {
@@ -93,15 +104,19 @@ void TTopTenView::FillLabels() {
     }
 }
 
-bool TTopTenView::WaitingForName() const {
+bool TTopTenView::WaitingForName() const
+{
     return NewRank >= 1 && NewRank <= kShownRows && EventViewStg && !EventViewStg->NameBox->isHidden();
 }
 
-void TTopTenView::CommitName() {
-    if (!WaitingForName()) return;
+void TTopTenView::CommitName()
+{
+    if (!WaitingForName())
+        return;
     TEdit* nameBox = EventViewStg->NameBox;
     std::string name = ShortString(nameBox->Text());
-    if (name.empty()) name = kAnonymous;
+    if (name.empty())
+        name = kAnonymous;
     Table->SetName(NewRank, name);
     nameBox->hide();
     // The row goes into the rows the file holds now, so that a row another copy stored since the
@@ -110,21 +125,26 @@ void TTopTenView::CommitName() {
     FillLabels();
 }
 
-void TTopTenView::Load() {
+void TTopTenView::Load()
+{
     TFormView::Load();
     BorrowChildren(EventViewStg->TopTenPanel, BookForm->LeftPage);
-    if (!EventViewStg->NameBox->isHidden()) EventViewStg->NameBox->setFocus();
+    if (!EventViewStg->NameBox->isHidden())
+        EventViewStg->NameBox->setFocus();
 }
 
-void TTopTenView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
+void TTopTenView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift)
+{
     TFormView::KeyDown(Sender, Key, Shift);
     if (Shift == 0 && Key == VK_RETURN) {
-        if (!EventViewStg->NameBox->isHidden()) Key = 0;
+        if (!EventViewStg->NameBox->isHidden())
+            Key = 0;
         CommitName();
     }
 }
 
-void TTopTenView::Unload() {
+void TTopTenView::Unload()
+{
     CommitName();
     TFormView::Unload();
 }

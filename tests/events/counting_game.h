@@ -3,6 +3,7 @@
 #include "custom_game_event.h"
 #include "events_stg.h"
 #include "missed_lcd.h"
+#include "system.h"
 
 #include <QPainter>
 #include <functional>
@@ -11,7 +12,7 @@
 // A small game on the game frame: it shows a letter, a key press of that letter scores a point and
 // brings the next one, a wrong key or a letter left for ten steps is a miss, and six misses end it.
 class CountingGame : public TCustomGameEvent {
-public:
+  public:
     static constexpr int kStepsToMiss = 10;
     static constexpr int kMissesToEnd = 6;
 
@@ -101,7 +102,7 @@ public:
     std::function<void(CountingGame&)> onStep;
     std::function<void(std::int32_t result, std::int32_t score)> onEnd;
 
-private:
+  private:
     void NextTarget()
     {
         Target = Target == 'z' ? 'a' : static_cast<char>(Target + 1);

@@ -2,6 +2,7 @@
 #include "counting_game.h"
 #include "events_stg.h"
 #include "game_harness.h"
+#include "missed_lcd.h"
 #include "sounds.h"
 
 #include <algorithm>
@@ -12,7 +13,7 @@ namespace {
 using Words = std::vector<std::string>;
 
 class GameFrameTest : public testing::Test {
-protected:
+  protected:
     GameFrameTest() { RegisterSound(2, "Theend.wav"); }
     std::unique_ptr<CountingGame> Shown(const std::string& description = "Event=Count;0")
     {
@@ -70,12 +71,18 @@ TEST_F(GameFrameTest, ShownGameHasItsFieldPromptAndCardAndGivesAllBackWhenClosed
     EXPECT_EQ(world.Message2(), "to begin.");
     EXPECT_TRUE(world.MessageShown());
     EXPECT_EQ(stg->EventMsg->pos(), QPoint(90, 150));
+    // The prompt and the card lie above the play field.
+    const QObjectList onPage = BookForm->WidePage->children();
+    EXPECT_GT(onPage.indexOf(stg->EventMsg), onPage.indexOf(game->PlayField.data()));
+    EXPECT_GT(onPage.indexOf(stg->InstructionCard), onPage.indexOf(game->PlayField.data()));
     EXPECT_EQ(stg->InstructionCard->parentWidget(), BookForm->WidePage);
     EXPECT_EQ(stg->InstructionCard->pos(), QPoint(440, 20));
     EXPECT_EQ(stg->RightConsole->parentWidget(), BookForm->WidePage);
-    for (QWidget* hidden : {(QWidget*)stg->Screen1, stg->Screen3, stg->RhythmTitle, stg->TimeLabel, stg->TimeLbl})
+    for (QWidget* hidden : std::initializer_list<QWidget*>{stg->Screen1, stg->Screen3, stg->RhythmTitle,
+                                                           stg->TimeLabel, stg->TimeLbl})
         EXPECT_TRUE(hidden->isHidden()) << hidden->objectName().toStdString();
-    for (QWidget* shown : {(QWidget*)stg->PointScreen, stg->PointsTitle, stg->PointsLabel})
+    for (QWidget* shown :
+         std::initializer_list<QWidget*>{stg->PointScreen, stg->PointsTitle, stg->PointsLabel})
         EXPECT_FALSE(shown->isHidden()) << shown->objectName().toStdString();
     EXPECT_EQ(stg->PointsLabel->Caption(), "0");
     EXPECT_TRUE(BookForm->TitleConsole->isHidden());
@@ -121,8 +128,6 @@ TEST_F(GameFrameTest, EndOfGameShowsGameOverForTwoSecondsWithoutProcessingMessag
     auto game = Shown();
     const long passes = world.platform.pump->passes;
     const std::uint32_t tick = world.platform.clock->tick;
-    std::string during;
-    world.platform.clock->tick += 0; // the pause is measured on the virtual clock
     game->Stop();
     EXPECT_EQ(world.platform.clock->tick - tick, 2000u);
     EXPECT_EQ(world.platform.pump->passes, passes);
@@ -160,8 +165,8 @@ TEST_F(GameFrameTest, WithoutWordsNextWordGivesDashes)
 {
     world.dir.Write("empty.vcb", "");
     world.dir.Write("blank.vcb", " \r\n\t\r\n");
-    for (const char* description :
-         {"Event=Bubbles;0", "Event=Tris;0;missing.vcb", "Event=Tris;0;empty.vcb", "Event=Tris;0;blank.vcb"}) {
+    for (const char* description : {"Event=Bubbles;0", "Event=Tris;0;missing.vcb", "Event=Tris;0;empty.vcb",
+                                    "Event=Tris;0;blank.vcb"}) {
         CountingGame unshown(description);
         EXPECT_EQ(Pass(unshown, 1), Words{"--"}) << description;
         auto game = Shown(description);
@@ -183,8 +188,9 @@ TEST_F(GameFrameTest, MissedLampsShowTheLitCountAndSizeTheDisplayToTheirRow)
     EXPECT_EQ(lcd.size(), QSize(50, 10)); // no pictures yet: nothing to size to
     lcd.OffPicture = &off;
     lcd.OnPicture = &on;
-    const QImage drawn = lcd.grab().toImage();
+    lcd.grab(); // painting sizes the display to the row it drew
     EXPECT_EQ(lcd.size(), QSize(126, 20));
+    const QImage drawn = lcd.grab().toImage();
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(QColor(drawn.pixel(i * 21 + 10, 10)), i < 2 ? QColor(Qt::red) : QColor(Qt::blue)) << i;
 

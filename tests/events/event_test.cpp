@@ -12,7 +12,7 @@ namespace {
 using Entries = std::vector<std::string>;
 
 class EventTest : public testing::Test {
-protected:
+  protected:
     EventTest() { RegisterSound(1, "Click.wav"); }
     // Opens the event as Run does, without running its message loop.
     std::unique_ptr<TEvent> Shown(bool cancelAllowed = true, bool nextAllowed = true)
@@ -62,7 +62,8 @@ TEST_F(EventTest, ConsoleShowsTheButtonsTheAllowedFlagsPermit)
         bool cancel, next;
         std::uint8_t mask;
     };
-    for (const Row& row : {Row{true, true, 10}, Row{true, false, 8}, Row{false, true, 2}, Row{false, false, 2}}) {
+    for (const Row& row :
+         {Row{true, true, 10}, Row{true, false, 8}, Row{false, true, 2}, Row{false, false, 2}}) {
         auto ev = Shown(row.cancel, row.next);
         EXPECT_EQ(BookForm->ConsoleButtons, row.mask);
         EXPECT_FALSE(BookForm->BtnConsole->isHidden());
@@ -149,7 +150,8 @@ TEST_F(EventTest, UnfinishedExerciseAsksBeforeClosingAndNoKeepsItOpen)
     EXPECT_FALSE(ev->Active);
     EXPECT_EQ(ev->ResultCode, 2);
     ASSERT_EQ(world.platform.dialogs->shown.size(), 3u);
-    EXPECT_EQ(world.platform.dialogs->shown[0].text, "You haven't finished this exercise yet, proceed anyway?");
+    EXPECT_EQ(world.platform.dialogs->shown[0].text,
+              "You haven't finished this exercise yet, proceed anyway?");
     EXPECT_EQ(world.platform.dialogs->shown[0].caption, "Keyvane");
     EXPECT_TRUE(world.platform.dialogs->shown[0].question);
 }

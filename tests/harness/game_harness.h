@@ -33,7 +33,7 @@ void QueueCloseWindow();
 // A player following a script: each step waits until its condition holds, then acts once. Between
 // steps, EveryPass (when set) plays along on every pass, for example typing what the game shows.
 class ScriptedPlayer {
-public:
+  public:
     ScriptedPlayer& Then(std::string name, std::function<bool()> when, std::function<void()> act);
     // Runs on every pass of the pump.
     void operator()();
@@ -42,7 +42,7 @@ public:
     std::vector<std::string> done;
     std::function<void()> EveryPass;
 
-private:
+  private:
     struct Step {
         std::string name;
         std::function<bool()> when;
@@ -54,7 +54,7 @@ private:
 
 // A games loop whose choices create the games a test gives it.
 class TestGamesMenu : public TGamesMenu {
-public:
+  public:
     std::unique_ptr<TEvent> CreateGame(std::int32_t Code, const TGamesView& Choices) override;
     std::function<std::unique_ptr<TEvent>(std::int32_t code, const std::string& description)> makeGame;
     // The menu choices, in order.
@@ -64,7 +64,7 @@ public:
 // The program's forms with the platform doubles in a scratch program folder holding the three sound
 // files. The main window is shown (offscreen under the tests).
 class GameWorld {
-public:
+  public:
     GameWorld();
     ~GameWorld();
     GameWorld(const GameWorld&) = delete;
@@ -76,10 +76,10 @@ public:
     void SetDriver(std::function<void()> driver);
 
     // The state of the running program.
-    TEvent* Event() const;            // the open event, or none
-    TCustomGameEvent* Game() const;   // the open game, or none
-    bool MenuShown() const;           // the games menu is the open view
-    std::string Message1() const;     // the message panel's lines
+    TEvent* Event() const;          // the open event, or none
+    TCustomGameEvent* Game() const; // the open game, or none
+    bool MenuShown() const;         // the games menu is the open view
+    std::string Message1() const;   // the message panel's lines
     std::string Message2() const;
     bool MessageShown() const;
     std::vector<std::string> SoundsPlayed() const { return platform.sound->played; }

@@ -94,7 +94,7 @@ expect "make middle dot plain" 0 empty make-vocabulary dot.txt dot.vcb
 refuse "words missing" 1 "missing.vcb" words missing.vcb
 refuse "make missing input" 1 "missing.txt" make-vocabulary missing.txt out.vcb
 refuse "no command" 2 "usage" 
-refuse "unknown command" 2 "usage" scores x.kvt
+refuse "unknown command" 2 "usage" ranks x.kvt
 refuse "words two files" 2 "usage" words a b
 refuse "make one file" 2 "usage" make-vocabulary list.txt
 refuse "make option without value" 2 "usage" make-vocabulary list.txt out.vcb --author
