@@ -1,11 +1,14 @@
 #include "games_menu.h"
 
 #include "book_form.h"
+#include "bubbles.h"
 #include "chapter_view.h"
+#include "cloud_game.h"
 #include "event.h"
 #include "games_picture.h"
 #include "games_view.h"
 #include "short_string.h"
+#include "wordtris.h"
 
 std::string TGamesMenu::GameDescription(std::int32_t Code, const TGamesView& Choices)
 {
@@ -40,6 +43,15 @@ std::unique_ptr<TEvent> TGamesMenu::CreateGame(std::int32_t Code, const TGamesVi
     const std::string description = GameDescription(Code, Choices);
     if (description.empty())
         return nullptr;
+    if (Code == 1) {
+        auto bubbles = std::make_unique<TBubbles>(description);
+        bubbles->KeySet = ShortString(Choices.GetBubblesKeys());
+        return bubbles;
+    }
+    if (Code == 2)
+        return std::make_unique<TWTrisEvent>(description);
+    if (Code == 3)
+        return std::make_unique<TCloudGame>(description);
     // Each game is created here from its description as its class joins the program:
     //   1 Bubbles:  a TBubbles, then given its key set from Choices.GetBubblesKeys();
     //   2 WordTris: a TWTrisEvent;

@@ -1,7 +1,9 @@
 #include "tmain.h"
 
 #include "book_form.h"
+#include "bubble_stg.h"
 #include "controls.h"
+#include "event_view_stg.h"
 #include "events_stg.h"
 #include "form_view.h"
 #include "games_menu.h"
@@ -10,6 +12,7 @@
 #include "short_string.h"
 #include "sounds.h"
 #include "system.h"
+#include "tris_stg.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -128,16 +131,19 @@ void CreateForms()
 {
     // The main window first, so that it is the application's main window; then the storage forms.
     new TBookForm();
-    // TBubbleStg (bubble and cloud pictures) is created here.
+    new TBubbleStg();
     new TEventsStg();
-    // TEventViewStg (the top-ten panel) is created here.
-    // TTrisStgFrm (the WordTris pictures) is created here.
+    new TEventViewStg();
+    new TTrisStgFrm();
     new TGamesStg();
 }
 
 void FreeForms()
 {
     delete GamesStg;
+    delete TrisStgFrm;
+    delete EventViewStg;
     delete EventsStg;
+    delete BubbleStg;
     delete BookForm;
 }

@@ -181,6 +181,10 @@ bool Close(int handle) {
     return handle >= 0 && ::close(handle) == 0;
 }
 
+bool Flush(int handle) {
+    return handle >= 0 && ::fsync(handle) == 0;
+}
+
 bool MatchesMask(const std::string& name, const std::string& mask) {
     const QString n = FromCp1252(name);
     const QString m = FromCp1252(mask);

@@ -45,6 +45,8 @@ bool Seek(int handle, std::int64_t offset);
 std::int64_t Length(int handle);
 // False when the system reports an input/output error (or the handle was not open).
 bool Close(int handle);
+// Makes sure everything written reaches the disk; false when the system reports an error.
+bool Flush(int handle);
 
 // True for an existing file that is not a folder.
 bool FileExists(const std::string& name);

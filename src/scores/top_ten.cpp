@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <unistd.h>
 
 namespace {
 
@@ -25,33 +24,11 @@ constexpr const char* kWriteFailed = " Topten write failed.";
 constexpr const char* kDefaultName = "Keyvane";
 constexpr const char* kWinnerName = "the Winner";
 
-// TRecFile answers -2 both when another copy holds the file and when the system refuses it for
-// good. Trying the same opening through the platform layer tells the two apart. A file that is free
-// again, or gone, counts as held: the next attempt then opens it or finds it missing.
-bool HeldByAnotherCopy(const std::string& name, int share)
-{
-    TFileAccess access = TFileAccess::ReadWrite;
-    TFileShare others = TFileShare::DenyNone;
-    if (share == -2) {
-        access = TFileAccess::Read;
-        others = TFileShare::DenyWrite;
-    } else if (share == -1) {
-        others = TFileShare::DenyAll;
-    }
-    TFileOpenError why = TFileOpenError::None;
-    const int handle = FileSystem::Open(name, access, others, TFileCreation::OpenExisting, &why);
-    if (handle >= 0) {
-        FileSystem::Close(handle);
-        return true;
-    }
-    return why != TFileOpenError::Refused;
-}
-
 // Makes sure the rows written reach the disk before the file is closed, so that a crash right
 // after a save cannot leave a table that is only half there.
 bool FlushToDisk(int handle)
 {
-    return ::fsync(handle) == 0;
+    return FileSystem::Flush(handle);
 }
 
 // A short-string field of 256 bytes: the length, the characters, zeros after them.
@@ -261,7 +238,7 @@ int TtopTen::OpenWithRetry(TRecFile& File, const std::string& Name, int Share)
         if (r != -2)
             return r;
         for (int attempt = 1; attempt < kOpenAttempts && r == -2; ++attempt) {
-            if (!HeldByAnotherCopy(Name, Share)) {
+            if (File.OpenError == TFileOpenError::Refused) {
                 // No permission, a read-only folder...: waiting would not help, and the network is not to
                 // blame.
                 ReportError(-2, Name + kOpenFailed);

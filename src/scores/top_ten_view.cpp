@@ -18,9 +18,11 @@ constexpr const char* kAnonymous = "Anonymous";
 // The name box sits this far above the top of the name label it covers.
 constexpr int kNameBoxLift = 4;
 
-TLabel* StgLabel(const std::string& name)
+// A label of the top-ten panel: on its storage form, or on the page while the view is shown.
+TLabel* PanelLabel(const std::string& name)
 {
-    return Control<TLabel>(EventViewStg, name.c_str());
+    TLabel* label = Control<TLabel>(EventViewStg, name.c_str());
+    return label || !BookForm ? label : Control<TLabel>(BookForm, name.c_str());
 }
 
 // Pieces of a "name;score;date" line. Names may end in "%", which must not join the name to the
@@ -85,9 +87,9 @@ void TTopTenView::CollectLabels()
     DateLabels.clear();
     for (int i = 1; i <= kShownRows; ++i) {
         const std::string n = std::to_string(i);
-        NameLabels.push_back(StgLabel("Name" + n));
-        PointLabels.push_back(StgLabel("Points" + n));
-        DateLabels.push_back(StgLabel("Date" + n));
+        NameLabels.push_back(PanelLabel("Name" + n));
+        PointLabels.push_back(PanelLabel("Points" + n));
+        DateLabels.push_back(PanelLabel("Date" + n));
     }
 }
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "file_system.h"
+
 // What the text and record files have in common: the state of one opened file, the header fields a
 // text file may carry, and closing. Every operation answers with Status instead of raising:
 //   1 open, last operation succeeded     0 end of data     2 closed
@@ -37,6 +39,8 @@ class TFile {
     std::string Copyright;
     std::int32_t Size = 0;
     std::int32_t Position = 0;
+    // Why the last opening failed; tells "another copy holds the file" (Busy) from other refusals.
+    TFileOpenError OpenError = TFileOpenError::None;
 
   protected:
     bool IsOpen() const { return Handle >= 0; }

@@ -16,7 +16,7 @@ int TRecFile::OpenFile(const std::string& name, int mode, int share) {
     FileName = ShortString(name);
     if (mode == 5)
         return Opened(
-            FileSystem::Open(name, TFileAccess::ReadWrite, TFileShare::DenyAll, TFileCreation::CreateOrEmpty),
+            FileSystem::Open(name, TFileAccess::ReadWrite, TFileShare::DenyAll, TFileCreation::CreateOrEmpty, &OpenError),
             false);
 
     if (!FileSystem::FileExists(name)) {
@@ -31,7 +31,7 @@ int TRecFile::OpenFile(const std::string& name, int mode, int share) {
     } else if (share == -1) {
         others = TFileShare::DenyAll;
     }
-    return Opened(FileSystem::Open(name, access, others, TFileCreation::OpenExisting), true);
+    return Opened(FileSystem::Open(name, access, others, TFileCreation::OpenExisting, &OpenError), true);
 }
 
 int TRecFile::RecordCount(int recordSize) const {

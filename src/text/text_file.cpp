@@ -45,17 +45,17 @@ int TTextFile::OpenFile(const std::string& name, int mode) {
             return Status;
         }
         if (Opened(
-                FileSystem::Open(name, TFileAccess::Read, TFileShare::DenyWrite, TFileCreation::OpenExisting),
+                FileSystem::Open(name, TFileAccess::Read, TFileShare::DenyWrite, TFileCreation::OpenExisting, &OpenError),
                 true) == 1)
             ScanHeader();
         break;
     case 2:
-        Opened(FileSystem::Open(name, TFileAccess::Write, TFileShare::DenyAll, TFileCreation::CreateOrEmpty),
+        Opened(FileSystem::Open(name, TFileAccess::Write, TFileShare::DenyAll, TFileCreation::CreateOrEmpty, &OpenError),
                false);
         break;
     case 3:
         if (Opened(FileSystem::Open(name, TFileAccess::Write, TFileShare::DenyWrite,
-                                    TFileCreation::AppendExisting),
+                                    TFileCreation::AppendExisting, &OpenError),
                    true) == 1)
             Position = Size;
         break;

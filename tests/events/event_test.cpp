@@ -168,18 +168,6 @@ TEST_F(EventTest, ReadyAndFinishedEventsCloseWithoutAsking)
     EXPECT_TRUE(world.platform.dialogs->shown.empty());
 }
 
-TEST_F(EventTest, RunReturnsTheCodeOfTheButtonThatClosedTheEvent)
-{
-    TEvent ev("Event=Test;0");
-    ev.NextAllowed = false;
-    world.SetDriver([&] {
-        if (world.platform.pump->passes == 3)
-            QueueClick(BookForm->Cancel);
-    });
-    EXPECT_EQ(ev.Run(), 2);
-    EXPECT_FALSE(world.platform.pump->hitPassLimit);
-}
-
 TEST_F(EventTest, EventDestroyedWhileOpenIsClosedWithAWarningAndWithoutAQuestion)
 {
     auto ev = Shown();

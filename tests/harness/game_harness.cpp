@@ -84,8 +84,10 @@ void ScriptedPlayer::operator()()
 std::unique_ptr<TEvent> TestGamesMenu::CreateGame(std::int32_t Code, const TGamesView& Choices)
 {
     choices.push_back(Code);
+    if (!makeGame)
+        return TGamesMenu::CreateGame(Code, Choices);
     const std::string description = GameDescription(Code, Choices);
-    if (!makeGame || description.empty())
+    if (description.empty())
         return nullptr;
     return makeGame(Code, description);
 }

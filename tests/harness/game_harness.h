@@ -52,7 +52,8 @@ class ScriptedPlayer {
     std::size_t next_ = 0;
 };
 
-// A games loop whose choices create the games a test gives it.
+// A games loop that records the menu choices. They create the games a test gives it through
+// makeGame, or the program's own games when makeGame is not set.
 class TestGamesMenu : public TGamesMenu {
   public:
     std::unique_ptr<TEvent> CreateGame(std::int32_t Code, const TGamesView& Choices) override;
