@@ -52,11 +52,6 @@ std::unique_ptr<TEvent> TGamesMenu::CreateGame(std::int32_t Code, const TGamesVi
         return std::make_unique<TWTrisEvent>(description);
     if (Code == 3)
         return std::make_unique<TCloudGame>(description);
-    // Each game is created here from its description as its class joins the program:
-    //   1 Bubbles:  a TBubbles, then given its key set from Choices.GetBubblesKeys();
-    //   2 WordTris: a TWTrisEvent;
-    //   3 Clouds:   a TCloudGame.
-    // Until then a choice runs no game and the menu shows again.
     return nullptr;
 }
 

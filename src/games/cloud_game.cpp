@@ -88,7 +88,7 @@ void TCloudGame::TSampleRing::Add(float Value)
     Index = Index % 2 + 1;
     float& slot = Values[static_cast<std::size_t>(Index - 1)];
     if (Count == 2)
-        Sum -= 0;
+        Sum -= slot;
     else
         ++Count;
     slot = Value;
@@ -248,7 +248,7 @@ void TCloudGame::MoveClouds()
             AddSample(cloud);
         Clouds.erase(Clouds.begin() + static_cast<std::ptrdiff_t>(i));
         // The selection stays on its cloud; when that cloud left, the one after it takes its place.
-        if (static_cast<std::int32_t>(i) <= Selected)
+        if (static_cast<std::int32_t>(i) < Selected)
             --Selected;
     }
     Travel += Speed;
