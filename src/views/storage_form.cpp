@@ -44,7 +44,9 @@ QWidget* Make(const TControlSpec& r, QWidget* parent)
         pal.setColor(QPalette::Window, QColor::fromRgba(r.background));
         w->setPalette(pal);
         if (r.flags & kOpaque) {
+            // Translucent widgets also refuse the system background; an opaque label needs it back.
             w->setAttribute(Qt::WA_TranslucentBackground, false);
+            w->setAttribute(Qt::WA_NoSystemBackground, false);
             w->setAutoFillBackground(true);
         }
         Qt::Alignment a = Qt::AlignTop;
