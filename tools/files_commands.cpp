@@ -5,6 +5,7 @@
 #include "text_file.h"
 #include "text_functions.h"
 #include "top_ten.h"
+#include "vocabulary_words.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -64,13 +65,18 @@ int RunWords(const std::vector<std::string>& args, std::ostream& out, std::ostre
     TTextFile file;
     if (const int rc = OpenForReading(file, args[0], err); rc != kExitOk) return rc;
     if (file.Status != 1) return Fail(err, args[0] + ": the header runs past the end of the file");
-    // As the games load a vocabulary: the text of the read that ends the file still counts.
-    std::string text;
-    do {
-        if (file.ReadLine(text, 255) < 0) return Fail(err, args[0] + ": read failed");
-        const std::string word = TrimBlanks(text);
-        if (!word.empty()) out << Utf8(word) << '\n';
-    } while (file.Status == 1);
+    // Exactly as the games load a vocabulary; the lines they leave out are named here.
+    const TVocabularyWords words = ReadVocabularyWords(file);
+    for (const TSkippedWord& skipped : words.Skipped) {
+        const std::string where = args[0] + ": line " + std::to_string(skipped.Line) + ": ";
+        if (skipped.Reason == TSkippedWord::NotUtf8)
+            err << "keyvane-files: " << where << "not valid UTF-8, skipped\n";
+        else
+            err << "keyvane-files: " << where << '"' << skipped.Text
+                << "\" does not fit the single-byte code page, skipped\n";
+    }
+    for (const std::string& word : words.Words) out << Utf8(word) << '\n';
+    if (words.Status < 0) return Fail(err, args[0] + ": read failed");
     return kExitOk;
 }
 
@@ -78,13 +84,18 @@ int RunHeader(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (args.size() != 1) return UsageError(err, "header", "header takes one file");
     TTextFile file;
     if (const int rc = OpenForReading(file, args[0], err); rc != kExitOk) return rc;
-    out << "status: " << file.Status << '\n'
-        << "version: " << Utf8(file.Version) << '\n'
-        << "copyright: " << Utf8(file.Copyright) << '\n'
-        << "longdesc: " << Utf8(file.LongDesc) << '\n'
-        << "description: " << Utf8(file.Description) << '\n'
-        << "author: " << Utf8(file.Author) << '\n'
-        << "crypted: " << (file.Crypted ? 1 : 0) << '\n';
+    const int status = file.Status;
+    // The header is in UTF-8 when the words are.
+    const bool utf8 = status == 1 && ReadVocabularyWords(file).Utf8;
+    const auto field = [utf8](const std::string& raw) { return Utf8(VocabularyText(raw, utf8)); };
+    out << "status: " << status << '\n'
+        << "version: " << field(file.Version) << '\n'
+        << "copyright: " << field(file.Copyright) << '\n'
+        << "longdesc: " << field(file.LongDesc) << '\n'
+        << "description: " << field(file.Description) << '\n'
+        << "author: " << field(file.Author) << '\n'
+        << "crypted: " << (file.Crypted ? 1 : 0) << '\n'
+        << "utf-8: " << (utf8 ? 1 : 0) << '\n';
     return kExitOk;
 }
 

@@ -3,7 +3,9 @@
 # SOURCE is a UTF-8 list in this folder, one word or phrase per line. OUTPUT is the file written
 # beside the program; the games menu lists it by its base name in title case, so "big words.vcb"
 # appears as "Big Words". SCRAMBLED stores the body scrambled, as "$fileformat=crypted" files are.
-# Whoever includes this file defines kv_vocabulary(): the build writes the files, the check tests them.
+# kv_copied_vocabulary(FILE VERSION v DESCRIPTION d AUTHOR a COPYRIGHT c) ships FILE of this folder as it
+# is: a vocabulary written in UTF-8, "$" header lines included, whose header must say v, d, a and c.
+# Whoever includes this file defines both: the build writes the files, the check tests them.
 
 set(kv_team "Keyvane's Games! team")
 set(kv_copyright "Copyright (c) Keyvane's Games! team. Free to copy and share.")
@@ -26,4 +28,12 @@ kv_vocabulary(phrases.txt OUTPUT "Phrases.vcb" VERSION "1.1"
 
 kv_vocabulary(big_words.txt OUTPUT "big words.vcb" VERSION "1.0"
   DESCRIPTION "Long words of nine letters and more, for practised typists"
+  AUTHOR "${kv_team}" COPYRIGHT "${kv_copyright}")
+
+kv_copied_vocabulary(French.vcb VERSION "1.0"
+  DESCRIPTION "Mots français de tous les jours, avec leurs accents"
+  AUTHOR "${kv_team}" COPYRIGHT "${kv_copyright}")
+
+kv_copied_vocabulary(German.vcb VERSION "1.0"
+  DESCRIPTION "Deutsche Wörter mit Umlauten und ß"
   AUTHOR "${kv_team}" COPYRIGHT "${kv_copyright}")

@@ -1,3 +1,5 @@
+#include "book_form.h"
+#include "signals.h"
 #include "tmain.h"
 
 #include <QApplication>
@@ -7,7 +9,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Keyvane's Games!"));
     CreateForms();
+    // A desktop logging out or a terminal closing ends the program as the close box does.
+    Signals::CloseOnSignals(BookForm);
     const int status = TMain::Main();
+    Signals::RestoreDefaults();
     FreeForms();
     return status;
 }

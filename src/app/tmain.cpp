@@ -13,6 +13,7 @@
 #include "sounds.h"
 #include "system.h"
 #include "tris_stg.h"
+#include "user_folder.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -24,6 +25,7 @@
 #include <unistd.h>
 
 std::string TMain::ProgramFolder;
+std::string TMain::ProbeFolder;
 int TMain::ExitCode = 0;
 
 namespace {
@@ -48,6 +50,12 @@ bool SetWorkingFolder()
     if (folder.empty())
         folder = QCoreApplication::applicationDirPath().toStdString();
     folder = ShortString(folder);
+    // An installed program cannot write beside itself; it then works in the player's own folder.
+    std::string problem;
+    folder = ChooseWorkingFolder(folder, TMain::ProbeFolder, &problem);
+    if (!problem.empty())
+        std::cerr << "keyvane-games: the program folder cannot be written, and " << problem
+                  << "; scores will not be kept\n";
     if (chdir(folder.c_str()) != 0) {
         std::cerr << "keyvane-games: cannot use the program folder " << folder << ": " << std::strerror(errno)
                   << '\n';

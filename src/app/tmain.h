@@ -18,6 +18,9 @@ public:
 
     // The folder made current at start-up: the executable's folder unless a test sets another.
     static std::string ProgramFolder;
+    // The folder tried for writing to decide whether the program folder can keep the player's files:
+    // the program folder itself unless a test names another.
+    static std::string ProbeFolder;
     static int ExitCode;
 };
 

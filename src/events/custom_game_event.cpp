@@ -7,7 +7,7 @@
 #include "short_string.h"
 #include "system.h"
 #include "text_file.h"
-#include "text_functions.h"
+#include "vocabulary_words.h"
 
 #include <QPainter>
 
@@ -55,7 +55,11 @@ void TCustomGameEvent::Load()
     PlayField->setGeometry(0, 0, page->width(), kFieldHeight);
     PlayField->show();
     PlayField->OnPaint = [this](QPainter& p) { p.drawImage(0, 0, FieldBitmap); };
-    FieldBitmap = QImage(PlayField->size(), QImage::Format_RGB32);
+    // The bitmap has the screen's pixels, so that the field stays sharp on a high-density screen;
+    // games draw on it in the field's own coordinates.
+    const qreal ratio = PlayField->devicePixelRatioF();
+    FieldBitmap = QImage(PlayField->size() * ratio, QImage::Format_RGB32);
+    FieldBitmap.setDevicePixelRatio(ratio);
     FieldBitmap.fill(Qt::white);
 
     stg->EventMsg->move(90, 150);
@@ -180,15 +184,15 @@ void TCustomGameEvent::LoadVocabulary()
     TTextFile file;
     if (file.OpenFile(VocabularyFile, 1) != 1)
         return;
-    do {
-        std::string line;
-        file.ReadLine(line, 255);
-        line = TrimBlanks(line);
-        if (!line.empty())
-            Vocabulary->push_back(line);
-    } while (file.Status == 1);
+    // Words the code page cannot hold are left out without a message, as blank lines are.
+    *Vocabulary = ReadVocabularyWords(file).Words;
     file.CloseFile();
     WordIndex = static_cast<std::int32_t>(Vocabulary->size());
+}
+
+QSize TCustomGameEvent::FieldSize() const
+{
+    return FieldBitmap.deviceIndependentSize().toSize();
 }
 
 void TCustomGameEvent::ShowField()

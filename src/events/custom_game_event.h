@@ -37,6 +37,9 @@ class TCustomGameEvent : public TTimedEvent {
     void LoadVocabulary();
     // Shows the off-screen bitmap on the play field.
     void ShowField();
+    // The play field's size in the field's coordinates, which the game rules use. FieldBitmap may
+    // hold more pixels than that on a high-density screen.
+    QSize FieldSize() const;
 
     std::int32_t Score = 0;
     // Milliseconds between two game steps.

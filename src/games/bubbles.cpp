@@ -75,7 +75,7 @@ void TBubbles::Load()
     DecorInterval = kDecorInterval;
     LastDecor = Now();
 
-    const int columnWidth = (FieldBitmap.width() - 10) / 10;
+    const int columnWidth = (FieldSize().width() - 10) / 10;
     KeySet = ShortString(KeySet);
     if (KeySet.empty())
         KeySet = kDefaultKeySet;
@@ -148,7 +148,7 @@ void TBubbles::UpdateLevel(std::int32_t Height)
     HitAverage = Nearest(static_cast<double>(w.Sum) / w.Count);
 
     // The lower on the field bubbles are popped, the faster the game gets harder.
-    const int h = FieldBitmap.height();
+    const int h = FieldSize().height();
     if (HitAverage > h - 80)
         Level += LinearMap(0.1f, 0.5f, static_cast<float>(h - 80), static_cast<float>(h),
                            static_cast<float>(HitAverage));
@@ -283,7 +283,7 @@ void TBubbles::LaunchColumnBubble(int Column)
     b.Size = rule.size;
     b.Launch(Nearest(static_cast<float>(BaseSpeed()) * rule.speedFactor));
     // It starts just below the field.
-    b.Y = FieldBitmap.height();
+    b.Y = FieldSize().height();
     b.Char = ChooseChar(Column);
 }
 
@@ -292,9 +292,9 @@ void TBubbles::LaunchDecor()
     Tbubble d;
     d.IsDecor = true;
     d.Size = 4 + Random(5);
-    d.X = Random(FieldBitmap.width() - d.Size);
+    d.X = Random(FieldSize().width() - d.Size);
     d.Launch(d.Size - 2);
-    d.Y = FieldBitmap.height();
+    d.Y = FieldSize().height();
     Decor.push_back(d);
 }
 

@@ -114,27 +114,37 @@ int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCre
         break;
     }
     // Emptying waits until the lock is held: O_TRUNC would destroy a file that another opener owns.
-    if (creation == TFileCreation::CreateOrEmpty) flags |= O_CREAT;
+    if (creation == TFileCreation::CreateOrEmpty || creation == TFileCreation::OpenOrCreate) flags |= O_CREAT;
     if (creation == TFileCreation::AppendExisting) flags |= O_APPEND;
 
     const std::string path = NativePath(name);
-    const int fd = ::open(path.c_str(), flags, 0666);
-    if (fd < 0) {
-        const int err = errno;
-        qCDebug(lcFiles) << "open" << path.c_str() << "failed:" << std::strerror(err);
-        return Fail(err == ENOENT || err == ENOTDIR ? TFileOpenError::NotFound : TFileOpenError::Refused,
-                    error);
-    }
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return Fail(TFileOpenError::Refused, error, fd);
+    int fd = -1;
+    // A save replaces a file by a new one under the same name (ReplaceContents). An opener that got
+    // the old file just before that would lock a file nobody reads any more, so the lock must be on
+    // the file the name leads to once it is held; otherwise the name is opened again.
+    for (int attempt = 1;; ++attempt) {
+        fd = ::open(path.c_str(), flags, 0666);
+        if (fd < 0) {
+            const int err = errno;
+            qCDebug(lcFiles) << "open" << path.c_str() << "failed:" << std::strerror(err);
+            return Fail(err == ENOENT || err == ENOTDIR ? TFileOpenError::NotFound : TFileOpenError::Refused,
+                        error);
+        }
+        struct stat st;
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return Fail(TFileOpenError::Refused, error, fd);
 
-    int rc;
-    do rc = ::flock(fd, LockFor(access, share) | LOCK_NB);
-    while (rc != 0 && errno == EINTR);
-    if (rc != 0) {
-        const bool busy = errno == EWOULDBLOCK;
-        qCDebug(lcFiles) << "lock on" << path.c_str() << (busy ? "held by another opener" : "refused");
-        return Fail(busy ? TFileOpenError::Busy : TFileOpenError::Refused, error, fd);
+        int rc;
+        do rc = ::flock(fd, LockFor(access, share) | LOCK_NB);
+        while (rc != 0 && errno == EINTR);
+        if (rc != 0) {
+            const bool busy = errno == EWOULDBLOCK;
+            qCDebug(lcFiles) << "lock on" << path.c_str() << (busy ? "held by another opener" : "refused");
+            return Fail(busy ? TFileOpenError::Busy : TFileOpenError::Refused, error, fd);
+        }
+        struct stat named;
+        if (::stat(path.c_str(), &named) == 0 && named.st_ino == st.st_ino && named.st_dev == st.st_dev) break;
+        ::close(fd);
+        if (attempt == 20) return Fail(TFileOpenError::Busy, error);
     }
     const int fl = ::fcntl(fd, F_GETFL);
     if (fl < 0 || ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) != 0)
@@ -183,6 +193,51 @@ bool Close(int handle) {
 
 bool Flush(int handle) {
     return handle >= 0 && ::fsync(handle) == 0;
+}
+
+bool ReplaceContents(int handle, const std::string& name, const char* data, int count)
+{
+    const std::string path = NativePath(name);
+    struct stat old, entry;
+    if (count < 0 || ::fstat(handle, &old) != 0 || ::lstat(path.c_str(), &entry) != 0) return false;
+    // A symbolic or hard link would be cut off from the new contents; so would an owner whose file
+    // became ours, unless everybody may read and write it anyway.
+    if (!S_ISREG(entry.st_mode) || entry.st_ino != old.st_ino || old.st_nlink != 1) return false;
+    if (old.st_uid != ::geteuid() && (old.st_mode & 0006) != 0006) return false;
+
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    // Hidden, so it is never listed; a copy killed while writing it leaves it behind, and the next
+    // save, which holds the same lock, simply starts it again.
+    const std::string temp = (slash == std::string::npos ? std::string() : folder) + "." + base + ".new";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) {
+        qCDebug(lcFiles) << "no new file beside" << path.c_str() << std::strerror(errno);
+        return false;
+    }
+    bool ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+    if (ok && old.st_gid != ::getegid()) ok = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
+    ok = ok && Write(fd, data, count) == count;
+    // The old file's bytes beyond the new contents stay, as writing over it would leave them.
+    ok = ok && Seek(handle, count);
+    char buffer[65536];
+    for (int n; ok && (n = Read(handle, buffer, sizeof buffer)) != 0;)
+        ok = n > 0 && Write(fd, buffer, n) == n;
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
+        qCDebug(lcFiles) << "could not replace" << path.c_str() << std::strerror(errno);
+        ::unlink(temp.c_str());
+        return false;
+    }
+    // The new name must reach the disk too, or a power cut could bring the old file back.
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
 }
 
 bool MatchesMask(const std::string& name, const std::string& mask) {

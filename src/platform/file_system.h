@@ -20,7 +20,8 @@ enum class TFileShare {
 enum class TFileCreation {
     OpenExisting,   // fails when the file is missing
     AppendExisting, // fails when the file is missing; every write goes to the end
-    CreateOrEmpty   // made when missing, emptied when present
+    CreateOrEmpty,  // made when missing, emptied when present
+    OpenOrCreate    // made when missing, kept as it is when present
 };
 
 enum class TFileOpenError {
@@ -47,6 +48,15 @@ std::int64_t Length(int handle);
 bool Close(int handle);
 // Makes sure everything written reaches the disk; false when the system reports an error.
 bool Flush(int handle);
+
+// Replaces the contents of the file open on handle, whose name is name, in one step: a reader, a
+// crash or a kill sees the old contents or the new ones, never a mixture. The new contents are
+// count bytes of data followed by whatever the old file holds beyond them, and reach the disk before
+// the name passes to them. The handle's lock keeps other openers out until it is closed; they then
+// open the new contents. False, with nothing changed, when this cannot be done safely (the folder
+// allows no new file, the file has other names, or another owner would lose access): the caller
+// then writes in place.
+bool ReplaceContents(int handle, const std::string& name, const char* data, int count);
 
 // True for an existing file that is not a folder.
 bool FileExists(const std::string& name);

@@ -114,9 +114,12 @@ bool TtopTen::EnsureFile()
 {
     if (FileSystem::FileExists(TableFileName))
         return true;
-    TRecFile maker;
-    if (maker.OpenFile(TableFileName, 5, -1) == 1) {
-        maker.CloseFile();
+    // Made only when still missing: another copy may have made it and stored a row since the test
+    // above, and emptying the file would lose that row.
+    const int handle = FileSystem::Open(TableFileName, TFileAccess::ReadWrite, TFileShare::DenyNone,
+                                        TFileCreation::OpenOrCreate);
+    if (handle >= 0) {
+        FileSystem::Close(handle);
         return true;
     }
     // Another copy may have made the file meanwhile and hold it now; the opening that follows waits.
@@ -135,11 +138,14 @@ int TtopTen::WriteRows(TRecFile& File)
         PutScore(record + 256, Row(rank).Score);
         PutString(record + 258, Row(rank).Date);
     }
-    // One write of the whole table from the start of the file. The file is not cut: records beyond
-    // the table's (a file of more than 100) stay as they are.
+    // The whole table from the start of the file. The file is not cut: records beyond the table's (a
+    // file of more than 100) stay as they are. It is replaced in one step, so that a copy killed
+    // while saving leaves the old table or the new one, never a part of each; where the folder allows
+    // no new file, the rows are written over the old ones.
     const int size = static_cast<int>(buffer.size());
-    if (!FileSystem::Seek(File.Handle, 0) || FileSystem::Write(File.Handle, buffer.data(), size) != size ||
-        !FlushToDisk(File.Handle)) {
+    const bool replaced = FileSystem::ReplaceContents(File.Handle, TableFileName, buffer.data(), size);
+    if (!replaced && (!FileSystem::Seek(File.Handle, 0) ||
+                      FileSystem::Write(File.Handle, buffer.data(), size) != size || !FlushToDisk(File.Handle))) {
         File.Status = -5;
         ReportError(-5, TableFileName + kWriteFailed);
         return -5;
@@ -158,6 +164,23 @@ int TtopTen::SaveScores(std::int32_t NewCount)
     int result = r;
     if (r == 1 && RowCount > 0)
         result = WriteRows(file) == 1 ? r : -5;
+    file.CloseFile();
+    return result;
+}
+
+int TtopTen::CreateScoreFile()
+{
+    if (!EnsureFile())
+        return -2;
+    TRecFile file;
+    const int r = OpenWithRetry(file, TableFileName, -1);
+    int result = r;
+    // Only a file without a whole record is new; one that holds rows has been written by another copy.
+    if (r == 1 && file.RecordCount(kRecordSize) == 0) {
+        TtopTen defaults;
+        defaults.TableFileName = TableFileName;
+        result = defaults.WriteRows(file) == 1 ? r : -5;
+    }
     file.CloseFile();
     return result;
 }

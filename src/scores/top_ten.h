@@ -40,6 +40,10 @@ class TtopTen {
     // now, ranks a copy of row Rank among them as Insert does, and writes them all back. The table
     // then holds what the file holds. Returns the open result, or -5 when the rows could not be written.
     int SaveRow(int Rank);
+    // Makes the score file of the table last loaded when it is missing, holding the default table. A
+    // file that another copy made meanwhile is left as it is, rows and all. Returns 1, or -2 when
+    // the file could not be made (reported) or -5 when it could not be written.
+    int CreateScoreFile();
 
     // Ranks a new row (Score, Name, today's date). Returns its rank, or 0 when it did not get in.
     // Older rows win ties: the new row goes below equal scores, and replaces an equal last row.
@@ -70,7 +74,8 @@ class TtopTen {
     // All 100 rows as a new table has them; RowCount back to 10.
     void SetDefaultRows();
     int InsertRow(const TTopTenRow& NewRow);
-    // Creates the score file when it is missing; false (reported) when the folder refuses it.
+    // Creates the score file, empty, when it is missing, never emptying one that another copy made
+    // meanwhile; false (reported) when the folder refuses it.
     bool EnsureFile();
     // Writes rows 1 to RowCount from the start of File in one piece and flushes them to the disk.
     int WriteRows(TRecFile& File);

@@ -63,7 +63,7 @@ void TTopTenView::ShowResult(const std::string& TableName, const std::string& Na
     // A missing file gets the default table at once. A file that stayed busy, or could not be read,
     // is left alone: saving the default table over it would wipe the stored scores.
     if (Table->LoadScores(TableName) == -1)
-        Table->SaveScores(TtopTen::kDefaultRows);
+        Table->CreateScoreFile();
     NewRank = Table->Insert(Score, Name);
     CollectLabels();
     FillLabels();

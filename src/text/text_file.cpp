@@ -5,6 +5,7 @@
 #include "text_functions.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -46,8 +47,10 @@ int TTextFile::OpenFile(const std::string& name, int mode) {
         }
         if (Opened(
                 FileSystem::Open(name, TFileAccess::Read, TFileShare::DenyWrite, TFileCreation::OpenExisting, &OpenError),
-                true) == 1)
+                true) == 1) {
+            SkipByteOrderMark();
             ScanHeader();
+        }
         break;
     case 2:
         Opened(FileSystem::Open(name, TFileAccess::Write, TFileShare::DenyAll, TFileCreation::CreateOrEmpty, &OpenError),
@@ -63,8 +66,15 @@ int TTextFile::OpenFile(const std::string& name, int mode) {
     return Status;
 }
 
+void TTextFile::SkipByteOrderMark() {
+    char start[3];
+    Utf8Bom = Size >= 3 && FileSystem::Seek(Handle, 0) && FileSystem::Read(Handle, start, 3) == 3 &&
+              std::string_view(start, 3) == "\xEF\xBB\xBF";
+    if (Utf8Bom) Position = 3;
+}
+
 int TTextFile::ScanHeader() {
-    std::int32_t restart = 0;
+    std::int32_t restart = Position;
     for (int budget = kHeaderLines; budget > 0; --budget) {
         std::string text;
         const int result = ReadLine(text, kMaxText);
@@ -77,6 +87,7 @@ int TTextFile::ScanHeader() {
             return Status;
         }
         TakeHeaderLine(line);
+        ++HeaderLines;
         restart = Position;
     }
     return Status;

@@ -29,7 +29,13 @@ class TTextFile : public TFile {
     static constexpr unsigned char kScrambleKey = 0xB7;
     static std::string Scramble(std::string text);
 
+    // Set by a read opening: the file starts with the UTF-8 byte-order mark, which is passed over.
+    bool Utf8Bom = false;
+    // The number of header lines the read opening took.
+    int HeaderLines = 0;
+
   private:
+    void SkipByteOrderMark();
     int ScanHeader();
     void TakeHeaderLine(const std::string& line);
 };

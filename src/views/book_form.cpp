@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QWindow>
 
@@ -306,8 +307,52 @@ bool TBookForm::PreviewKey(QKeyEvent* e, bool fromOverride)
     return false;
 }
 
+bool TBookForm::PreviewCommit(QInputMethodEvent* e)
+{
+    const QString commit = e->commitString();
+    if (commit.isEmpty())
+        return false;
+    // A dead key or a compose sequence arrives as the character it composed. Each one is offered to
+    // the handlers like a typed character; what they zero, and what the code page cannot hold, does
+    // not reach the focused control.
+    QString rest;
+    for (const QChar c : commit.normalized(QString::NormalizationForm_C)) {
+        char ch = static_cast<char>(CharToCp1252(c));
+        if (ch == 0)
+            continue;
+        KeyPress(ch);
+        if (ch != 0)
+            rest.append(c);
+    }
+    if (rest == commit)
+        return false;
+    if (rest.isEmpty() && e->preeditString().isEmpty())
+        return true;
+    e->setCommitString(rest, e->replacementStart(), e->replacementLength());
+    return false;
+}
+
 bool TBookForm::eventFilter(QObject* watched, QEvent* e)
 {
+    if (e->type() == QEvent::InputMethodQuery || e->type() == QEvent::InputMethod) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (!w || w->window() != this)
+            return false;
+        if (e->type() == QEvent::InputMethodQuery) {
+            // Every control of the book takes composed characters, whether or not it edits text, so
+            // that dead keys work in the games: the desktop only composes for controls that say so.
+            auto* query = static_cast<QInputMethodQueryEvent*>(e);
+            if (query->queries() != Qt::ImEnabled)
+                return false;
+            query->setValue(Qt::ImEnabled, true);
+            query->accept();
+            return true;
+        }
+        // Only at the control it was sent to, so that a parent it may travel on to does not see it again.
+        if (watched != QGuiApplication::focusObject())
+            return false;
+        return PreviewCommit(static_cast<QInputMethodEvent*>(e));
+    }
     if (e->type() != QEvent::KeyPress && e->type() != QEvent::ShortcutOverride)
         return false;
     // Each key event is previewed once, at the first widget of this window that it reaches.

@@ -76,6 +76,7 @@ private:
     void FormCreate();
     void Recentre();
     bool PreviewKey(QKeyEvent* e, bool fromOverride);
+    bool PreviewCommit(QInputMethodEvent* e);
 
     // A key taken at its shortcut-override stage is not run through the handlers again on its press.
     int previewedKey_ = 0;

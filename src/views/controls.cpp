@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QValidator>
 #include <map>
 
 TPanel::TPanel(QWidget* parent) : QWidget(parent) {}
@@ -186,7 +187,27 @@ std::string TComboBox::Text() const
     return ToCp1252(currentText());
 }
 
-TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {}
+namespace {
+
+// Takes only texts the program's code page can hold, so that what the player sees in the box is what
+// is stored.
+class TCodePageValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        bool ok = false;
+        ToCp1252(input, &ok);
+        return ok ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
+
+TEdit::TEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setValidator(new TCodePageValidator(this));
+}
 
 std::string TEdit::Text() const
 {

@@ -1,184 +1,115 @@
 #include "exercise_canvas.h"
-#include "recording_canvas.h"
 #include "test_platform.h"
 
-#include <QImage>
 #include <gtest/gtest.h>
 
 namespace {
 
-const QColor kWhite(255, 255, 255);
-const QColor kMaroon(128, 0, 0);
-const QColor kBlack(0, 0, 0);
-const QColor kPaleGreen(192, 220, 192);
-
-// The arrow and its cleared background for a cursor character at xc on a line whose top is y, with
-// the font 17 pixels high.
-std::vector<CanvasOp> Arrow(int xc, int y, const QColor& background, const QColor& arrow)
+std::string At(int x, int y)
 {
-    const int xr = xc - 2, xl = xr - 7, yt = y + 2, yb = y + 15, ym = y + 8;
-    return {
-        {"rect", QRect(xl, yt, xr + 5 - xl, yb - yt), {}, {}, {}, background.rgb(), 0},
-        {"polygon", {}, QPolygon({QPoint(xr, ym), QPoint(xl, yt), QPoint(xl, yb)}), {}, {}, arrow.rgb(), 0},
-    };
+    return std::to_string(x) + "," + std::to_string(y) + " ";
 }
 
-class ExerciseCanvasTest : public testing::Test {
-  protected:
-    TestPlatform platform;
+// A drawing surface that lists what was drawn: "rect x,y wxh", "polygon x,y x,y x,y" or
+// "text x,y 'text' #rrggbb style".
+class RecordingCanvas : public TCanvas {
+  public:
+    void FillRect(const QRect& r, const QColor&) override
+    {
+        ops.push_back("rect " + At(r.x(), r.y()) + std::to_string(r.width()) + "x" +
+                      std::to_string(r.height()));
+    }
+    void FillPolygon(const QPolygon& p, const QColor&) override
+    {
+        ops.push_back("polygon " + At(p[0].x(), p[0].y()) + At(p[1].x(), p[1].y()) + At(p[2].x(), p[2].y()));
+    }
+    void TextOut(int x, int y, const std::string& text, const QColor& c) override
+    {
+        ops.push_back("text " + At(x, y) + "'" + text + "' " + c.name().toStdString() + " " +
+                      std::to_string(Font.Style));
+    }
+    std::vector<std::string> ops;
 };
 
-TEST_F(ExerciseCanvasTest, WordsArePlacedAtNextXAndLinesAreFontHeightPlusTwoApart)
+RecordingCanvas& Record(TExerciseCanvas& canvas)
 {
-    TExerciseCanvas c;
-    // Clearing ran before the margins were set, so the first words start at 0, not at the margin.
-    EXPECT_EQ(c.AddWord("one")->X, 0);
-    c.CurrentLine = 3;
-    c.NextX = 40;
-    const TWordInfo* w = c.AddWord(std::string(80, 'x'));
-    EXPECT_EQ(w->X, 40);
-    EXPECT_EQ(w->Line, 3);
-    EXPECT_EQ(w->Text, std::string(70, 'x'));
-    EXPECT_EQ(w->Color.rgb(), kBlack.rgb());
-    EXPECT_EQ(c.LineTop(1), 2);
-    EXPECT_EQ(c.LineTop(3), 2 + 2 * 19);
-
-    c.Clear();
-    EXPECT_TRUE(c.Words.empty());
-    EXPECT_EQ(c.NextX, 3);
-    EXPECT_EQ(c.CurrentLine, 1);
+    canvas.Canvas = std::make_unique<RecordingCanvas>();
+    canvas.FontChanged();
+    return static_cast<RecordingCanvas&>(*canvas.Canvas);
 }
 
-TEST_F(ExerciseCanvasTest, DrawingFontKeepsTheTextsPixelSizeOnDenserScreens)
+int WidthOf(const std::string& text, const TExerciseCanvas& canvas, TFontStyles style)
 {
+    TCanvas measure;
+    measure.Font = canvas.Font();
+    measure.Font.Style = style;
+    return measure.TextWidth(text);
+}
+
+TEST(ExerciseCanvas, DrawingFontKeepsTheTextsPixelSizeOnDenserScreens)
+{
+    TestPlatform platform;
     struct Case {
         int ppi, size, pixels;
     };
-    for (const Case& k : {Case{96, 13, 17}, Case{120, 10, 17}, Case{144, 9, 18}, Case{72, 17, 17}}) {
-        SCOPED_TRACE(k.ppi);
+    for (const Case& k : {Case{96, 13, 17}, Case{120, 10, 17}, Case{144, 9, 18}}) {
         platform.screen->ppi = k.ppi;
         TExerciseCanvas c;
-        EXPECT_EQ(c.Font().Size, 13);
-        EXPECT_EQ(c.Canvas->Font.Size, k.size);
-        EXPECT_EQ(c.Canvas->Font.PixelHeight(k.ppi), k.pixels);
-        EXPECT_EQ(c.LineTop(2), k.pixels + 2 + 2);
+        EXPECT_EQ(c.Canvas->Font.Size, k.size) << k.ppi;
+        EXPECT_EQ(c.LineTop(3), 2 * (k.pixels + 2) + 2) << k.ppi;
     }
 }
 
-TEST_F(ExerciseCanvasTest, CursorWordHidesTheTypedPartBehindTheArrow)
+// "cat" at x 20 on line 1 (top 2) with the cursor on each place; the font is 17 pixels high.
+TEST(ExerciseCanvas, CursorWordHidesTheTypedPartBehindTheArrowAndUnderlinesTheNextCharacter)
 {
-    struct Case {
-        int pos;
-        std::string cursorChar; // "" for the end mark
-    };
-    constexpr int x = 20, y = 2;
-    for (const Case& k : {Case{0, "c"}, Case{1, "a"}, Case{2, "t"}, Case{3, ""}}) {
-        SCOPED_TRACE(k.pos);
+    TestPlatform platform;
+    for (int pos = 0; pos <= 3; ++pos) {
         TExerciseCanvas c;
         RecordingCanvas& r = Record(c);
-        c.NextX = x;
+        c.NextX = 20;
         c.AddWord("cat");
         c.ShowCursor = true;
-        c.CursorPos = k.pos;
+        c.CursorPos = pos;
         c.DrawWord(0);
-
         // On a fresh canvas the typed part is measured in the bold drawing font.
-        const int xc = x + WidthOf(std::string("cat").substr(0, k.pos), c.Font(), fsBold);
-        std::vector<CanvasOp> expected = Arrow(xc, y, kWhite, kPaleGreen);
-        if (k.cursorChar.empty()) {
-            // Past the end: the end mark at the arrow's tip, in the font as it was.
-            expected.push_back(Text(xc - 2, y, "_", kMaroon, fsBold));
+        const int xc = 20 + WidthOf(std::string("cat", pos), c, fsBold);
+        const int xr = xc - 2, xl = xr - 7;
+        std::vector<std::string> expected = {"rect " + At(xl, 4) + std::to_string(xr + 5 - xl) + "x13",
+                                             "polygon " + At(xr, 10) + At(xl, 4) + At(xl, 17)};
+        if (pos == 3) {
+            expected.push_back("text " + At(xc - 2, 2) + "'_' #800000 1"); // the end mark, still bold
         } else {
-            expected.push_back(Text(xc, y, k.cursorChar, kMaroon, fsUnderline));
-            const std::string rest = std::string("cat").substr(k.pos + 1);
-            if (!rest.empty())
-                expected.push_back(Text(xc + WidthOf(k.cursorChar, c.Font(), 0), y, rest, kBlack, 0));
+            const std::string ch(1, "cat"[pos]);
+            expected.push_back("text " + At(xc, 2) + "'" + ch + "' #800000 4"); // underlined only
+            if (pos < 2)
+                expected.push_back("text " + At(xc + WidthOf(ch, c, 0), 2) + "'" +
+                                   std::string("cat").substr(pos + 1) + "' #000000 0");
         }
-        EXPECT_EQ(r.ops, expected);
-        EXPECT_EQ(c.Canvas->Font.Style, 0u);
+        EXPECT_EQ(r.ops, expected) << pos;
     }
 }
 
-TEST_F(ExerciseCanvasTest, AfterTheFirstCursorDrawingEveryWordIsDrawnPlainUntilTheFontChanges)
+TEST(ExerciseCanvas, AfterTheFirstCursorWordAllTextIsPlainUntilTheFontChangesAndWhiteWordsNeverShow)
 {
+    TestPlatform platform;
     TExerciseCanvas c;
     RecordingCanvas& r = Record(c);
-    c.NextX = 5;
     c.AddWord("dog");
     c.AddWord("cat");
-    c.CurrentLine = 2;
-    c.AddWord("pig");
+    c.AddWord("ghost")->Color = QColor(255, 255, 255);
     c.CursorWord = 1;
     c.ShowCursor = true;
-
-    c.Paint();
-    ASSERT_EQ(r.ops.size(), 6u);
-    EXPECT_EQ(r.ops[0], Text(5, 2, "dog", kBlack, fsBold));
-    EXPECT_EQ(r.ops[5], Text(5, 21, "pig", kBlack, 0));
-
-    r.ops.clear();
-    c.Paint();
-    ASSERT_FALSE(r.ops.empty());
-    EXPECT_EQ(r.ops[0], Text(5, 2, "dog", kBlack, 0));
-
-    // A font change copies the control's font again: bold, and the cursor word takes its colour.
-    c.SetFontColor(QColor(0, 0, 255));
-    EXPECT_EQ(c.Words[1]->Color.rgb(), QColor(0, 0, 255).rgb());
-    EXPECT_EQ(c.Words[0]->Color.rgb(), kBlack.rgb());
-    r.ops.clear();
-    c.Paint();
-    ASSERT_FALSE(r.ops.empty());
-    EXPECT_EQ(r.ops[0], Text(5, 2, "dog", kBlack, fsBold));
-}
-
-TEST_F(ExerciseCanvasTest, WhiteAndEmptyWordsAreNeverDrawn)
-{
-    TExerciseCanvas c;
-    RecordingCanvas& r = Record(c);
-    c.Color = kBlack; // white text would show on black, but a white word means "not drawn"
-    c.AddWord("ghost")->Color = kWhite;
-    c.AddWord("");
-    c.AddWord("seen");
-    c.CursorWord = 1;
-    c.ShowCursor = true;
-    c.Paint();
-    c.DrawWord(7);
-    c.DrawWord(-1);
-    ASSERT_EQ(r.ops.size(), 1u);
-    EXPECT_EQ(r.ops[0].text, "seen");
-}
-
-TEST_F(ExerciseCanvasTest, PaintingShowsArrowCursorCharacterAndRestOnTheControl)
-{
-    TExerciseCanvas c;
-    c.resize(120, 30);
-    c.NextX = 20;
-    c.AddWord("mom");
-    c.ShowCursor = true;
-    c.CursorPos = 1;
-    c.CursorTextColor = QColor(255, 0, 0);
-    c.RestTextColor = QColor(0, 0, 255);
-    c.ArrowColor = QColor(0, 200, 0);
-    const QImage shot = c.grab().toImage().convertToFormat(QImage::Format_RGB32);
-
-    const int xc = 20 + WidthOf("m", c.Font(), fsBold);
-    // Inside the triangle, left of its tip.
-    EXPECT_EQ(QColor(shot.pixel(xc - 6, 10)).rgb(), c.ArrowColor.rgb());
-    const auto count = [&](int x0, int x1, auto test) {
-        int n = 0;
-        for (int px = x0; px < x1; ++px)
-            for (int py = 0; py < shot.height(); ++py)
-                n += test(QColor(shot.pixel(px, py)));
-        return n;
+    const auto firstOp = [&] {
+        r.ops.clear();
+        c.Paint();
+        EXPECT_EQ(r.ops.size(), 5u);
+        return r.ops.empty() ? "" : r.ops.front();
     };
-    const int wo = WidthOf("o", c.Font(), 0);
-    const auto reddish = [](const QColor& q) { return q.red() > 200 && q.green() < 120 && q.blue() < 120; };
-    const auto bluish = [](const QColor& q) { return q.blue() > 200 && q.red() < 120 && q.green() < 120; };
-    EXPECT_GT(count(xc, xc + wo, reddish), 10);
-    EXPECT_EQ(count(xc, xc + wo, bluish), 0);
-    EXPECT_GT(count(xc + wo, 120, bluish), 10);
-    // The typed "m" is not drawn: nothing left of the arrow but the background.
-    EXPECT_EQ(count(0, xc - 2 - 7, [](const QColor& q) { return q.rgb() != qRgb(255, 255, 255); }), 0);
+    EXPECT_EQ(firstOp(), "text 0,2 'dog' #000000 1");
+    EXPECT_EQ(firstOp(), "text 0,2 'dog' #000000 0");
+    c.SetFontSize(13);
+    EXPECT_EQ(firstOp(), "text 0,2 'dog' #000000 1");
 }
 
 } // namespace

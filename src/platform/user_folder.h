@@ -1,0 +1,33 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// A program installed for every user of the computer lies in a folder its players cannot write. It then
+// keeps its files in a folder of the player's own, stocked with copies of what ships beside it. Paths
+// here are the system's own bytes, not texts of the program's code page.
+
+// True when a file can be created in folder. It is tried, not judged from the permission bits, which
+// do not bind every user alike.
+bool FolderIsWritable(const std::string& folder);
+
+// "$XDG_DATA_HOME/keyvane-games", or "$HOME/.local/share/keyvane-games" when XDG_DATA_HOME is unset,
+// empty or not an absolute path; empty when no home folder is known.
+std::string UserDataFolder();
+
+// True for the files a user folder is stocked with: vocabularies, sounds and the information document.
+bool IsShippedFile(const std::string& name);
+
+// Makes userFolder (with missing parents) and copies into it the shipped files of programFolder that
+// it was not offered before. A file that exists, under any case of its name, is never replaced, and a
+// file the player deleted does not come back: the names offered once are kept in kStockedList.
+// False when the folder cannot be made; files that cannot be copied are left out.
+bool StockUserFolder(const std::string& programFolder, const std::string& userFolder);
+
+// The hidden list of the names a user folder was stocked with, one a line.
+inline constexpr const char* kStockedList = ".keyvane-stocked";
+
+// The folder the program works in: programFolder when a file can be created in probeFolder (the
+// program folder itself, unless a test names another) or when it is no folder at all, otherwise the
+// stocked user folder. When there is no user folder to use, programFolder, with the reason in *problem.
+std::string ChooseWorkingFolder(const std::string& programFolder, const std::string& probeFolder,
+                                std::string* problem = nullptr);

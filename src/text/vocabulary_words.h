@@ -1,0 +1,34 @@
+#pragma once
+#include "text_file.h"
+
+#include <string>
+#include <vector>
+
+// The words of a vocabulary file as the games take them. A file is read in the program's single-byte
+// code page, unless it starts with the UTF-8 byte-order mark, or its body is valid UTF-8 holding at
+// least one multi-byte sequence: then it is read as UTF-8 and each word converted to the code page.
+
+// A body line that gave no word: its line number in the file and its text (UTF-8, for messages).
+struct TSkippedWord {
+    enum TReason { NotInCodePage, NotUtf8 };
+    int Line = 0;
+    std::string Text;
+    TReason Reason = NotInCodePage;
+};
+
+struct TVocabularyWords {
+    // The words, trimmed of blanks at both ends, blank lines left out, in file order.
+    std::vector<std::string> Words;
+    std::vector<TSkippedWord> Skipped;
+    bool Utf8 = false;
+    // 1 when the body was read to its end; a read failure leaves its negative status and the words read
+    // until then.
+    int Status = 1;
+};
+
+// Reads the body of a text file opened for reading with status 1.
+TVocabularyWords ReadVocabularyWords(TTextFile& file);
+
+// A header value of a vocabulary in the code page: decoded from UTF-8 when the words were, with
+// characters the code page cannot hold as "?".
+std::string VocabularyText(const std::string& raw, bool utf8);

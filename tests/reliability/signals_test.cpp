@@ -1,0 +1,155 @@
+#include "book_form.h"
+#include "bubbles.h"
+#include "chapter_view.h"
+#include "event_view_stg.h"
+#include "events_stg.h"
+#include "games_stg.h"
+#include "scratch_dir.h"
+#include "signals.h"
+#include "test_platform.h"
+#include "tmain.h"
+#include "top_ten_view.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QTest>
+#include <csignal>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A window that counts the requests to close it and refuses them, so it can be asked again.
+class CountingWindow : public QWidget {
+  public:
+    int closeRequests = 0;
+
+  protected:
+    void closeEvent(QCloseEvent* e) override
+    {
+        ++closeRequests;
+        e->ignore();
+    }
+};
+
+void ProcessFor(int ms)
+{
+    QTest::qWait(ms);
+}
+
+TEST(EndingSignals, EachEndingSignalAsksTheWindowToCloseOnce)
+{
+    CountingWindow window;
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
+        window.closeRequests = 0;
+        ASSERT_TRUE(Signals::CloseOnSignals(&window));
+        std::raise(sig);
+        EXPECT_EQ(window.closeRequests, 0) << "the handler itself must not close anything";
+        ProcessFor(50);
+        EXPECT_EQ(window.closeRequests, 1) << "signal " << sig;
+    }
+    Signals::RestoreDefaults();
+}
+
+TEST(EndingSignalsDeathTest, ASecondSignalEndsTheProgramAtOnce)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            CountingWindow window;
+            Signals::CloseOnSignals(&window);
+            std::raise(SIGTERM);
+            // The first one is waiting to be handled, as in a program stuck in a long step.
+            std::raise(SIGINT);
+            ProcessFor(200);
+            std::exit(0);
+        },
+        testing::KilledBySignal(SIGINT), "");
+}
+
+// The program with Bubbles played to a score that ranks; while the player types a name into the
+// top-ten box, SIGTERM arrives. The program ends through its normal close, and the name is stored.
+class EndingSignalWhileTypingAName : public testing::Test {
+  protected:
+    EndingSignalWhileTypingAName()
+    {
+        for (const char* name : {"Click.wav", "Theend.wav", "Error.wav"})
+            folder.Write(name, "RIFF");
+        TMain::ProgramFolder = folder.Path();
+        CreateForms();
+        Signals::CloseOnSignals(BookForm);
+        platform.pump->driver = [this] { Player(); };
+    }
+    ~EndingSignalWhileTypingAName() override
+    {
+        platform.pump->driver = nullptr;
+        Signals::RestoreDefaults();
+        FreeForms();
+        TMain::ProgramFolder.clear();
+    }
+
+    void Player()
+    {
+        if (pending || signalled)
+            return;
+        auto* game = dynamic_cast<TBubbles*>(CurrentView);
+        if (CurrentView == ChapterView && ChapterView->Active && score < 0) {
+            Act([] { QTest::mouseClick(GamesStg->BubblesBtn, Qt::LeftButton, {}, QPoint(4, 4)); });
+        } else if (CurrentView == ChapterView && ChapterView->Active) {
+            nameBoxShown = !EventViewStg->NameBox->isHidden();
+            signalled = true;
+            Act([] {
+                EventViewStg->NameBox->clear();
+                QTest::keyClicks(EventViewStg->NameBox, "Sam");
+                std::raise(SIGTERM);
+            });
+        } else if (game && game->State == TEvent::kReady) {
+            Act([] { QTest::keyClick(BookForm, 'x'); });
+        } else if (game && game->State == TEvent::kRunning && game->Score < 450) {
+            const Tbubble* target = nullptr;
+            for (const Tbubble& b : game->Columns)
+                if (b.Active && b.Y < 260 && (!target || b.Y > target->Y))
+                    target = &b;
+            if (target) {
+                const char key = static_cast<char>(target->Char);
+                Act([key] { QTest::keyClick(BookForm, key); });
+            }
+        } else if (game && game->State == TEvent::kFinished &&
+                   EventsStg->MsgLabel2->Caption() == "Press Enter to continue.") {
+            score = game->Score;
+            Act([] { QTest::keyClick(BookForm, Qt::Key_Return); });
+        }
+    }
+    void Act(std::function<void()> action)
+    {
+        pending = true;
+        QMetaObject::invokeMethod(
+            qApp,
+            [this, action] {
+                pending = false;
+                action();
+            },
+            Qt::QueuedConnection);
+    }
+
+    TestPlatform platform;
+    ScratchDir folder;
+    bool pending = false, signalled = false, nameBoxShown = false;
+    int score = -1;
+};
+
+TEST_F(EndingSignalWhileTypingAName, TheNameIsStoredAndTheProgramEndsNormally)
+{
+    EXPECT_EQ(TMain::Main(), 0);
+    EXPECT_FALSE(platform.pump->hitPassLimit);
+    ASSERT_TRUE(signalled);
+    ASSERT_TRUE(nameBoxShown);
+    ASSERT_GE(score, 450);
+    const std::string bytes = folder.Read("bubbles.kvt");
+    ASSERT_EQ(bytes.size(), 10u * 514);
+    bool stored = false;
+    for (std::size_t at = 0; at < bytes.size(); at += 514)
+        stored = stored || bytes.substr(at, 4) == "\3Sam";
+    EXPECT_TRUE(stored) << "the typed name was lost";
+}
+
+} // namespace
