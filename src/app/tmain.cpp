@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QIcon>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cerrno>
@@ -95,6 +96,8 @@ bool TMain::Launch()
 
     form->BackGround32->show();
     form->setWindowTitle(QStringLiteral("Keyvane's Games!"));
+    // The same picture as the desktop entry's icon, for the desktop's window list.
+    form->setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.svg")));
     InstallCursor(90, HandCursor());
     form->OnClose = &TMain::BookFormClose;
 

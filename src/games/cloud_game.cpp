@@ -167,7 +167,7 @@ void TCloudGame::InitGame()
     StormCountdown = Random(4);
     SunCountdown = Random(6);
     MissedCount = 0;
-    ZoneLeft = FieldBitmap.width();
+    ZoneLeft = FieldSize().width();
     ZoneRight = 0;
     ZoneWeights = {10, 10, 10};
     ZoneMaxRepeat = {1, 1, 1};
@@ -179,7 +179,7 @@ void TCloudGame::InitGame()
 void TCloudGame::SetLevel(float NewLevel)
 {
     Level = std::max(NewLevel, 1.0f);
-    ZoneRight = FieldBitmap.width() - 100;
+    ZoneRight = FieldSize().width() - 100;
     ZoneLeft = 250;
     Speed = 2.0f;
     GapPattern = 1;
@@ -263,7 +263,7 @@ TCloud TCloudGame::NewCloud(std::uint8_t Kind)
     TCloud cloud;
     cloud.Kind = Kind;
     cloud.Canvas = &FieldBitmap;
-    cloud.X = FieldBitmap.width();
+    cloud.X = FieldSize().width();
     switch (Kind) {
     case TCloud::kStormy:
         cloud.Pictures = {WhiteCloud, GrayCloud, DarkCloud};
@@ -323,7 +323,7 @@ std::int32_t TCloudGame::NextStormGap()
 std::int32_t TCloudGame::PickY(const TCloud& Cloud)
 {
     const int h = Cloud.Height();
-    const int range = FieldBitmap.height() - h - 2 * kSkyMargin;
+    const int range = FieldSize().height() - h - 2 * kSkyMargin;
     const std::size_t n = Clouds.size();
     std::int32_t y = 0;
     for (int draw = 0; draw < kMaxYDraws; ++draw) {

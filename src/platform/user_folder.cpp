@@ -41,7 +41,8 @@ bool MakeFolders(const std::string& path)
     for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const bool last = slash == std::string::npos;
         const std::string part = last ? path : path.substr(0, slash);
-        if (!part.empty() && !IsFolder(part) && ::mkdir(part.c_str(), last ? 0755 : 0700) != 0 && errno != EEXIST)
+        if (!part.empty() && !IsFolder(part) && ::mkdir(part.c_str(), last ? 0755 : 0700) != 0 &&
+            errno != EEXIST)
             return false;
         if (last)
             return IsFolder(path);

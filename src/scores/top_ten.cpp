@@ -222,13 +222,15 @@ int TtopTen::InsertRow(const TTopTenRow& NewRow)
         return 0;
     Row(RowCount) = NewRow;
     int result = RowCount;
-    // Only a strictly greater score moves up, so the new row ends below the rows it ties with.
+    // Only a strictly greater score moves up, so the new row ends below the rows it ties with. The new
+    // row is followed through every swap: in a file whose rows are out of order (written by another
+    // program, or damaged) it can move down again after it moved up.
     for (int i = RowCount; i >= 1; --i)
         for (int j = i - 1; j >= 1; --j)
             if (Row(i).Score > Row(j).Score) {
                 std::swap(Row(i), Row(j));
-                if (Row(j).Score == NewRow.Score && Row(j).Name == NewRow.Name)
-                    result = j;
+                if (result == i || result == j)
+                    result = result == i ? j : i;
             }
     return result;
 }

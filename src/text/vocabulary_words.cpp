@@ -15,7 +15,8 @@ struct TRawLine {
 
 bool HasMultiByte(const std::string& bytes)
 {
-    return std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return std::any_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 // The text of valid UTF-8, in composed form (a letter followed by a combining accent becomes the one
@@ -65,12 +66,14 @@ TVocabularyWords ReadVocabularyWords(TTextFile& file)
             QString text;
             bool fits = false;
             if (!DecodeUtf8(word, text)) {
-                out.Skipped.push_back({raw.Line, QString::fromUtf8(word).toStdString(), TSkippedWord::NotUtf8});
+                out.Skipped.push_back(
+                    {raw.Line, QString::fromUtf8(word).toStdString(), TSkippedWord::NotUtf8});
                 continue;
             }
             word = ToCp1252(text, &fits);
             if (!fits) {
-                out.Skipped.push_back({raw.Line, TrimBlanks(text.toStdString()), TSkippedWord::NotInCodePage});
+                out.Skipped.push_back(
+                    {raw.Line, TrimBlanks(text.toStdString()), TSkippedWord::NotInCodePage});
                 continue;
             }
         }

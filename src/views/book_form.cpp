@@ -348,9 +348,6 @@ bool TBookForm::eventFilter(QObject* watched, QEvent* e)
             query->accept();
             return true;
         }
-        // Only at the control it was sent to, so that a parent it may travel on to does not see it again.
-        if (watched != QGuiApplication::focusObject())
-            return false;
         return PreviewCommit(static_cast<QInputMethodEvent*>(e));
     }
     if (e->type() != QEvent::KeyPress && e->type() != QEvent::ShortcutOverride)

@@ -1,7 +1,8 @@
 // One copy of the program's score keeping, driven as fast as it goes, for the tests of several copies
 // sharing one folder. It prints what it did on standard output, one line per event:
-//   C NAME SCORE   a row it committed (the save returned 1 and the table then held the row once)
-//   L NAME SCORE   a row it committed that the table held after the save not once but N times ("L N")
+//   C NAME SCORE   a row it committed that the table held once right after the save
+//   N NAME SCORE   a row it committed that no longer ranked among the rows stored meanwhile
+//   L NAME SCORE N a row it committed that the table held N times after the save: a fault
 //   Q              the busy question was asked (and answered Yes: keep trying)
 //   E TEXT         an error was reported
 //   G N            a table of generation N was saved whole (save-loop)
@@ -59,8 +60,8 @@ int Commit(int id, int count, unsigned seed)
             for (int r = 1; r <= table.RowCount; ++r)
                 held += table.Row(r).Name == name && table.Row(r).Score == score;
             // Committed rows can drop out later, but right after their own save they must be there.
-            if (held == 1)
-                std::printf("C %s %d\n", name.c_str(), score);
+            if (held <= 1)
+                std::printf("%s %s %d\n", held == 1 ? "C" : "N", name.c_str(), score);
             else
                 std::printf("L %s %d %d\n", name.c_str(), score, held);
             std::fflush(stdout);

@@ -61,10 +61,24 @@ expect "words NUL" 0 nul.words words nul.vcb
 
 # header: keys in any case, "%" escapes, ";" as separator, a value with blanks around the line
 printf '$Version=1.0\r\n  $description=Part one%%;two \r\n$author=A;B\r\n$LONGDESC=x%%=y\r\n$fileformat=Crypted\r\n' >head.vcb
-printf 'status: 1\nversion: 1.0\ncopyright: \nlongdesc: x=y\ndescription: Part one;two\nauthor: A\ncrypted: 1\n' >head.out
+printf 'status: 1\nversion: 1.0\ncopyright: \nlongdesc: x=y\ndescription: Part one;two\nauthor: A\ncrypted: 1\nutf-8: 0\n' >head.out
 expect "header" 0 head.out header head.vcb
-printf 'status: 1\nversion: \ncopyright: \nlongdesc: \ndescription: \nauthor: \ncrypted: 0\n' >nohead.out
+printf 'status: 1\nversion: \ncopyright: \nlongdesc: \ndescription: \nauthor: \ncrypted: 0\nutf-8: 1\n' >nohead.out
 expect "header of a plain word file" 0 nohead.out header plain.words
+
+# UTF-8: the words in the code page, each line the code page cannot hold named on standard error; the
+# header read as UTF-8 too.
+printf '$description=Mots fran\303\247ais\r\n\303\251t\303\251\r\n\305\202\303\263d\305\272\r\nc\305\223ur\r\n\316\261\r\n' >utf8.vcb
+printf '\303\251t\303\251\nc\305\223ur\n' >utf8.words
+expect "words UTF-8" 0 utf8.words words utf8.vcb
+[ "$(wc -l <err)" -eq 2 ] || fail "words UTF-8: wanted two skipped lines on standard error: $(cat err)"
+grep -qF "line 3: \"$(printf '\305\202\303\263d\305\272')\"" err || fail "words UTF-8: line 3 not named: $(cat err)"
+grep -q 'line 5: ' err || fail "words UTF-8: line 5 not named: $(cat err)"
+printf 'status: 1\nversion: \ncopyright: \nlongdesc: \ndescription: Mots fran\303\247ais\nauthor: \ncrypted: 0\nutf-8: 1\n' >utf8.out
+expect "header UTF-8" 0 utf8.out header utf8.vcb
+printf '\357\273\277$version=2\r\nzoo\r\n' >bom.vcb
+printf 'zoo\n' >bom.words
+expect "words after a byte-order mark" 0 bom.words words bom.vcb
 
 # make-vocabulary: mixed line ends in, CR LF and Windows-1252 out; the header in its fixed order
 printf 'apple\r\nbanana split\ncaf\303\251\rlast' >list.txt

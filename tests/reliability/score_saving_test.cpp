@@ -1,0 +1,135 @@
+#include "scratch_dir.h"
+#include "test_platform.h"
+#include "top_ten.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string TenRows()
+{
+    std::string bytes;
+    const auto field = [](const std::string& t) {
+        return static_cast<char>(t.size()) + t + std::string(255 - t.size(), '\0');
+    };
+    for (int i = 0; i < 10; ++i) {
+        const int score = 5000 - 100 * i;
+        bytes += field("P" + std::to_string(i + 1)) + static_cast<char>(score & 0xFF) +
+                 static_cast<char>(score >> 8) + field("1/1/20");
+    }
+    return bytes;
+}
+
+std::string FirstName(const std::string& bytes)
+{
+    return bytes.substr(1, static_cast<unsigned char>(bytes[0]));
+}
+
+class ScoreSaving : public testing::Test {
+  protected:
+    // Ranks a score above every stored one and stores it, as the top-ten view does.
+    void StoreBest()
+    {
+        ASSERT_EQ(table.LoadScores("bubbles"), 1);
+        ASSERT_EQ(table.Insert(9000, "Best"), 1);
+        ASSERT_EQ(table.SaveRow(1), 1);
+    }
+    ScratchDir dir;
+    TestPlatform platform;
+    TtopTen table;
+};
+
+// Two copies find the file missing; the first stores its row before the second makes the default
+// file. The second must not write the default table over that row.
+TEST_F(ScoreSaving, MakingAMissingFileKeepsTheRowsAnotherCopyStoredMeanwhile)
+{
+    EXPECT_EQ(table.LoadScores("bubbles"), -1);
+    dir.Write("bubbles.kvt", TenRows());
+    EXPECT_EQ(table.CreateScoreFile(), 1);
+    EXPECT_EQ(dir.Read("bubbles.kvt"), TenRows());
+}
+
+TEST_F(ScoreSaving, MakingAMissingFileWritesTheDefaultTable)
+{
+    EXPECT_EQ(table.LoadScores("Clouds"), -1);
+    EXPECT_EQ(table.CreateScoreFile(), 1);
+    TtopTen reread;
+    EXPECT_EQ(reread.LoadScores("Clouds"), 1);
+    EXPECT_EQ(reread.RowCount, 10);
+    EXPECT_EQ(reread.Row(10).Score, 300);
+}
+
+// Saving replaces the file as a whole; the file the players see must stay what it was: its
+// permissions, and the file behind a symbolic or hard link.
+TEST_F(ScoreSaving, SavingKeepsPermissionsAndLinks)
+{
+    dir.Write("bubbles.kvt", TenRows());
+    ::chmod("bubbles.kvt", 0664);
+    StoreBest();
+    struct stat st;
+    ASSERT_EQ(::stat("bubbles.kvt", &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0664u);
+    EXPECT_FALSE(dir.Exists(".bubbles.kvt.new"));
+
+    fs::create_directory("shared");
+    dir.Write("shared/scores.kvt", TenRows());
+    fs::remove("bubbles.kvt");
+    fs::create_symlink("shared/scores.kvt", "bubbles.kvt");
+    StoreBest();
+    EXPECT_TRUE(fs::is_symlink("bubbles.kvt"));
+    EXPECT_EQ(FirstName(dir.Read("shared/scores.kvt")), "Best");
+
+    fs::remove("bubbles.kvt");
+    dir.Write("shared/other.kvt", TenRows());
+    fs::create_hard_link("shared/other.kvt", "bubbles.kvt");
+    StoreBest();
+    EXPECT_EQ(FirstName(dir.Read("shared/other.kvt")), "Best");
+}
+
+// A file of more than ten rows keeps the rows beyond the table's, and a save of a shorter table leaves
+// the rest of the file as it was.
+TEST_F(ScoreSaving, SavingFewerRowsLeavesTheRestOfTheFile)
+{
+    const std::string stored = TenRows();
+    dir.Write("wordtris.kvt", stored);
+    ASSERT_EQ(table.LoadScores("wordtris"), 1);
+    ASSERT_EQ(table.SaveScores(3), 1);
+    EXPECT_EQ(dir.Read("wordtris.kvt"), stored);
+}
+
+// A file whose rows are out of order (another program wrote it, or it is damaged): the rank of a new
+// row must be where the row ends up, or storing it would store another row twice and lose this one.
+TEST_F(ScoreSaving, ARowRankedInAFileOutOfOrderIsTheRowStored)
+{
+    std::string bytes;
+    const auto field = [](const std::string& t) {
+        return static_cast<char>(t.size()) + t + std::string(255 - t.size(), '\0');
+    };
+    const int scores[] = {0, 0, 0, 0, 29298, 0, 0};
+    for (int i = 0; i < 7; ++i)
+        bytes += field(std::string(1, static_cast<char>('A' + i))) + static_cast<char>(scores[i] & 0xFF) +
+                 static_cast<char>(scores[i] >> 8) + field("1/1/20");
+    dir.Write("bubbles.kvt", bytes);
+    ASSERT_EQ(table.LoadScores("bubbles"), 1);
+    const int rank = table.Insert(24912, "Fuzz");
+    ASSERT_GT(rank, 0);
+    EXPECT_EQ(table.Row(rank).Name, "Fuzz");
+    ASSERT_EQ(table.SaveRow(rank), 1);
+    TtopTen reread;
+    ASSERT_EQ(reread.LoadScores("bubbles"), 1);
+    int fuzz = 0, best = 0;
+    for (int r = 1; r <= reread.RowCount; ++r) {
+        fuzz += reread.Row(r).Name == "Fuzz";
+        best += reread.Row(r).Score == 29298;
+    }
+    EXPECT_EQ(fuzz, 1);
+    EXPECT_EQ(best, 1);
+}
+
+} // namespace
