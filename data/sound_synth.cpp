@@ -12,13 +12,15 @@ namespace {
 
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
-int SampleCount(double seconds, int sampleRate) {
+int SampleCount(double seconds, int sampleRate)
+{
     return static_cast<int>(std::lround(seconds * sampleRate));
 }
 
 // Raised-cosine ramps over the first and last samples: the sound starts and ends exactly at zero and
 // its loudness changes without a corner, which is what makes a speaker click.
-void FadeEdges(Samples& samples, int fadeIn, int fadeOut) {
+void FadeEdges(Samples& samples, int fadeIn, int fadeOut)
+{
     const int n = static_cast<int>(samples.size());
     fadeIn = std::min(fadeIn, n);
     fadeOut = std::min(fadeOut, n);
@@ -33,19 +35,24 @@ void FadeEdges(Samples& samples, int fadeIn, int fadeOut) {
 
 // Scales the sound so that its loudest sample has the given level: every effect is as loud as
 // intended and none reaches full scale, where the 16-bit samples would clip.
-void Normalize(Samples& samples, float peak) {
+void Normalize(Samples& samples, float peak)
+{
     float loudest = 0.0f;
-    for (float s : samples) loudest = std::max(loudest, std::fabs(s));
-    if (loudest <= 0.0f) return;
+    for (float s : samples)
+        loudest = std::max(loudest, std::fabs(s));
+    if (loudest <= 0.0f)
+        return;
     const float gain = peak / loudest;
-    for (float& s : samples) s *= gain;
+    for (float& s : samples)
+        s *= gain;
 }
 
 // A small linear congruential generator: the click's noise is the same on every build, so the
 // shipped files do not change from one build to the next.
 class Noise {
   public:
-    float Next() {
+    float Next()
+    {
         state_ = state_ * 1664525u + 1013904223u;
         return static_cast<float>(state_ >> 8) / static_cast<float>(1u << 24) * 2.0f - 1.0f;
     }
@@ -56,29 +63,36 @@ class Noise {
 
 // A square wave built from its odd harmonics below the given ceiling, so that no harmonic folds
 // back below the sampling limit as an unpleasant whistle.
-double SoftSquare(double frequency, double t, double ceiling) {
+double SoftSquare(double frequency, double t, double ceiling)
+{
     double value = 0.0;
-    for (int k = 1; k * frequency < ceiling; k += 2) value += std::sin(kTwoPi * k * frequency * t) / k;
+    for (int k = 1; k * frequency < ceiling; k += 2)
+        value += std::sin(kTwoPi * k * frequency * t) / k;
     return value;
 }
 
-void PutLe16(std::vector<std::uint8_t>& out, std::uint16_t value) {
+void PutLe16(std::vector<std::uint8_t>& out, std::uint16_t value)
+{
     out.push_back(static_cast<std::uint8_t>(value & 0xFF));
     out.push_back(static_cast<std::uint8_t>(value >> 8));
 }
 
-void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<std::uint8_t>(value >> shift));
+void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
-void PutTag(std::vector<std::uint8_t>& out, const char (&tag)[5]) {
+void PutTag(std::vector<std::uint8_t>& out, const char (&tag)[5])
+{
     for (int i = 0; i < 4; ++i)
         out.push_back(static_cast<std::uint8_t>(tag[i]));
 }
 
 } // namespace
 
-Samples MakeClick(int sampleRate) {
+Samples MakeClick(int sampleRate)
+{
     // Two quickly dying tones give the tick its pitch; a burst of high-passed noise gives the edge.
     Samples samples(SampleCount(0.040, sampleRate));
     Noise noise;
@@ -97,7 +111,8 @@ Samples MakeClick(int sampleRate) {
     return samples;
 }
 
-Samples MakeError(int sampleRate) {
+Samples MakeError(int sampleRate)
+{
     // Two square waves a semitone apart beat against each other: a low, rough "no".
     Samples samples(SampleCount(0.200, sampleRate));
     const double ceiling = 0.4 * sampleRate;
@@ -110,7 +125,8 @@ Samples MakeError(int sampleRate) {
     return samples;
 }
 
-Samples MakeTheEnd(int sampleRate) {
+Samples MakeTheEnd(int sampleRate)
+{
     // G, E, C and the low G: a falling arpeggio whose last note rings longer. Each note sounds a
     // little into the next one, so the jingle flows instead of stepping.
     struct Note {
@@ -136,8 +152,10 @@ Samples MakeTheEnd(int sampleRate) {
         for (int i = 0; i < count && first + i < static_cast<int>(samples.size()); ++i) {
             const double t = static_cast<double>(i) / sampleRate;
             double envelope = std::exp(-t / note.decay);
-            if (i < attack) envelope *= static_cast<double>(i) / attack;
-            if (i > count - release) envelope *= static_cast<double>(count - i) / release;
+            if (i < attack)
+                envelope *= static_cast<double>(i) / attack;
+            if (i > count - release)
+                envelope *= static_cast<double>(count - i) / release;
             double tone = 0.0;
             for (std::size_t h = 0; h < harmonics.size(); ++h) {
                 tone += harmonics[h] * std::sin(kTwoPi * (h + 1) * note.frequency * t);
@@ -150,7 +168,8 @@ Samples MakeTheEnd(int sampleRate) {
     return samples;
 }
 
-std::vector<std::uint8_t> EncodeWave(const Samples& samples, int sampleRate) {
+std::vector<std::uint8_t> EncodeWave(const Samples& samples, int sampleRate)
+{
     constexpr std::uint16_t kChannels = 1;
     constexpr std::uint16_t kBitsPerSample = 16;
     constexpr std::uint16_t kBlockAlign = kChannels * kBitsPerSample / 8;
@@ -179,9 +198,11 @@ std::vector<std::uint8_t> EncodeWave(const Samples& samples, int sampleRate) {
     return out;
 }
 
-bool WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+bool WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) return false;
+    if (!file)
+        return false;
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     file.close();
     return static_cast<bool>(file);

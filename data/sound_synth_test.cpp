@@ -9,15 +9,18 @@ using namespace SoundSynth;
 
 namespace {
 
-float Peak(const Samples& s, std::size_t from = 0) {
+float Peak(const Samples& s, std::size_t from = 0)
+{
     float peak = 0.0f;
-    for (std::size_t i = from; i < s.size(); ++i) peak = std::max(peak, std::fabs(s[i]));
+    for (std::size_t i = from; i < s.size(); ++i)
+        peak = std::max(peak, std::fabs(s[i]));
     return peak;
 }
 
 // Fundamental frequency of a stretch of the sound: the first lag, after the lobe around zero, whose
 // normalised autocorrelation comes within 10 % of the best (taking the first avoids octave errors).
-double PitchOf(const Samples& s, double fromSeconds, double toSeconds) {
+double PitchOf(const Samples& s, double fromSeconds, double toSeconds)
+{
     const auto first = static_cast<std::size_t>(fromSeconds * kSampleRate);
     const auto last = static_cast<std::size_t>(toSeconds * kSampleRate);
     std::vector<double> score(kSampleRate / 50 + 1, -1.0);
@@ -32,22 +35,27 @@ double PitchOf(const Samples& s, double fromSeconds, double toSeconds) {
     }
     const double best = *std::max_element(score.begin(), score.end());
     std::size_t lag = 5;
-    while (lag + 1 < score.size() && score[lag] > 0.0) ++lag;
+    while (lag + 1 < score.size() && score[lag] > 0.0)
+        ++lag;
     for (; lag + 1 < score.size(); ++lag) {
-        if (score[lag] >= 0.9 * best && score[lag] >= score[lag + 1]) return double(kSampleRate) / lag;
+        if (score[lag] >= 0.9 * best && score[lag] >= score[lag + 1])
+            return double(kSampleRate) / lag;
     }
     return 0.0;
 }
 
-unsigned Le(const std::vector<std::uint8_t>& b, std::size_t at, int bytes) {
+unsigned Le(const std::vector<std::uint8_t>& b, std::size_t at, int bytes)
+{
     unsigned value = 0;
-    for (int i = bytes - 1; i >= 0; --i) value = value << 8 | b[at + i];
+    for (int i = bytes - 1; i >= 0; --i)
+        value = value << 8 | b[at + i];
     return value;
 }
 
 } // namespace
 
-TEST(SoundSynth, EachEffectHasItsLengthAndLoudnessAndSilentEdges) {
+TEST(SoundSynth, EachEffectHasItsLengthAndLoudnessAndSilentEdges)
+{
     const struct {
         const char* name;
         Samples samples;
@@ -72,7 +80,8 @@ TEST(SoundSynth, EachEffectHasItsLengthAndLoudnessAndSilentEdges) {
     }
 }
 
-TEST(SoundSynth, EndJingleFallsFromHighToLowAndErrorBuzzIsLow) {
+TEST(SoundSynth, EndJingleFallsFromHighToLowAndErrorBuzzIsLow)
+{
     const Samples end = MakeTheEnd();
     EXPECT_GT(PitchOf(end, 0.02, 0.15), 600.0);
     const double last = PitchOf(end, 0.62, 0.90);
@@ -81,7 +90,8 @@ TEST(SoundSynth, EndJingleFallsFromHighToLowAndErrorBuzzIsLow) {
     EXPECT_LT(PitchOf(MakeError(), 0.01, 0.15), 200.0);
 }
 
-TEST(SoundSynth, WaveFileIsSixteenBitMonoPcmWithClippedLittleEndianSamples) {
+TEST(SoundSynth, WaveFileIsSixteenBitMonoPcmWithClippedLittleEndianSamples)
+{
     const std::vector<std::uint8_t> b = EncodeWave({0.0f, 0.5f, -0.5f, 1.0f, -3.0f}, 22050);
     ASSERT_EQ(b.size(), 44u + 10u);
     EXPECT_EQ(std::string(b.begin(), b.begin() + 4), "RIFF");
@@ -90,9 +100,11 @@ TEST(SoundSynth, WaveFileIsSixteenBitMonoPcmWithClippedLittleEndianSamples) {
     // chunk size, PCM, mono, samples per second, bytes per second, bytes per frame, bits per sample
     const unsigned format[][3] = {{16, 4, 16},    {20, 2, 1}, {22, 2, 1}, {24, 4, 22050},
                                   {28, 4, 44100}, {32, 2, 2}, {34, 2, 16}};
-    for (const auto& f : format) EXPECT_EQ(Le(b, f[0], int(f[1])), f[2]) << "offset " << f[0];
+    for (const auto& f : format)
+        EXPECT_EQ(Le(b, f[0], int(f[1])), f[2]) << "offset " << f[0];
     EXPECT_EQ(std::string(b.begin() + 36, b.begin() + 40), "data");
     EXPECT_EQ(Le(b, 40, 4), 10u);
     const int expected[] = {0, 16384, -16384, 32767, -32767};
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(std::int16_t(Le(b, 44 + 2 * i, 2)), expected[i]) << "sample " << i;
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(std::int16_t(Le(b, 44 + 2 * i, 2)), expected[i]) << "sample " << i;
 }

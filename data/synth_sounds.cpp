@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <string>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 2) {
         std::fprintf(stderr, "usage: kv-synth-sounds FOLDER\n");
         return 2;

@@ -109,7 +109,8 @@ bool TMain::Launch()
     form->repaint();
 
     form->TabRowPic->Assign(*GamesStg->GamesTabPic);
-    for (TImage* tab : {form->MenuGuided, form->MenuInfo, form->MenuRevision, form->MenuOptions, form->MenuLogo})
+    for (TImage* tab :
+         {form->MenuGuided, form->MenuInfo, form->MenuRevision, form->MenuOptions, form->MenuLogo})
         tab->hide();
     form->MenuExit->OnClick = &TMain::ExitClick;
     form->SetLayout(2);

@@ -5,7 +5,7 @@
 // The run of the program: prepares the book window, registers the sounds, runs the games loop and
 // frees what start-up made. Class-level only; it is never instantiated.
 class TMain {
-public:
+  public:
     TMain() = delete;
 
     // Runs Launch, then Shutdown; returns the process exit status.

@@ -24,7 +24,7 @@ Q_LOGGING_CATEGORY(lcShell, "keyvane.shell")
 namespace {
 
 class SystemClock : public IClock {
-public:
+  public:
     std::uint32_t TickCount() override
     {
         using namespace std::chrono;
@@ -41,17 +41,17 @@ public:
 };
 
 class QtEventPump : public IEventPump {
-public:
+  public:
     void ProcessMessages() override { DeliverPendingMessages(); }
     bool Terminated() override { return terminated_; }
     void Terminate() override { terminated_ = true; }
 
-private:
+  private:
     bool terminated_ = false;
 };
 
 class SystemRandom : public IRandom {
-public:
+  public:
     SystemRandom() { Randomize(); }
     int Random(int n) override
     {
@@ -66,12 +66,12 @@ public:
             std::chrono::high_resolution_clock::now().time_since_epoch().count()));
     }
 
-private:
+  private:
     std::mt19937 engine_;
 };
 
 class MessageBoxDialogs : public IDialogs {
-public:
+  public:
     void Message(const std::string& text, const std::string& caption, TMsgKind kind) override
     {
         QMessageBox box(Icon(kind), FromCp1252(caption), FromCp1252(text), QMessageBox::Ok,
@@ -85,7 +85,7 @@ public:
         return box.exec() == QMessageBox::Yes;
     }
 
-private:
+  private:
     static QMessageBox::Icon Icon(TMsgKind kind)
     {
         switch (kind) {
@@ -100,24 +100,25 @@ private:
 };
 
 class EffectSound : public IWaveSound {
-public:
+  public:
     explicit EffectSound(std::unique_ptr<QSoundEffect> effect) : effect_(std::move(effect)) {}
     bool CanPlay() override { return effect_->status() == QSoundEffect::Ready; }
     bool Playing() override { return effect_->isPlaying(); }
     void Rewind() override {} // a sound effect always starts from its beginning
     void Play() override { effect_->play(); }
 
-private:
+  private:
     std::unique_ptr<QSoundEffect> effect_;
 };
 
 class SoundEffectDevice : public ISoundDevice {
-public:
+  public:
     std::unique_ptr<IWaveSound> Open(const std::string& fileName, bool& deviceError) override
     {
         deviceError = false;
         auto effect = std::make_unique<QSoundEffect>();
-        effect->setSource(QUrl::fromLocalFile(QFileInfo(QString::fromStdString(fileName)).absoluteFilePath()));
+        effect->setSource(
+            QUrl::fromLocalFile(QFileInfo(QString::fromStdString(fileName)).absoluteFilePath()));
         // Loading is asynchronous; wait a bounded time so a slow or missing sound server never hangs us.
         QElapsedTimer waited;
         waited.start();
@@ -137,7 +138,7 @@ public:
 };
 
 class DesktopShell : public IShell {
-public:
+  public:
     int OpenDocument(const std::string& file, const std::string&, const std::string& folder) override
     {
         QString path = FromCp1252(file);
@@ -156,7 +157,7 @@ public:
 };
 
 class QtScreen : public IScreen {
-public:
+  public:
     int FullScreenClientWidth() override
     {
         const QScreen* s = QGuiApplication::primaryScreen();
@@ -188,10 +189,31 @@ void DeliverPendingMessages()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-std::unique_ptr<IClock> MakeSystemClock() { return std::make_unique<SystemClock>(); }
-std::unique_ptr<IEventPump> MakeQtEventPump() { return std::make_unique<QtEventPump>(); }
-std::unique_ptr<IRandom> MakeSystemRandom() { return std::make_unique<SystemRandom>(); }
-std::unique_ptr<IDialogs> MakeMessageBoxDialogs() { return std::make_unique<MessageBoxDialogs>(); }
-std::unique_ptr<ISoundDevice> MakeSoundEffectDevice() { return std::make_unique<SoundEffectDevice>(); }
-std::unique_ptr<IShell> MakeDesktopShell() { return std::make_unique<DesktopShell>(); }
-std::unique_ptr<IScreen> MakeQtScreen() { return std::make_unique<QtScreen>(); }
+std::unique_ptr<IClock> MakeSystemClock()
+{
+    return std::make_unique<SystemClock>();
+}
+std::unique_ptr<IEventPump> MakeQtEventPump()
+{
+    return std::make_unique<QtEventPump>();
+}
+std::unique_ptr<IRandom> MakeSystemRandom()
+{
+    return std::make_unique<SystemRandom>();
+}
+std::unique_ptr<IDialogs> MakeMessageBoxDialogs()
+{
+    return std::make_unique<MessageBoxDialogs>();
+}
+std::unique_ptr<ISoundDevice> MakeSoundEffectDevice()
+{
+    return std::make_unique<SoundEffectDevice>();
+}
+std::unique_ptr<IShell> MakeDesktopShell()
+{
+    return std::make_unique<DesktopShell>();
+}
+std::unique_ptr<IScreen> MakeQtScreen()
+{
+    return std::make_unique<QtScreen>();
+}

@@ -29,21 +29,63 @@ template <class T, class Make> T& Get(Slot<T>& slot, Make make)
 
 } // namespace
 
-IClock& Platform::Clock() { return Get(gClock, MakeSystemClock); }
-IEventPump& Platform::Pump() { return Get(gPump, MakeQtEventPump); }
-IRandom& Platform::Rng() { return Get(gRng, MakeSystemRandom); }
-IDialogs& Platform::Dialogs() { return Get(gDialogs, MakeMessageBoxDialogs); }
-ISoundDevice& Platform::Sound() { return Get(gSound, MakeSoundEffectDevice); }
-IShell& Platform::Shell() { return Get(gShell, MakeDesktopShell); }
-IScreen& Platform::Screen() { return Get(gScreen, MakeQtScreen); }
+IClock& Platform::Clock()
+{
+    return Get(gClock, MakeSystemClock);
+}
+IEventPump& Platform::Pump()
+{
+    return Get(gPump, MakeQtEventPump);
+}
+IRandom& Platform::Rng()
+{
+    return Get(gRng, MakeSystemRandom);
+}
+IDialogs& Platform::Dialogs()
+{
+    return Get(gDialogs, MakeMessageBoxDialogs);
+}
+ISoundDevice& Platform::Sound()
+{
+    return Get(gSound, MakeSoundEffectDevice);
+}
+IShell& Platform::Shell()
+{
+    return Get(gShell, MakeDesktopShell);
+}
+IScreen& Platform::Screen()
+{
+    return Get(gScreen, MakeQtScreen);
+}
 
-void Platform::Install(std::unique_ptr<IClock> s) { gClock.installed = std::move(s); }
-void Platform::Install(std::unique_ptr<IEventPump> s) { gPump.installed = std::move(s); }
-void Platform::Install(std::unique_ptr<IRandom> s) { gRng.installed = std::move(s); }
-void Platform::Install(std::unique_ptr<IDialogs> s) { gDialogs.installed = std::move(s); }
-void Platform::Install(std::unique_ptr<ISoundDevice> s) { gSound.installed = std::move(s); }
-void Platform::Install(std::unique_ptr<IShell> s) { gShell.installed = std::move(s); }
-void Platform::Install(std::unique_ptr<IScreen> s) { gScreen.installed = std::move(s); }
+void Platform::Install(std::unique_ptr<IClock> s)
+{
+    gClock.installed = std::move(s);
+}
+void Platform::Install(std::unique_ptr<IEventPump> s)
+{
+    gPump.installed = std::move(s);
+}
+void Platform::Install(std::unique_ptr<IRandom> s)
+{
+    gRng.installed = std::move(s);
+}
+void Platform::Install(std::unique_ptr<IDialogs> s)
+{
+    gDialogs.installed = std::move(s);
+}
+void Platform::Install(std::unique_ptr<ISoundDevice> s)
+{
+    gSound.installed = std::move(s);
+}
+void Platform::Install(std::unique_ptr<IShell> s)
+{
+    gShell.installed = std::move(s);
+}
+void Platform::Install(std::unique_ptr<IScreen> s)
+{
+    gScreen.installed = std::move(s);
+}
 
 void Platform::Reset()
 {

@@ -8,7 +8,7 @@
 // through Platform::Install before they create any view.
 
 class IClock {
-public:
+  public:
     virtual ~IClock() = default;
     // Milliseconds since an arbitrary start, 32 bits wide: it wraps after about 49.7 days.
     virtual std::uint32_t TickCount() = 0;
@@ -18,7 +18,7 @@ public:
 };
 
 class IEventPump {
-public:
+  public:
     virtual ~IEventPump() = default;
     // Delivers every pending window message (keys, clicks, paints, timers, closes).
     virtual void ProcessMessages() = 0;
@@ -27,7 +27,7 @@ public:
 };
 
 class IRandom {
-public:
+  public:
     virtual ~IRandom() = default;
     virtual int Random(int n) = 0; // uniform 0 .. n-1 (0 when n <= 0)
     virtual double Random() = 0;   // uniform in [0, 1)
@@ -37,7 +37,7 @@ public:
 enum class TMsgKind { Information, Warning, Error };
 
 class IDialogs {
-public:
+  public:
     virtual ~IDialogs() = default;
     // A message box with one OK button; waits until it is dismissed. Texts are Windows-1252.
     virtual void Message(const std::string& text, const std::string& caption, TMsgKind kind) = 0;
@@ -47,7 +47,7 @@ public:
 
 // One wave file opened on the sound device.
 class IWaveSound {
-public:
+  public:
     virtual ~IWaveSound() = default;
     virtual bool CanPlay() = 0; // opened and ready to play
     virtual bool Playing() = 0;
@@ -56,7 +56,7 @@ public:
 };
 
 class ISoundDevice {
-public:
+  public:
     virtual ~ISoundDevice() = default;
     // Opens an existing wave file, named by its path on disk (UTF-8). Returns nullptr and sets
     // deviceError when the device refuses it.
@@ -64,7 +64,7 @@ public:
 };
 
 class IShell {
-public:
+  public:
     virtual ~IShell() = default;
     // Opens a document with the desktop's default application. Returns a value above 32 on
     // success, below 32 on failure (2: file not found, 31: no application for it).
@@ -73,7 +73,7 @@ public:
 };
 
 class IScreen {
-public:
+  public:
     virtual ~IScreen() = default;
     virtual int FullScreenClientWidth() = 0; // width available to a full-screen window
     virtual int Width() = 0;                 // whole screen
@@ -83,7 +83,7 @@ public:
 
 // Access to the installed services. Anything not installed falls back to the production one.
 class Platform {
-public:
+  public:
     static IClock& Clock();
     static IEventPump& Pump();
     static IRandom& Rng();
@@ -105,11 +105,35 @@ public:
 };
 
 // Short forms used throughout the program.
-inline std::uint32_t TickCount() { return Platform::Clock().TickCount(); }
-inline double Now() { return Platform::Clock().Now(); }
-inline void SleepMs(int ms) { Platform::Clock().SleepMs(ms); }
-inline void ProcessMessages() { Platform::Pump().ProcessMessages(); }
-inline bool Terminated() { return Platform::Pump().Terminated(); }
-inline int Random(int n) { return Platform::Rng().Random(n); }
-inline double Random() { return Platform::Rng().Random(); }
-inline void Randomize() { Platform::Rng().Randomize(); }
+inline std::uint32_t TickCount()
+{
+    return Platform::Clock().TickCount();
+}
+inline double Now()
+{
+    return Platform::Clock().Now();
+}
+inline void SleepMs(int ms)
+{
+    Platform::Clock().SleepMs(ms);
+}
+inline void ProcessMessages()
+{
+    Platform::Pump().ProcessMessages();
+}
+inline bool Terminated()
+{
+    return Platform::Pump().Terminated();
+}
+inline int Random(int n)
+{
+    return Platform::Rng().Random(n);
+}
+inline double Random()
+{
+    return Platform::Rng().Random();
+}
+inline void Randomize()
+{
+    Platform::Rng().Randomize();
+}

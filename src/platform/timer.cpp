@@ -88,7 +88,8 @@ void TTimer::FireDueTimers()
         const auto& r = Registry();
         if (std::find(r.begin(), r.end(), t) == r.end())
             continue;
-        if (t->enabled_ && static_cast<std::uint32_t>(now - t->lastFire_) >= static_cast<std::uint32_t>(t->interval_))
+        if (t->enabled_ &&
+            static_cast<std::uint32_t>(now - t->lastFire_) >= static_cast<std::uint32_t>(t->interval_))
             t->Fire();
     }
 }

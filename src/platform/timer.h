@@ -9,7 +9,7 @@ class QTimer;
 // Under a virtual clock (tests) no real timer runs: the test pump calls FireDueTimers on every pass,
 // which fires each timer whose interval has passed on the virtual clock.
 class TTimer : public QObject {
-public:
+  public:
     explicit TTimer(QObject* owner = nullptr);
     ~TTimer() override;
 
@@ -24,7 +24,7 @@ public:
     static bool Virtual();
     static void FireDueTimers();
 
-private:
+  private:
     void Restart();
     void Fire();
 

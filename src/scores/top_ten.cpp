@@ -144,8 +144,9 @@ int TtopTen::WriteRows(TRecFile& File)
     // no new file, the rows are written over the old ones.
     const int size = static_cast<int>(buffer.size());
     const bool replaced = FileSystem::ReplaceContents(File.Handle, TableFileName, buffer.data(), size);
-    if (!replaced && (!FileSystem::Seek(File.Handle, 0) ||
-                      FileSystem::Write(File.Handle, buffer.data(), size) != size || !FlushToDisk(File.Handle))) {
+    if (!replaced &&
+        (!FileSystem::Seek(File.Handle, 0) || FileSystem::Write(File.Handle, buffer.data(), size) != size ||
+         !FlushToDisk(File.Handle))) {
         File.Status = -5;
         ReportError(-5, TableFileName + kWriteFailed);
         return -5;

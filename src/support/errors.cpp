@@ -58,7 +58,8 @@ constexpr const char* kSupportAddress = "support@keyvane-games.example";
 constexpr int kSeparatorWidth = 58;
 
 // The time of day of a date-time (days since 1899-12-30) as HH:MM:SS.
-std::string TimeOfDayText(double dateTime) {
+std::string TimeOfDayText(double dateTime)
+{
     constexpr long long kSecondsPerDay = 24 * 60 * 60;
     const double fraction = dateTime - std::floor(dateTime);
     // Whole seconds, counted from milliseconds so that 12:00:00 stored as 11:59:59.9999 reads 12:00:00.
@@ -69,13 +70,15 @@ std::string TimeOfDayText(double dateTime) {
     return text;
 }
 
-std::string BoxText(std::int32_t code, const std::string& detail) {
+std::string BoxText(std::int32_t code, const std::string& detail)
+{
     // Line feed then carriage return, in that order, between the message and the detail.
     return "#" + std::to_string(code) + " " + ErrorText(code) + "\n\r" + detail;
 }
 
 // Every line goes out as a short string: WriteLine cuts it at 255 characters.
-void AppendToLog(const std::string& time, std::int32_t code, const std::string& detailLine) {
+void AppendToLog(const std::string& time, std::int32_t code, const std::string& detailLine)
+{
     TTextFile log;
     if (FileSystem::FileExists(kErrorLogName)) {
         log.OpenFile(kErrorLogName, 3);
@@ -84,14 +87,16 @@ void AppendToLog(const std::string& time, std::int32_t code, const std::string& 
         log.WriteLine(std::string("Please send this file to author: ") + kSupportAddress + "! ");
     }
     // Failures of the log itself stay silent: the player has seen the box already.
-    if (log.Status != 1) return;
+    if (log.Status != 1)
+        return;
     log.WriteLine(std::string(kSeparatorWidth, '-'));
     log.WriteLine(time + " Build " + KV_BUILD_TEXT + " (" + KV_BUILD_NOTE + ") compiled " + KV_BUILD_DATE);
     log.WriteLine("#" + std::to_string(code) + "  " + ErrorText(code));
     log.WriteLine(detailLine);
 }
 
-int Report(std::int32_t code, const std::string& boxDetail, const std::string& logDetail) {
+int Report(std::int32_t code, const std::string& boxDetail, const std::string& logDetail)
+{
     const std::string time = TimeOfDayText(Now());
     Platform::Dialogs().Message(BoxText(code, boxDetail), kErrorCaption, TMsgKind::Error);
     AppendToLog(time, code, " - " + logDetail);
@@ -100,18 +105,22 @@ int Report(std::int32_t code, const std::string& boxDetail, const std::string& l
 
 } // namespace
 
-std::string ErrorText(std::int32_t Code) {
+std::string ErrorText(std::int32_t Code)
+{
     for (const TErrorEntry& e : kErrorTable)
-        if (e.code == Code) return e.text;
+        if (e.code == Code)
+            return e.text;
     return "Unknown error " + std::to_string(Code);
 }
 
-int ReportError(std::int32_t Code, const std::string& Detail) {
+int ReportError(std::int32_t Code, const std::string& Detail)
+{
     const std::string detail = ShortString(Detail);
     return Report(Code, detail, detail);
 }
 
-int ReportErrorPair(std::int32_t Code, std::int32_t Code2) {
+int ReportErrorPair(std::int32_t Code, std::int32_t Code2)
+{
     const std::string message2 = ErrorText(Code2);
     return Report(Code, message2, message2 + " = " + std::to_string(Code2));
 }

@@ -13,12 +13,14 @@ constexpr std::size_t kShellArgumentMax = 79;
 
 } // namespace
 
-float LinearMap(float y1, float y0, float x1, float x0, float x) {
+float LinearMap(float y1, float y0, float x1, float x0, float x)
+{
     const long double slope = (static_cast<long double>(y1) - y0) / (static_cast<long double>(x1) - x0);
     return static_cast<float>(y0 + slope * (static_cast<long double>(x) - x0));
 }
 
-std::vector<std::string>& ShuffleList(std::vector<std::string>& List) {
+std::vector<std::string>& ShuffleList(std::vector<std::string>& List)
+{
     Randomize();
     const int n = static_cast<int>(List.size()) - 1;
     const auto at = [&List](int k) { return List.begin() + k; };
@@ -33,7 +35,8 @@ std::vector<std::string>& ShuffleList(std::vector<std::string>& List) {
     return List;
 }
 
-int ShellOpenDocument(const std::string& File, const std::string& Parameters, const std::string& Folder) {
+int ShellOpenDocument(const std::string& File, const std::string& Parameters, const std::string& Folder)
+{
     return Platform::Shell().OpenDocument(ShortString(File, kShellArgumentMax),
                                           ShortString(Parameters, kShellArgumentMax),
                                           ShortString(Folder, kShellArgumentMax));

@@ -7,12 +7,16 @@
 #include <algorithm>
 #include <limits>
 
-TFile::~TFile() {
-    if (Status != 2) CloseFile();
+TFile::~TFile()
+{
+    if (Status != 2)
+        CloseFile();
 }
 
-int TFile::CloseFile() {
-    if (Status == 2 || Status == -2) return Status;
+int TFile::CloseFile()
+{
+    if (Status == 2 || Status == -2)
+        return Status;
     // Only a live handle is released, so a second close can never hit a descriptor that the
     // process has handed out again in the meantime.
     if (IsOpen()) {
@@ -25,7 +29,8 @@ int TFile::CloseFile() {
     return Status;
 }
 
-int TFile::Opened(int handle, bool takeLength) {
+int TFile::Opened(int handle, bool takeLength)
+{
     Handle = handle;
     if (handle < 0) {
         Status = -2;
@@ -45,7 +50,8 @@ int TFile::Opened(int handle, bool takeLength) {
     return Status;
 }
 
-std::vector<std::string> TFile::ListFileTitles(const std::string& pattern) {
+std::vector<std::string> TFile::ListFileTitles(const std::string& pattern)
+{
     std::vector<std::string> titles;
     for (const std::string& name : FileSystem::ListFiles(pattern))
         titles.push_back(ShortString(TitleCase(name.substr(0, name.find('.')))));

@@ -6,17 +6,20 @@
 
 namespace {
 
-bool IsBlank(char c) {
+bool IsBlank(char c)
+{
     return c == ' ' || c == '\t';
 }
 
-char UpperAscii(char c) {
+char UpperAscii(char c)
+{
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 // Lower case for one Windows-1252 character; the page holds the lower-case form of each of its
 // capital letters, so the result always fits.
-char LowerCp1252(char c) {
+char LowerCp1252(char c)
+{
     const QString s = FromCp1252(std::string_view(&c, 1));
     const unsigned char lower = CharToCp1252(s.front().toLower());
     return lower != 0 ? static_cast<char>(lower) : c;
@@ -24,19 +27,23 @@ char LowerCp1252(char c) {
 
 } // namespace
 
-std::vector<std::string> SplitTokens(const std::string& text, const std::string& delimiters) {
+std::vector<std::string> SplitTokens(const std::string& text, const std::string& delimiters)
+{
     const std::string delims = delimiters.empty() ? std::string(" ,\r\n") : delimiters;
     const auto isDelim = [&delims](char c) { return delims.find(c) != std::string::npos; };
 
     std::vector<std::string> tokens;
     std::size_t i = 0;
     while (i < text.size()) {
-        while (i < text.size() && isDelim(text[i])) ++i;
-        if (i == text.size()) break;
+        while (i < text.size() && isDelim(text[i]))
+            ++i;
+        if (i == text.size())
+            break;
         std::string token;
         for (; i < text.size(); ++i) {
             if (isDelim(text[i])) {
-                if (token.empty() || token.back() != '%') break;
+                if (token.empty() || token.back() != '%')
+                    break;
                 token.back() = text[i]; // the escape goes, the delimiter stays as a character
             } else {
                 token.push_back(text[i]);
@@ -47,18 +54,24 @@ std::vector<std::string> SplitTokens(const std::string& text, const std::string&
     return tokens;
 }
 
-std::string TrimBlanks(const std::string& text) {
+std::string TrimBlanks(const std::string& text)
+{
     std::size_t begin = 0;
     std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && IsBlank(text[end - 1])) --end;
+    while (begin < end && IsBlank(text[begin]))
+        ++begin;
+    while (end > begin && IsBlank(text[end - 1]))
+        --end;
     return text.substr(begin, end - begin);
 }
 
-std::string TitleCase(const std::string& name) {
+std::string TitleCase(const std::string& name)
+{
     std::string out = name;
-    for (char& c : out) c = LowerCp1252(c);
-    if (!out.empty()) out[0] = UpperAscii(out[0]);
+    for (char& c : out)
+        c = LowerCp1252(c);
+    if (!out.empty())
+        out[0] = UpperAscii(out[0]);
     const std::size_t space = out.find(' ');
     if (space != std::string::npos && out.size() - space - 1 >= 2)
         out[space + 1] = UpperAscii(out[space + 1]);

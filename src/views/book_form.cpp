@@ -31,8 +31,9 @@ TBookForm::TBookForm()
 {
     BookForm = this;
     setObjectName("BookForm");
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -67,7 +68,8 @@ TBookForm::TBookForm()
             {"SkipF", TKind::Image, "BtnConsole", 72, 13, 51, 63, "button_skip_forward", 0, 0, 0,
              kHand | kHidden},
             {"Cancel", TKind::Image, "BtnConsole", 61, 13, 66, 63, "button_cancel", 0, 0, 0, kHand | kHidden},
-            {"SkipB", TKind::Image, "BtnConsole", 10, 13, 50, 63, "button_skip_back", 0, 0, 0, kHand | kHidden},
+            {"SkipB", TKind::Image, "BtnConsole", 10, 13, 50, 63, "button_skip_back", 0, 0, 0,
+             kHand | kHidden},
             {"Back", TKind::Image, "BtnConsole", 72, 13, 50, 63, "button_back", 0, 0, 0, kHand | kHidden},
             {"BeginB", TKind::Image, "BtnConsole", 136, 13, 51, 63, "button_begin", 0, 0, 0, kHand | kHidden},
             {"BookCover", TKind::Panel, nullptr, 40, 8, 361, 505, "", 0, kWhite, 0, kHidden},

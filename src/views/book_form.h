@@ -10,7 +10,7 @@
 // controls, the title strip, the tab row and the console of picture buttons; it switches layouts,
 // shows a chosen set of console buttons and hands every key to the current view's handlers first.
 class TBookForm : public QWidget {
-public:
+  public:
     TBookForm();
     ~TBookForm() override;
 
@@ -66,13 +66,13 @@ public:
     TImage* ConsolePic2;
     TImage* Image4;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
-private:
+  private:
     void FormCreate();
     void Recentre();
     bool PreviewKey(QKeyEvent* e, bool fromOverride);

@@ -5,7 +5,7 @@
 // a right part view, routes the window's keys to them, and finishes when its right part finishes,
 // taking over the right part's result code.
 class TChapterView : public TFormView {
-public:
+  public:
     void Load() override;
     void Unload() override;
     void RightViewClosed(TFormView* Sender);

@@ -192,7 +192,7 @@ namespace {
 // Takes only texts the program's code page can hold, so that what the player sees in the box is what
 // is stored.
 class TCodePageValidator : public QValidator {
-public:
+  public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override
     {

@@ -17,19 +17,19 @@ using TNotifyEvent = std::function<void(QObject* Sender)>;
 
 // A colour-filled panel, optionally with a one-pixel border.
 class TPanel : public QWidget {
-public:
+  public:
     explicit TPanel(QWidget* parent = nullptr);
     QColor Color = Qt::white;
     bool Border = false;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 };
 
 // A picture control. It owns its picture as an image the size of the control, so code may draw on it
 // (Canvas) as well as load artwork into it; clicks go to OnClick.
 class TImage : public QWidget {
-public:
+  public:
     explicit TImage(QWidget* parent = nullptr);
     // Renders an SVG resource (":/pictures/name.svg") at the control's size and the screen's pixel ratio.
     void LoadPicture(const QString& resource);
@@ -43,19 +43,19 @@ public:
     bool Stretch = false;
     TNotifyEvent OnClick;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
     void resizeEvent(QResizeEvent*) override;
 
-private:
+  private:
     QImage picture_;
     QString resource_;
 };
 
 // A text label in the program's code page; "&" marks an accelerator that focuses the buddy.
 class TLabel : public QLabel {
-public:
+  public:
     explicit TLabel(QWidget* parent = nullptr);
     void SetCaption(const std::string& text);
     std::string Caption() const;
@@ -64,7 +64,7 @@ public:
 
 // A filled rectangle (shape control).
 class TShape : public QWidget {
-public:
+  public:
     explicit TShape(QWidget* parent = nullptr);
     QColor Brush = Qt::white;
     QColor Pen = Qt::black;
@@ -72,13 +72,13 @@ public:
     bool HasPen = true;
     int PenWidth = 1;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 };
 
 // A pie gauge: a filled pie slice showing Progress between MinValue and MaxValue.
 class TPieGauge : public QWidget {
-public:
+  public:
     explicit TPieGauge(QWidget* parent = nullptr);
     void SetProgress(int value);
     int Progress() const { return progress_; }
@@ -87,39 +87,39 @@ public:
     QColor Fore = Qt::green;
     QColor Back = Qt::black;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     int progress_ = 0;
 };
 
 // A control that code paints: OnPaint is called with a painter on the control.
 class TPaintBox : public QWidget {
-public:
+  public:
     explicit TPaintBox(QWidget* parent = nullptr);
     std::function<void(QPainter&)> OnPaint;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 };
 
 class TButton : public QPushButton {
-public:
+  public:
     explicit TButton(QWidget* parent = nullptr);
     TNotifyEvent OnClick;
 };
 
 // A drop-down list; OnChange runs when the player picks another item.
 class TComboBox : public QComboBox {
-public:
+  public:
     explicit TComboBox(QWidget* parent = nullptr);
     std::string Text() const;
     TNotifyEvent OnChange;
 };
 
 class TEdit : public QLineEdit {
-public:
+  public:
     explicit TEdit(QWidget* parent = nullptr);
     std::string Text() const;
     void SetText(const std::string& text);

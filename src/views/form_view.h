@@ -15,7 +15,7 @@ class QObject;
 // Opened at the top level it becomes the current view and can run its own message loop (Execute)
 // until it closes; opened as a part it lives on one page of its parent view.
 class TFormView {
-public:
+  public:
     TFormView();
     virtual ~TFormView();
     TFormView(const TFormView&) = delete;

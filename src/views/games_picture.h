@@ -3,7 +3,7 @@
 
 // The left page of the games menu: the games picture with the version.
 class TGamesPicture : public TFormView {
-public:
+  public:
     void Load() override;
     void Unload() override;
 };

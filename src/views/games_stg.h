@@ -4,7 +4,7 @@
 // Storage form of the games menu: the games tab-row picture, the left page (games picture and
 // version) and the right page (the three games' boxes and the information box).
 class TGamesStg : public QWidget {
-public:
+  public:
     TGamesStg();
     ~TGamesStg() override;
 
@@ -19,7 +19,7 @@ public:
     TButton* CloudsBtn;
     TButton* InfoBtn;
 
-private:
+  private:
     void FormCreate();
 };
 

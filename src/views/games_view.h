@@ -6,7 +6,7 @@
 // The right page of the games menu: a key set for Bubbles, a vocabulary each for WordTris and Clouds,
 // the three Start buttons and the Info button. It finishes with 1, 2 or 3 for the chosen game.
 class TGamesView : public TFormView {
-public:
+  public:
     void Load() override;
     void KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) override;
 

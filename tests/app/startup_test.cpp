@@ -12,7 +12,7 @@
 namespace {
 
 class StartupTest : public ::testing::Test {
-protected:
+  protected:
     StartupTest()
     {
         for (const char* name : {"Click.wav", "Theend.wav", "Error.wav"})

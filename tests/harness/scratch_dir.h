@@ -4,7 +4,7 @@
 // A fresh temporary folder made the current folder for the lifetime of the object, as the program
 // makes its own folder current; the previous folder is restored and the scratch one removed after.
 class ScratchDir {
-public:
+  public:
     ScratchDir();
     ~ScratchDir();
     ScratchDir(const ScratchDir&) = delete;
@@ -16,7 +16,7 @@ public:
     std::string Read(const std::string& name) const;
     bool Exists(const std::string& name) const;
 
-private:
+  private:
     std::string path_;
     std::string previous_;
 };

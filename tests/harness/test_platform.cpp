@@ -6,7 +6,7 @@
 namespace {
 
 class RecordedSound : public IWaveSound {
-public:
+  public:
     RecordedSound(RecordingSoundDevice& device, std::string name) : device_(device), name_(std::move(name)) {}
     bool CanPlay() override { return true; }
     bool Playing() override { return TickCount() < endsAt_; }
@@ -17,7 +17,7 @@ public:
         endsAt_ = TickCount() + static_cast<std::uint32_t>(device_.playMs);
     }
 
-private:
+  private:
     RecordingSoundDevice& device_;
     std::string name_;
     std::uint32_t endsAt_ = 0;

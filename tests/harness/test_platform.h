@@ -11,7 +11,7 @@
 
 // Virtual time: sleeping only advances it, so a minute of play takes milliseconds.
 class VirtualClock : public IClock {
-public:
+  public:
     std::uint32_t TickCount() override { return tick; }
     double Now() override { return startDate + elapsedMs / 86400000.0; }
     void SleepMs(int ms) override { Advance(ms); }
@@ -27,7 +27,7 @@ public:
 
 // The real message delivery plus virtual timers and a driver that acts like a player on every pass.
 class TestPump : public IEventPump {
-public:
+  public:
     void ProcessMessages() override;
     bool Terminated() override { return terminated; }
     void Terminate() override { terminated = true; }
@@ -39,22 +39,19 @@ public:
     long maxPasses = 2'000'000;
     bool hitPassLimit = false;
 
-private:
+  private:
     bool inDriver_ = false;
 };
 
 class FixedRandom : public IRandom {
-public:
+  public:
     explicit FixedRandom(unsigned seed = 12345) : engine_(seed), seed_(seed) {}
-    int Random(int n) override
-    {
-        return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(engine_);
-    }
+    int Random(int n) override { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(engine_); }
     double Random() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
     void Randomize() override { engine_.seed(seed_ + ++reseeds); }
     int reseeds = 0;
 
-private:
+  private:
     std::mt19937 engine_;
     unsigned seed_;
 };
@@ -67,7 +64,7 @@ struct ShownDialog {
 
 // Records every box shown; questions take their answers from a queue (Yes when it is empty).
 class ScriptedDialogs : public IDialogs {
-public:
+  public:
     void Message(const std::string& text, const std::string& caption, TMsgKind) override
     {
         shown.push_back({text, caption, false});
@@ -92,7 +89,7 @@ public:
 
 // A sound device that plays nothing and records what would have played.
 class RecordingSoundDevice : public ISoundDevice {
-public:
+  public:
     std::unique_ptr<IWaveSound> Open(const std::string& fileName, bool& deviceError) override;
     std::vector<std::string> opened;
     std::vector<std::string> played; // file names, in order
@@ -102,8 +99,9 @@ public:
 };
 
 class RecordingShell : public IShell {
-public:
-    int OpenDocument(const std::string& file, const std::string& parameters, const std::string& folder) override
+  public:
+    int OpenDocument(const std::string& file, const std::string& parameters,
+                     const std::string& folder) override
     {
         requests.push_back({file, parameters, folder});
         return answer;
@@ -116,7 +114,7 @@ public:
 };
 
 class FixedScreen : public IScreen {
-public:
+  public:
     int FullScreenClientWidth() override { return clientWidth; }
     int Width() override { return width; }
     int Height() override { return height; }

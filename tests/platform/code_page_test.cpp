@@ -4,7 +4,8 @@
 
 namespace {
 
-TEST(CodePage, EveryByteSurvivesTheRoundTrip) {
+TEST(CodePage, EveryByteSurvivesTheRoundTrip)
+{
     for (int b = 1; b < 256; ++b) {
         const std::string byte(1, static_cast<char>(b));
         bool ok = false;
@@ -13,7 +14,8 @@ TEST(CodePage, EveryByteSurvivesTheRoundTrip) {
     }
 }
 
-TEST(CodePage, KnownCharactersAndUnfitOnes) {
+TEST(CodePage, KnownCharactersAndUnfitOnes)
+{
     EXPECT_EQ(FromCp1252("\x80"), QString(QChar(0x20AC)));
     EXPECT_EQ(FromCp1252("caf\xE9"), QStringLiteral(u"café"));
     EXPECT_EQ(ToCp1252(QStringLiteral(u"\u2019\u0161")), "\x92\x9A");

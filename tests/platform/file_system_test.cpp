@@ -11,7 +11,8 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-TEST(FileSystemOpen, SharingConflictsAreBusy) {
+TEST(FileSystemOpen, SharingConflictsAreBusy)
+{
     using A = TFileAccess;
     using S = TFileShare;
     struct Side {
@@ -44,7 +45,8 @@ TEST(FileSystemOpen, SharingConflictsAreBusy) {
     }
 }
 
-TEST(FileSystemOpen, RefusalsOtherThanSharingAreTold) {
+TEST(FileSystemOpen, RefusalsOtherThanSharingAreTold)
+{
     ScratchDir dir;
     std::filesystem::create_directory(dir.Path() + "/folder");
     TFileOpenError error = TFileOpenError::None;
@@ -60,7 +62,8 @@ TEST(FileSystemOpen, RefusalsOtherThanSharingAreTold) {
                                TFileCreation::AppendExisting, &error),
               0);
     EXPECT_EQ(error, TFileOpenError::NotFound);
-    if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
     std::filesystem::permissions(dir.Path() + "/folder",
                                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     EXPECT_LT(FileSystem::Open("folder/new", TFileAccess::Write, TFileShare::DenyAll,
@@ -69,7 +72,8 @@ TEST(FileSystemOpen, RefusalsOtherThanSharingAreTold) {
     EXPECT_EQ(error, TFileOpenError::Refused);
 }
 
-TEST(FileSystemOpen, CreateEmptiesOnlyOnceTheFileIsItsOwn) {
+TEST(FileSystemOpen, CreateEmptiesOnlyOnceTheFileIsItsOwn)
+{
     ScratchDir dir;
     dir.Write("scores", "precious");
     const int reader =
@@ -89,7 +93,8 @@ TEST(FileSystemOpen, CreateEmptiesOnlyOnceTheFileIsItsOwn) {
     EXPECT_FALSE(dir.Exists("SCORES"));
 }
 
-TEST(FileSystemNames, ExistingPartsMatchWithoutRegardToCase) {
+TEST(FileSystemNames, ExistingPartsMatchWithoutRegardToCase)
+{
     ScratchDir dir;
     std::filesystem::create_directory(dir.Path() + "/sub");
     dir.Write("sub/animals.vcb", "");
@@ -101,7 +106,8 @@ TEST(FileSystemNames, ExistingPartsMatchWithoutRegardToCase) {
     EXPECT_FALSE(FileSystem::FileExists("Sub"));
 }
 
-TEST(FileSystemNames, MasksAndListing) {
+TEST(FileSystemNames, MasksAndListing)
+{
     struct Case {
         const char* name;
         const char* mask;

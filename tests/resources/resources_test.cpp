@@ -39,7 +39,8 @@ const PictureSize kPictures[] = {
     {"tris_left_block.svg", 60, 60},  {"tris_right_block.svg", 60, 60},
 };
 
-TEST(Pictures, EveryPictureIsCompiledInValidAndExactlyItsLayoutSize) {
+TEST(Pictures, EveryPictureIsCompiledInValidAndExactlyItsLayoutSize)
+{
     for (const auto& p : kPictures) {
         QSvgRenderer renderer(PicturePath(p.file));
         ASSERT_TRUE(renderer.isValid()) << p.file;
@@ -48,15 +49,18 @@ TEST(Pictures, EveryPictureIsCompiledInValidAndExactlyItsLayoutSize) {
     }
 }
 
-TEST(Pictures, TableCoversEveryCompiledPicture) {
+TEST(Pictures, TableCoversEveryCompiledPicture)
+{
     std::set<QString> listed;
-    for (const auto& p : kPictures) listed.insert(p.file);
+    for (const auto& p : kPictures)
+        listed.insert(p.file);
     const QStringList compiled = QDir(":/pictures").entryList(QDir::Files);
     EXPECT_EQ(std::set<QString>(compiled.begin(), compiled.end()), listed);
 }
 
 // Mean luminance 0..1 of a region of a picture, as it shows on a white panel.
-double Luminance(const QString& file, QSize size, QRect region) {
+double Luminance(const QString& file, QSize size, QRect region)
+{
     const QImage image = RenderPicture(file, size).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     double sum = 0;
     for (int y = region.top(); y <= region.bottom(); ++y)
@@ -69,7 +73,8 @@ double Luminance(const QString& file, QSize size, QRect region) {
 }
 
 // Labels are drawn over these pictures: white text needs a dark ground, black text a light one.
-TEST(Pictures, LabelsDrawnOverPicturesStayReadable) {
+TEST(Pictures, LabelsDrawnOverPicturesStayReadable)
+{
     struct Ground {
         const char* file;
         QSize size;
@@ -102,14 +107,17 @@ TEST(Pictures, LabelsDrawnOverPicturesStayReadable) {
     }
 }
 
-TEST(Pictures, HandCursorHotspotIsItsTopmostPoint) {
+TEST(Pictures, HandCursorHotspotIsItsTopmostPoint)
+{
     const QImage cursor = RenderPicture("hand_cursor.svg", {32, 32});
     EXPECT_GT(qAlpha(cursor.pixel(HandCursorHotspot)), 128);
     for (int y = 0; y < HandCursorHotspot.y(); ++y)
-        for (int x = 0; x < 32; ++x) EXPECT_LT(qAlpha(cursor.pixel(x, y)), 128) << x << "," << y;
+        for (int x = 0; x < 32; ++x)
+            EXPECT_LT(qAlpha(cursor.pixel(x, y)), 128) << x << "," << y;
 }
 
-TEST(RenderPicture, DrawsAtDevicePixelsAndRefusesWhatItCannotDraw) {
+TEST(RenderPicture, DrawsAtDevicePixelsAndRefusesWhatItCannotDraw)
+{
     const QImage sharp = RenderPicture("exit_tab.svg", {58, 30}, 2.0);
     EXPECT_EQ(sharp.size(), QSize(116, 60));
     EXPECT_EQ(sharp.devicePixelRatio(), 2.0);

@@ -14,7 +14,8 @@ namespace fs = std::filesystem;
 class ErrorReport : public testing::Test {
   protected:
     // The log's lines; every line must end with CR LF.
-    Lines LogLines() {
+    Lines LogLines()
+    {
         Lines lines;
         const std::string text = dir.Read("Errors.log");
         for (std::size_t at = 0, end; at < text.size(); at = end + 2) {
@@ -32,7 +33,8 @@ class ErrorReport : public testing::Test {
     TestPlatform platform;
 };
 
-TEST_F(ErrorReport, FirstReportWritesTheHeaderAndEveryReportAppendsOneEntry) {
+TEST_F(ErrorReport, FirstReportWritesTheHeaderAndEveryReportAppendsOneEntry)
+{
     platform.clock->startDate = 46000 + (9 * 3600 + 5 * 60 + 7) / 86400.0;
     // The entry keeps the moment of the error, not the moment the box was dismissed.
     platform.dialogs->onShow = [this] { platform.clock->Advance(3600 * 1000); };
@@ -58,9 +60,11 @@ TEST_F(ErrorReport, FirstReportWritesTheHeaderAndEveryReportAppendsOneEntry) {
     EXPECT_TRUE(lines[7].starts_with("10:05:07 Build ")) << lines[7];
 }
 
-TEST_F(ErrorReport, MessageSpacesAreKeptAndLongDetailsCutTo255Characters) {
+TEST_F(ErrorReport, MessageSpacesAreKeptAndLongDetailsCutTo255Characters)
+{
     std::string detail;
-    for (int i = 0; i < 300; ++i) detail += static_cast<char>('a' + i % 26);
+    for (int i = 0; i < 300; ++i)
+        detail += static_cast<char>('a' + i % 26);
     ReportError(-802, detail);
     ReportErrorPair(-801, -802);
 
@@ -74,7 +78,8 @@ TEST_F(ErrorReport, MessageSpacesAreKeptAndLongDetailsCutTo255Characters) {
 }
 
 // A log that cannot be opened or created is skipped silently: the box still shows, the result is 0.
-TEST_F(ErrorReport, UnwritableLogStillShowsTheBoxAndReturnsZero) {
+TEST_F(ErrorReport, UnwritableLogStillShowsTheBoxAndReturnsZero)
+{
     fs::create_directory("Errors.log"); // the name is taken by a folder
     fs::create_directories("locked/gone");
     fs::permissions("locked", fs::perms::owner_read | fs::perms::owner_exec);

@@ -8,7 +8,8 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-TEST(LinearMap, InterpolatesAndExtrapolatesRoundingOnceToSinglePrecision) {
+TEST(LinearMap, InterpolatesAndExtrapolatesRoundingOnceToSinglePrecision)
+{
     const float rows[][6] = {// y1, y0, x1, x0, x, expected
                              {11, 3, 10, 1, 1, 3},
                              {11, 3, 10, 1, 10, 11},
@@ -16,15 +17,18 @@ TEST(LinearMap, InterpolatesAndExtrapolatesRoundingOnceToSinglePrecision) {
                              {11, 3, 10, 1, -8, -5},
                              // Rounding every float step gives 0.29999998 here.
                              {0.7f, 0.1f, 3, 0, 1, 0.3f}};
-    for (const auto& r : rows) EXPECT_EQ(LinearMap(r[0], r[1], r[2], r[3], r[4]), r[5]) << r[4];
+    for (const auto& r : rows)
+        EXPECT_EQ(LinearMap(r[0], r[1], r[2], r[3], r[4]), r[5]) << r[4];
 }
 
 // Hands out scripted draws and records the range of each.
 struct ScriptedRandom : IRandom {
-    int Random(int n) override {
+    int Random(int n) override
+    {
         ranges.push_back(n);
         const int j = draws.empty() ? 0 : draws.front();
-        if (!draws.empty()) draws.pop_front();
+        if (!draws.empty())
+            draws.pop_front();
         return j;
     }
     double Random() override { return 0; }
@@ -34,7 +38,8 @@ struct ScriptedRandom : IRandom {
     int reseeds = 0;
 };
 
-TEST(ShuffleList, MovesEachEntryToItsDrawnPlaceAndNeverTheLast) {
+TEST(ShuffleList, MovesEachEntryToItsDrawnPlaceAndNeverTheLast)
+{
     TestPlatform platform;
     auto owned = std::make_unique<ScriptedRandom>();
     ScriptedRandom& random = *owned;
@@ -54,7 +59,8 @@ TEST(ShuffleList, MovesEachEntryToItsDrawnPlaceAndNeverTheLast) {
     }
 }
 
-TEST(ShellOpenDocument, CutsEachArgumentTo79CharactersAndReturnsTheShellsAnswer) {
+TEST(ShellOpenDocument, CutsEachArgumentTo79CharactersAndReturnsTheShellsAnswer)
+{
     TestPlatform platform;
     platform.shell->answer = 31;
     EXPECT_EQ(ShellOpenDocument(std::string(100, 'f'), std::string(80, 'p'), std::string(79, 'd')), 31);

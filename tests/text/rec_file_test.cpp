@@ -6,7 +6,8 @@
 
 namespace {
 
-TEST(RecFileFields, LayoutOnDiskIsLittleEndianWithZeroFiller) {
+TEST(RecFileFields, LayoutOnDiskIsLittleEndianWithZeroFiller)
+{
     ScratchDir dir;
     // An old, longer file full of 0xFF: rewriting in place must leave zeros after each text.
     dir.Write("t.kvt", std::string(600, '\xFF'));
@@ -42,7 +43,8 @@ TEST(RecFileFields, LayoutOnDiskIsLittleEndianWithZeroFiller) {
     EXPECT_EQ(f.Position, 516);
 }
 
-TEST(RecFileFields, ShortReadsEndTheDataWithoutOverrunning) {
+TEST(RecFileFields, ShortReadsEndTheDataWithoutOverrunning)
+{
     ScratchDir dir;
     dir.Write("cut.kvt", std::string("\xC8"
                                      "ab",
@@ -57,7 +59,8 @@ TEST(RecFileFields, ShortReadsEndTheDataWithoutOverrunning) {
     EXPECT_EQ(value, 7);
 }
 
-TEST(RecFileOpen, MissingCreatedAndFailedFiles) {
+TEST(RecFileOpen, MissingCreatedAndFailedFiles)
+{
     ScratchDir dir;
     TRecFile missing;
     EXPECT_EQ(missing.OpenFile("none.kvt", 1, -2), -1);
@@ -79,7 +82,8 @@ TEST(RecFileOpen, MissingCreatedAndFailedFiles) {
     EXPECT_EQ(busy.CloseFile(), -2);
 }
 
-TEST(RecFileSharing, ReadersShareWritersAreAlone) {
+TEST(RecFileSharing, ReadersShareWritersAreAlone)
+{
     struct Side {
         int mode, share;
     };

@@ -19,7 +19,8 @@ struct LineCase {
     std::vector<Read> reads; // up to and including the first result other than 1
 };
 
-TEST(TextFileLines, LineEndsLengthsAndNul) {
+TEST(TextFileLines, LineEndsLengthsAndNul)
+{
     const std::string x254(254, 'x'), x255(255, 'x'), x256(256, 'x');
     const std::vector<LineCase> cases = {
         {"CR LF", "ab\r\ncd\r\n", {{"ab", 1, 4}, {"cd", 1, 8}, {"", 0, 8}}},
@@ -59,9 +60,11 @@ struct HeaderCase {
     std::string firstBody; // what the first ReadLine after the open gives
 };
 
-TEST(TextFileHeader, ScanTakesKeysValuesAndEscapes) {
+TEST(TextFileHeader, ScanTakesKeysValuesAndEscapes)
+{
     std::string sixteen;
-    for (int i = 1; i <= 16; ++i) sixteen += "$line" + std::to_string(i) + "\r\n";
+    for (int i = 1; i <= 16; ++i)
+        sixteen += "$line" + std::to_string(i) + "\r\n";
     const std::string scrambledPlain =
         "$fileformat=crypted\r\n" + TTextFile::Scramble("$fileformat=plain") + "\r\n";
     const std::vector<HeaderCase> cases = {
@@ -95,14 +98,16 @@ TEST(TextFileHeader, ScanTakesKeysValuesAndEscapes) {
     }
 }
 
-TEST(TextFileScrambling, BodyRoundTripsAndLineEndsStayPlain) {
+TEST(TextFileScrambling, BodyRoundTripsAndLineEndsStayPlain)
+{
     ScratchDir dir;
     const std::vector<std::string> words = {"apple", "big bird", "caf\xE9"};
     for (bool scrambled : {false, true}) {
         TTextFile out;
         ASSERT_EQ(out.OpenFile(scrambled ? "s.vcb" : "p.vcb", 2), 1);
         out.WriteLine(scrambled ? "$fileformat=crypted" : "$fileformat=unknown");
-        for (const std::string& w : words) out.WriteLine(scrambled ? TTextFile::Scramble(w) : w);
+        for (const std::string& w : words)
+            out.WriteLine(scrambled ? TTextFile::Scramble(w) : w);
         EXPECT_EQ(out.CloseFile(), 2);
     }
     const std::string plain = dir.Read("p.vcb"), scrambled = dir.Read("s.vcb");
@@ -122,7 +127,8 @@ TEST(TextFileScrambling, BodyRoundTripsAndLineEndsStayPlain) {
     }
 }
 
-TEST(TextFileModes, WriteAppendAndCaseInsensitiveNames) {
+TEST(TextFileModes, WriteAppendAndCaseInsensitiveNames)
+{
     ScratchDir dir;
     dir.Write("errors.log", "old\r\n");
     TTextFile missing;
@@ -149,7 +155,8 @@ TEST(TextFileModes, WriteAppendAndCaseInsensitiveNames) {
     EXPECT_EQ(closed.WriteLine("lost"), -5);
 }
 
-TEST(TextFileModes, SecondOpenIsRefusedAndKeepsTheFirstFile) {
+TEST(TextFileModes, SecondOpenIsRefusedAndKeepsTheFirstFile)
+{
     ScratchDir dir;
     dir.Write("a.vcb", "cat\r\n");
     dir.Write("b.vcb", "dog\r\n");
@@ -165,7 +172,8 @@ TEST(TextFileModes, SecondOpenIsRefusedAndKeepsTheFirstFile) {
     EXPECT_EQ(writer.OpenFile("a.vcb", 2), 1) << "destruction must release a.vcb";
 }
 
-TEST(TextFileSharing, ReadersShareWritersAreAlone) {
+TEST(TextFileSharing, ReadersShareWritersAreAlone)
+{
     struct Case {
         int first, second, expected;
     } const cases[] = {{1, 1, 1}, {1, 2, -2}, {1, 3, -2}, {3, 1, -2}, {3, 3, -2}, {2, 1, -2}};

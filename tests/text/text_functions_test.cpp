@@ -12,7 +12,8 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-TEST(SplitTokens, DelimitersRunsAndEscapes) {
+TEST(SplitTokens, DelimitersRunsAndEscapes)
+{
     struct Case {
         std::string text, delimiters;
         Strings tokens;
@@ -28,16 +29,19 @@ TEST(SplitTokens, DelimitersRunsAndEscapes) {
         {";;;", ";", {}},
         {"", ";", {}},
     };
-    for (const Case& c : cases) EXPECT_EQ(SplitTokens(c.text, c.delimiters), c.tokens) << c.text;
+    for (const Case& c : cases)
+        EXPECT_EQ(SplitTokens(c.text, c.delimiters), c.tokens) << c.text;
 }
 
-TEST(TrimBlanks, RemovesSpacesAndTabsAtBothEndsOnly) {
+TEST(TrimBlanks, RemovesSpacesAndTabsAtBothEndsOnly)
+{
     EXPECT_EQ(TrimBlanks(" \t ab c\t "), "ab c");
     EXPECT_EQ(TrimBlanks("\t \t"), "");
     EXPECT_EQ(TrimBlanks("\nx "), "\nx");
 }
 
-TEST(TitleCase, FirstLetterAndLetterAfterFirstSpace) {
+TEST(TitleCase, FirstLetterAndLetterAfterFirstSpace)
+{
     struct Case {
         std::string name, title;
     } const cases[] = {
@@ -53,10 +57,12 @@ TEST(TitleCase, FirstLetterAndLetterAfterFirstSpace) {
          "cole"},
         {"", ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(TitleCase(c.name), c.title) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(TitleCase(c.name), c.title) << c.name;
 }
 
-TEST(ListFileTitles, VisibleRegularFilesOnly) {
+TEST(ListFileTitles, VisibleRegularFilesOnly)
+{
     ScratchDir dir;
     for (const char* name :
          {"animals.vcb", "big words.vcb", "a b.vcb", ".hidden.vcb", "notes.txt", "x.y.VCB"})

@@ -89,7 +89,7 @@ TEST_F(BookFormTest, ConsoleStyleChoosesTheBackgroundAndButtonsStayInFront)
 }
 
 class BookKeysTest : public ViewTest {
-protected:
+  protected:
     BookKeysTest()
     {
         edit = new QLineEdit(form->WidePage);
@@ -203,9 +203,9 @@ TEST_F(BookKeysTest, ClosingAsksTheCloseHandlerAndTerminatesOnlyWhenAllowed)
 
 TEST_F(BookKeysTest, KeyCodesOfQtKeys)
 {
-    const std::pair<int, int> rows[] = {{Qt::Key_A, 65},        {Qt::Key_Z, 90},     {Qt::Key_0, 48},
-                                        {Qt::Key_Enter, 13},    {Qt::Key_Space, 32}, {Qt::Key_Left, 37},
-                                        {Qt::Key_F1, 112},      {Qt::Key_Backtab, 9}, {Qt::Key_Delete, 46},
+    const std::pair<int, int> rows[] = {{Qt::Key_A, 65},     {Qt::Key_Z, 90},      {Qt::Key_0, 48},
+                                        {Qt::Key_Enter, 13}, {Qt::Key_Space, 32},  {Qt::Key_Left, 37},
+                                        {Qt::Key_F1, 112},   {Qt::Key_Backtab, 9}, {Qt::Key_Delete, 46},
                                         {Qt::Key_unknown, 0}};
     for (auto [qt, vk] : rows)
         EXPECT_EQ(VirtualKeyOf(qt), vk) << qt;

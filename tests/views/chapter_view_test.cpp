@@ -7,7 +7,7 @@ namespace {
 
 // A part view that records the keys it receives.
 class KeyPart : public TFormView {
-public:
+  public:
     KeyPart(std::string& log, char tag) : log_(log), tag_(tag) {}
     void KeyPressed(QObject* s, char& k) override
     {
@@ -16,13 +16,13 @@ public:
         log_ += k;
     }
 
-private:
+  private:
     std::string& log_;
     char tag_;
 };
 
 class ChapterViewTest : public ViewTest {
-protected:
+  protected:
     ChapterViewTest()
     {
         chapter.LeftView = &left;

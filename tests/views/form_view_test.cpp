@@ -9,7 +9,7 @@ namespace {
 
 // A view that writes down what happens to it, so the order of the framework's steps can be checked.
 class RecordingView : public TFormView {
-public:
+  public:
     RecordingView(std::vector<std::string>& log, std::string name) : log_(log), name_(std::move(name)) {}
     bool Prepare() override
     {
@@ -39,7 +39,7 @@ public:
     int refuseWith = 0;
     bool consumeKeys = false;
 
-private:
+  private:
     std::vector<std::string>& log_;
     std::string name_;
 };

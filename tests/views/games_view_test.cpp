@@ -11,7 +11,7 @@
 namespace {
 
 class GamesViewTest : public ViewTest {
-protected:
+  protected:
     GamesViewTest()
     {
         folder.Write("Click.wav", "RIFF");
@@ -68,7 +68,9 @@ TEST_F(GamesViewTest, AcceleratorsStartTheGames)
         EXPECT_EQ(RunMenu([&, k = key] {
                       stg->BubblesKeys->setFocus();
                       QTest::keyClick(stg->BubblesKeys, k, Qt::AltModifier);
-                  }), code) << key;
+                  }),
+                  code)
+            << key;
 }
 
 TEST_F(GamesViewTest, VocabularyListsShowTitleCasedFileNamesAndResetEachShowing)
@@ -148,8 +150,8 @@ TEST_F(GamesViewTest, TabMovesThroughTheControlsInOrder)
 {
     RunMenu([&] {
         stg->BubblesKeys->setFocus();
-        const QWidget* order[] = {stg->BubblesBtn, stg->TrisFileList, stg->WordTrisBtn,
-                                  stg->CloudsFileList, stg->CloudsBtn, stg->InfoBtn};
+        const QWidget* order[] = {stg->BubblesBtn,     stg->TrisFileList, stg->WordTrisBtn,
+                                  stg->CloudsFileList, stg->CloudsBtn,    stg->InfoBtn};
         for (const QWidget* next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             EXPECT_EQ(QApplication::focusWidget(), next);

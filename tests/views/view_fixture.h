@@ -9,7 +9,7 @@
 
 // A book window and the games storage form over the test doubles, in a scratch program folder.
 class ViewTest : public ::testing::Test {
-protected:
+  protected:
     ViewTest()
     {
         form = std::make_unique<TBookForm>();
