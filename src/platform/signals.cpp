@@ -11,6 +11,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <set>
 #include <unistd.h>
 
 namespace {
@@ -24,6 +25,9 @@ int wakePipe[2] = {-1, -1};
 volatile std::sig_atomic_t signalsSeen = 0;
 
 QPointer<QWidget> closingWindow;
+// Signals found ignored before the first installation, and those given our handler.
+std::set<int> ignoredAtStart;
+std::set<int> handled;
 std::unique_ptr<QSocketNotifier> notifier;
 
 void OnEndingSignal(int sig)
@@ -45,9 +49,10 @@ void OnEndingSignal(int sig)
 void CloseWindow()
 {
     char bytes[16];
-    while (::read(wakePipe[0], bytes, sizeof bytes) > 0) {
-    }
-    qCInfo(lcSignals) << "ending signal: closing the window";
+    int sig = 0;
+    for (ssize_t n; (n = ::read(wakePipe[0], bytes, sizeof bytes)) > 0;)
+        sig = bytes[0];
+    qCInfo(lcSignals) << "ending signal" << sig << "(" << strsignal(sig) << "): closing the window";
     // A message box waiting for an answer would keep the program from ending: it is dismissed as its
     // Escape key would dismiss it. The window is closed once that box's own loop has returned.
     if (QWidget* box = QApplication::activeModalWidget(); box && box != closingWindow)
@@ -86,16 +91,27 @@ bool CloseOnSignals(QWidget* window)
     sigemptyset(&action.sa_mask);
     // Interrupted system calls are restarted: the program's file and sleep calls need not see them.
     action.sa_flags = SA_RESTART;
-    for (int sig : kEndingSignals)
+    for (int sig : kEndingSignals) {
+        // A signal ignored when the program started stays ignored: "nohup" and a shell's background
+        // jobs ask for that.
+        struct sigaction before = {};
+        if (::sigaction(sig, nullptr, &before) == 0 && before.sa_handler == SIG_IGN &&
+            !ignoredAtStart.count(sig) && !handled.count(sig))
+            ignoredAtStart.insert(sig);
+        if (ignoredAtStart.count(sig))
+            continue;
         if (::sigaction(sig, &action, nullptr) != 0)
             return false;
+        handled.insert(sig);
+    }
     return true;
 }
 
 void RestoreDefaults()
 {
-    for (int sig : kEndingSignals)
+    for (int sig : handled)
         std::signal(sig, SIG_DFL);
+    handled.clear();
     closingWindow = nullptr;
     notifier.reset();
     signalsSeen = 0;

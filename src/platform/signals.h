@@ -5,7 +5,8 @@ class QWidget;
 // Ending from outside: SIGTERM, SIGINT and SIGHUP (a desktop logging out, a terminal closing, Ctrl+C)
 // are taken as the player's request to close the window, so a running game and a name being typed
 // into the top-ten box end through their normal close and the score is stored. A second such signal
-// ends the program at once, as the signal's default action would.
+// ends the program at once, as the signal's default action would. A signal that was ignored when the
+// program started (nohup, a shell's background job) stays ignored.
 //
 // A handler may do almost nothing, so it only writes to a pipe; the close request is made later by
 // the message processing of whichever loop is running, between two game steps as every close is.

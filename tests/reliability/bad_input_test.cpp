@@ -29,7 +29,7 @@ namespace {
 std::string DataFile(const std::string& name)
 {
     const char* dir = std::getenv("KV_TEST_DATA");
-    std::ifstream in(std::string(dir ? dir : "tests/data") + "/" + name, std::ios::binary);
+    std::ifstream in(std::string(dir ? dir : KV_TEST_DATA_DIR) + "/" + name, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
@@ -184,6 +184,7 @@ TEST_F(BadInput, BinaryJunkNamedLikeAVocabularyIsListedAndGivesOnlyCleanWords)
     ASSERT_EQ(junk.size(), 4096u);
     dir.Write("junk.vcb", junk);
     dir.Write("\xff\xfe.vcb", "not listed: its name does not fit the code page\r\n");
+    dir.Write("\xef\xbb\xbf.vcb", "not listed: its name decodes to \".vcb\", which opens nothing\r\n");
     dir.Write("animals.vcb", "cat\r\n");
     EXPECT_EQ(TFile::ListFileTitles("*.vcb"), (std::vector<std::string>{"Animals", "Junk"}));
     const std::vector<std::string> words = LoadedWords("junk.vcb");

@@ -36,8 +36,16 @@ void ProcessFor(int ms)
     QTest::qWait(ms);
 }
 
+// The tests may run under nohup or as a background job, which start them with signals ignored.
+void DefaultActions()
+{
+    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+        std::signal(sig, SIG_DFL);
+}
+
 TEST(EndingSignals, EachEndingSignalAsksTheWindowToCloseOnce)
 {
+    DefaultActions();
     CountingWindow window;
     for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
         window.closeRequests = 0;
@@ -55,6 +63,7 @@ TEST(EndingSignalsDeathTest, ASecondSignalEndsTheProgramAtOnce)
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
+            DefaultActions();
             CountingWindow window;
             Signals::CloseOnSignals(&window);
             std::raise(SIGTERM);
@@ -64,6 +73,26 @@ TEST(EndingSignalsDeathTest, ASecondSignalEndsTheProgramAtOnce)
             std::exit(0);
         },
         testing::KilledBySignal(SIGINT), "");
+}
+
+TEST(EndingSignalsDeathTest, ASignalIgnoredWhenTheProgramStartedStaysIgnored)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            DefaultActions();
+            std::signal(SIGHUP, SIG_IGN); // as nohup starts a program
+            CountingWindow window;
+            Signals::CloseOnSignals(&window);
+            std::raise(SIGHUP);
+            std::raise(SIGHUP);
+            ProcessFor(50);
+            const bool ignored = window.closeRequests == 0;
+            std::raise(SIGTERM);
+            ProcessFor(50);
+            std::exit(ignored && window.closeRequests == 1 ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 // The program with Bubbles played to a score that ranks; while the player types a name into the
@@ -76,6 +105,7 @@ class EndingSignalWhileTypingAName : public testing::Test {
             folder.Write(name, "RIFF");
         TMain::ProgramFolder = folder.Path();
         CreateForms();
+        DefaultActions();
         Signals::CloseOnSignals(BookForm);
         platform.pump->driver = [this] { Player(); };
     }
