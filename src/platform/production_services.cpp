@@ -6,19 +6,15 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSoundEffect>
-#include <QThread>
 #include <QUrl>
 #include <chrono>
 #include <random>
 #include <thread>
 
-Q_LOGGING_CATEGORY(lcSound, "keyvane.sound")
 Q_LOGGING_CATEGORY(lcShell, "keyvane.shell")
 
 namespace {
@@ -99,44 +95,6 @@ class MessageBoxDialogs : public IDialogs {
     }
 };
 
-class EffectSound : public IWaveSound {
-  public:
-    explicit EffectSound(std::unique_ptr<QSoundEffect> effect) : effect_(std::move(effect)) {}
-    bool CanPlay() override { return effect_->status() == QSoundEffect::Ready; }
-    bool Playing() override { return effect_->isPlaying(); }
-    void Rewind() override {} // a sound effect always starts from its beginning
-    void Play() override { effect_->play(); }
-
-  private:
-    std::unique_ptr<QSoundEffect> effect_;
-};
-
-class SoundEffectDevice : public ISoundDevice {
-  public:
-    std::unique_ptr<IWaveSound> Open(const std::string& fileName, bool& deviceError) override
-    {
-        deviceError = false;
-        auto effect = std::make_unique<QSoundEffect>();
-        effect->setSource(
-            QUrl::fromLocalFile(QFileInfo(QString::fromStdString(fileName)).absoluteFilePath()));
-        // Loading is asynchronous; wait a bounded time so a slow or missing sound server never hangs us.
-        QElapsedTimer waited;
-        waited.start();
-        while (effect->status() == QSoundEffect::Loading || effect->status() == QSoundEffect::Null) {
-            if (waited.elapsed() > 1500)
-                break;
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            QThread::msleep(2);
-        }
-        if (effect->status() != QSoundEffect::Ready) {
-            qCWarning(lcSound) << "sound device refused" << effect->source() << effect->status();
-            deviceError = true;
-            return nullptr;
-        }
-        return std::make_unique<EffectSound>(std::move(effect));
-    }
-};
-
 class DesktopShell : public IShell {
   public:
     int OpenDocument(const std::string& file, const std::string&, const std::string& folder) override
@@ -204,10 +162,6 @@ std::unique_ptr<IRandom> MakeSystemRandom()
 std::unique_ptr<IDialogs> MakeMessageBoxDialogs()
 {
     return std::make_unique<MessageBoxDialogs>();
-}
-std::unique_ptr<ISoundDevice> MakeSoundEffectDevice()
-{
-    return std::make_unique<SoundEffectDevice>();
 }
 std::unique_ptr<IShell> MakeDesktopShell()
 {

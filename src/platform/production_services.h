@@ -6,7 +6,6 @@ std::unique_ptr<IClock> MakeSystemClock();
 std::unique_ptr<IEventPump> MakeQtEventPump();
 std::unique_ptr<IRandom> MakeSystemRandom();
 std::unique_ptr<IDialogs> MakeMessageBoxDialogs();
-std::unique_ptr<ISoundDevice> MakeSoundEffectDevice();
 std::unique_ptr<IShell> MakeDesktopShell();
 std::unique_ptr<IScreen> MakeQtScreen();
 

@@ -1,5 +1,6 @@
 #include "system.h"
 
+#include "alsa_sound.h"
 #include "code_page.h"
 #include "production_services.h"
 
@@ -47,7 +48,7 @@ IDialogs& Platform::Dialogs()
 }
 ISoundDevice& Platform::Sound()
 {
-    return Get(gSound, MakeSoundEffectDevice);
+    return Get(gSound, MakeAlsaSoundDevice);
 }
 IShell& Platform::Shell()
 {

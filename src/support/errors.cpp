@@ -70,10 +70,18 @@ std::string TimeOfDayText(double dateTime)
     return text;
 }
 
+// "#" and the code. Built by appending: GCC 12 warns falsely (-Wrestrict) about "#" + std::to_string(code).
+std::string CodeText(std::int32_t code)
+{
+    std::string text = "#";
+    text += std::to_string(code);
+    return text;
+}
+
 std::string BoxText(std::int32_t code, const std::string& detail)
 {
     // Line feed then carriage return, in that order, between the message and the detail.
-    return "#" + std::to_string(code) + " " + ErrorText(code) + "\n\r" + detail;
+    return CodeText(code) + " " + ErrorText(code) + "\n\r" + detail;
 }
 
 // Every line goes out as a short string: WriteLine cuts it at 255 characters.
@@ -91,7 +99,7 @@ void AppendToLog(const std::string& time, std::int32_t code, const std::string& 
         return;
     log.WriteLine(std::string(kSeparatorWidth, '-'));
     log.WriteLine(time + " Build " + KV_BUILD_TEXT + " (" + KV_BUILD_NOTE + ") compiled " + KV_BUILD_DATE);
-    log.WriteLine("#" + std::to_string(code) + "  " + ErrorText(code));
+    log.WriteLine(CodeText(code) + "  " + ErrorText(code));
     log.WriteLine(detailLine);
 }
 
