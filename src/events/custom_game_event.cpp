@@ -55,6 +55,8 @@ void TCustomGameEvent::Load()
     PlayField->setGeometry(0, 0, page->width(), kFieldHeight);
     PlayField->show();
     PlayField->OnPaint = [this](QPainter& p) { p.drawImage(0, 0, FieldBitmap); };
+    // The field's bitmap covers the whole box: nothing beneath it needs painting first.
+    PlayField->setAttribute(Qt::WA_OpaquePaintEvent);
     // The bitmap has the screen's pixels, so that the field stays sharp on a high-density screen;
     // games draw on it in the field's own coordinates.
     const qreal ratio = PlayField->devicePixelRatioF();

@@ -42,15 +42,27 @@ QSize TCloud::PictureSize() const
     return p ? p->deviceIndependentSize().toSize() : QSize(0, 0);
 }
 
+void TCloud::MeasureText() const
+{
+    if (textWidth_ >= 0 && Word == measuredWord_ && Font == measuredFont_)
+        return;
+    const QFontMetrics metrics(Font);
+    textWidth_ = metrics.horizontalAdvance(FromCp1252(Word));
+    lineHeight_ = metrics.height();
+    measuredWord_ = Word;
+    measuredFont_ = Font;
+}
+
 int TCloud::Width() const
 {
-    const int text = QFontMetrics(Font).horizontalAdvance(FromCp1252(Word));
-    return std::max(PictureSize().width(), text);
+    MeasureText();
+    return std::max(PictureSize().width(), textWidth_);
 }
 
 int TCloud::Height() const
 {
-    return QFontMetrics(Font).height() + PictureSize().height() + 1;
+    MeasureText();
+    return lineHeight_ + PictureSize().height() + 1;
 }
 
 bool TCloud::Done() const

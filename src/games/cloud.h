@@ -57,4 +57,12 @@ class TCloud {
   private:
     const QImage* Picture() const;
     QSize PictureSize() const;
+    // The word's width and the font's line height, measured again only when the word or font changed:
+    // every step moves and paints every cloud, and measuring text is the dearest part of that.
+    void MeasureText() const;
+
+    mutable std::string measuredWord_;
+    mutable QFont measuredFont_;
+    mutable int textWidth_ = -1;
+    mutable int lineHeight_ = 0;
 };

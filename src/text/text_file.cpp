@@ -13,6 +13,7 @@ constexpr int kHeaderLines = 15;
 constexpr int kMaxText = 255;
 // A block holds the longest text and the two bytes that may end it.
 constexpr int kBlock = kMaxText + 2;
+constexpr int kAheadBytes = 64 * 1024;
 
 std::string LowerAscii(std::string s)
 {
@@ -45,6 +46,8 @@ int TTextFile::OpenFile(const std::string& name, int mode)
     if (mode < 1 || mode > 3)
         return Status;
     FileName = ShortString(name);
+    ahead_.clear();
+    aheadToEnd_ = false;
     switch (mode) {
     case 1:
         if (!FileSystem::FileExists(name)) {
@@ -138,8 +141,8 @@ int TTextFile::ReadLine(std::string& text, int capacity)
         return Status;
 
     const std::int32_t start = Position;
-    char block[kBlock];
-    const int n = FileSystem::Seek(Handle, start) ? FileSystem::Read(Handle, block, kBlock) : -1;
+    const char* block = nullptr;
+    const int n = Peek(start, block);
     if (n < 0) {
         // No stale text: a reader that uses the text before testing the result must not see the
         // previous line again.
@@ -184,8 +187,33 @@ int TTextFile::ReadLine(std::string& text, int capacity)
     return Status;
 }
 
+int TTextFile::Peek(std::int32_t start, const char*& data)
+{
+    const std::int64_t end =
+        static_cast<std::int64_t>(aheadStart_) + static_cast<std::int64_t>(ahead_.size());
+    const bool covered = start >= aheadStart_ && start <= end && (aheadToEnd_ || start + kBlock <= end);
+    if (!covered) {
+        ahead_.resize(kAheadBytes);
+        const int n =
+            FileSystem::Seek(Handle, start) ? FileSystem::Read(Handle, ahead_.data(), kAheadBytes) : -1;
+        if (n < 0) {
+            ahead_.clear();
+            aheadToEnd_ = false;
+            return -1;
+        }
+        ahead_.resize(static_cast<std::size_t>(n));
+        aheadStart_ = start;
+        aheadToEnd_ = n < kAheadBytes;
+    }
+    data = ahead_.data() + (start - aheadStart_);
+    return static_cast<int>(std::min<std::int64_t>(
+        kBlock, static_cast<std::int64_t>(aheadStart_) + static_cast<std::int64_t>(ahead_.size()) - start));
+}
+
 int TTextFile::WriteLine(const std::string& text)
 {
+    ahead_.clear();
+    aheadToEnd_ = false;
     const std::string line = ShortString(text) + "\r\n";
     const int size = static_cast<int>(line.size());
     if (FileSystem::Write(Handle, line.data(), size) != size)

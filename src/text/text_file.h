@@ -1,7 +1,9 @@
 #pragma once
 #include "file.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // A line-oriented text file: an optional header of up to 15 "$key=value" lines, then the body, which
 // may be stored scrambled. Lines end with CR LF, LF or CR; a line holds at most 254 characters.
@@ -35,7 +37,15 @@ class TTextFile : public TFile {
     int HeaderLines = 0;
 
   private:
+    // Up to one block of the file from start, served from the read-ahead; -1 when reading fails.
+    int Peek(std::int32_t start, const char*& data);
     void SkipByteOrderMark();
     int ScanHeader();
     void TakeHeaderLine(const std::string& line);
+
+    // Read-ahead: lines come from one large piece of the file rather than a read per line. A file
+    // open for reading is closed to writers, so the piece stays true; opening and writing drop it.
+    std::vector<char> ahead_;
+    std::int32_t aheadStart_ = 0;
+    bool aheadToEnd_ = false; // the piece runs to the end of the file
 };

@@ -11,6 +11,8 @@ namespace {
 struct TRawLine {
     int Line;
     std::string Bytes;
+    QString Text; // the decoded text of a multi-byte line, once it has been decoded
+    bool Decoded = false;
 };
 
 bool HasMultiByte(const std::string& bytes)
@@ -45,27 +47,34 @@ TVocabularyWords ReadVocabularyWords(TTextFile& file)
             out.Status = file.Status;
             break;
         }
-        lines.push_back({++line, std::move(text)});
+        lines.push_back({++line, std::move(text), QString(), false});
     } while (file.Status == 1);
 
     out.Utf8 = file.Utf8Bom;
     if (!out.Utf8) {
+        // Plain ASCII lines are valid UTF-8 and read the same in both encodings: only lines with
+        // bytes of 0x80 and above are decoded, each once.
         bool anyMultiByte = false;
         bool allValid = true;
-        QString unused;
-        for (const TRawLine& raw : lines) {
-            anyMultiByte = anyMultiByte || HasMultiByte(raw.Bytes);
-            allValid = allValid && DecodeUtf8(raw.Bytes, unused);
+        for (TRawLine& raw : lines) {
+            if (!HasMultiByte(raw.Bytes))
+                continue;
+            anyMultiByte = true;
+            raw.Decoded = DecodeUtf8(raw.Bytes, raw.Text);
+            if (!raw.Decoded) {
+                allValid = false;
+                break;
+            }
         }
         out.Utf8 = anyMultiByte && allValid;
     }
 
     for (TRawLine& raw : lines) {
         std::string word = std::move(raw.Bytes);
-        if (out.Utf8) {
-            QString text;
+        if (out.Utf8 && HasMultiByte(word)) {
+            QString text = std::move(raw.Text);
             bool fits = false;
-            if (!DecodeUtf8(word, text)) {
+            if (!raw.Decoded && !DecodeUtf8(word, text)) {
                 out.Skipped.push_back(
                     {raw.Line, QString::fromUtf8(word).toStdString(), TSkippedWord::NotUtf8});
                 continue;

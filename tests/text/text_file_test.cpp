@@ -51,6 +51,35 @@ TEST(TextFileLines, LineEndsLengthsAndNul)
     }
 }
 
+// Lines are read ahead in large pieces; lines that straddle the end of a piece, and CR LF pairs split
+// between two pieces, must read as they do anywhere else in the file.
+TEST(TextFileLines, LinesAcrossTheReadAheadReadTheSame)
+{
+    std::string bytes;
+    std::vector<std::string> expected;
+    const char* ends[] = {"\r\n", "\n", "\r"};
+    for (int i = 0; bytes.size() < 300000; ++i) {
+        expected.emplace_back(static_cast<std::size_t>(i * 37 % 255), static_cast<char>('a' + i % 26));
+        bytes += expected.back() + ends[i % 3];
+    }
+    expected.push_back(std::string(254, 'z')); // the last line, without a line end
+    bytes += expected.back();
+    ScratchDir dir;
+    dir.Write("big.txt", bytes);
+    TTextFile f;
+    ASSERT_EQ(f.OpenFile("big.txt", 1), 1);
+    std::vector<std::string> got;
+    do {
+        std::string text;
+        f.ReadLine(text, 255);
+        got.push_back(text);
+    } while (f.Status == 1 && got.size() <= expected.size());
+    EXPECT_EQ(f.Status, 0);
+    ASSERT_EQ(got.size(), expected.size());
+    for (std::size_t i = 0; i < got.size(); ++i)
+        ASSERT_EQ(got[i], expected[i]) << "line " << i;
+}
+
 struct HeaderCase {
     const char* name;
     std::string bytes;
