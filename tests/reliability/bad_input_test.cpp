@@ -28,8 +28,7 @@ namespace {
 
 std::string DataFile(const std::string& name)
 {
-    const char* dir = std::getenv("KV_TEST_DATA");
-    std::ifstream in(std::string(dir ? dir : KV_TEST_DATA_DIR) + "/" + name, std::ios::binary);
+    std::ifstream in(std::string(KV_TEST_DATA_DIR) + "/" + name, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
