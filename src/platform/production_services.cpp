@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <chrono>
 #include <random>
+#include <sys/prctl.h>
 #include <thread>
 
 Q_LOGGING_CATEGORY(lcShell, "keyvane.shell")
@@ -21,6 +22,10 @@ namespace {
 
 class SystemClock : public IClock {
   public:
+    // The kernel may let a sleep run 50 microseconds long by default, to wake several sleepers at once;
+    // the loops sleep 1 or 5 ms hundreds of times a second and time the game steps by those sleeps,
+    // so the program's thread asks for its sleeps to end on time.
+    SystemClock() { ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL); }
     std::uint32_t TickCount() override
     {
         using namespace std::chrono;
