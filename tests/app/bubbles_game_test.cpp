@@ -3,6 +3,7 @@
 #include "chapter_view.h"
 #include "event_view_stg.h"
 #include "events_stg.h"
+#include "game_harness.h"
 #include "games_stg.h"
 #include "missed_lcd.h"
 #include "scratch_dir.h"
@@ -46,19 +47,19 @@ class BubblesGameTest : public testing::Test {
 
     void Player()
     {
-        if (pending || leftMenu)
+        if (actions.Waiting() || leftMenu)
             return;
         auto* game = dynamic_cast<TBubbles*>(CurrentView);
         if (CurrentView == ChapterView && ChapterView->Active && finalScore < 0) {
             GamesStg->BubblesKeys->setCurrentIndex(1);
             emit GamesStg->BubblesKeys->activated(1);
-            Act([] { QTest::mouseClick(GamesStg->BubblesBtn, Qt::LeftButton, {}, QPoint(4, 4)); });
+            actions.Act([] { QTest::mouseClick(GamesStg->BubblesBtn, Qt::LeftButton, {}, QPoint(4, 4)); });
         } else if (CurrentView == ChapterView && ChapterView->Active) {
             leftMenu = true;
             nameBox = EventViewStg->NameBox->isHidden() ? "(hidden)" : EventViewStg->NameBox->Text();
             tableOnLeftPage = ChapterView->LeftView == TopTenView &&
                               EventViewStg->TopTenTitle->parentWidget() == BookForm->LeftPage;
-            Act([] {
+            actions.Act([] {
                 EventViewStg->NameBox->clear();
                 QTest::keyClicks(EventViewStg->NameBox, "Pat");
                 QTest::keyClick(BookForm, Qt::Key_Return);
@@ -66,41 +67,26 @@ class BubblesGameTest : public testing::Test {
             });
         } else if (game && game->State == TEvent::kReady) {
             keySet = game->KeySet;
-            Act([] { QTest::keyClick(BookForm, 'x'); });
+            actions.Act([] { QTest::keyClick(BookForm, 'x'); });
         } else if (game && game->State == TEvent::kRunning && game->Score < 450) {
-            const Tbubble* target = nullptr; // the lowest bubble above the aiming line
-            for (const Tbubble& b : game->Columns)
-                if (b.Active && b.Y < 260 && (!target || b.Y > target->Y))
-                    target = &b;
+            const Tbubble* target = BubbleToPop(*game);
             const char key = ++pops == 20 ? '7' : target ? static_cast<char>(target->Char) : 0;
             if (key)
-                Act([key] { QTest::keyClick(BookForm, key); });
+                actions.Act([key] { QTest::keyClick(BookForm, key); });
             else
                 --pops;
         } else if (game && game->State == TEvent::kFinished &&
                    EventsStg->MsgLabel2->Caption() == "Press Enter to continue.") {
             finalScore = game->Score;
             litLamps = game->MissedLcdCtl->LitCount;
-            Act([] { QTest::keyClick(BookForm, Qt::Key_Return); });
+            actions.Act([] { QTest::keyClick(BookForm, Qt::Key_Return); });
         }
-    }
-    // The player waits for each action to be taken before the next; starting the game runs the game
-    // loop inside the key handler, so actions are taken on the next pass, never from the player's turn.
-    void Act(std::function<void()> action)
-    {
-        pending = true;
-        QMetaObject::invokeMethod(
-            qApp,
-            [this, action] {
-                pending = false;
-                action();
-            },
-            Qt::QueuedConnection);
     }
 
     TestPlatform platform;
     ScratchDir folder;
-    bool pending = false, leftMenu = false, tableOnLeftPage = false;
+    PacedActions actions;
+    bool leftMenu = false, tableOnLeftPage = false;
     int pops = 0, litLamps = 0;
     std::int32_t finalScore = -1;
     std::string keySet, nameBox;

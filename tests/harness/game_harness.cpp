@@ -1,6 +1,7 @@
 #include "game_harness.h"
 
 #include "book_form.h"
+#include "bubbles.h"
 #include "chapter_view.h"
 #include "custom_game_event.h"
 #include "event.h"
@@ -23,6 +24,25 @@ void Later(std::function<void()> action)
 }
 
 } // namespace
+
+void PacedActions::Act(std::function<void()> action)
+{
+    pending_ = true;
+    Later([this, action = std::move(action)] {
+        pending_ = false;
+        action();
+    });
+}
+
+const Tbubble* BubbleToPop(const TBubbles& game)
+{
+    constexpr int kAimingLine = 260;
+    const Tbubble* target = nullptr;
+    for (const Tbubble& b : game.Columns)
+        if (b.Active && b.Y < kAimingLine && (!target || b.Y > target->Y))
+            target = &b;
+    return target;
+}
 
 void SendKey(int qtKey, Qt::KeyboardModifiers modifiers)
 {

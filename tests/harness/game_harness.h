@@ -30,6 +30,23 @@ void QueueClick(QWidget* control);
 // The player's request to close the main window (its close box).
 void QueueCloseWindow();
 
+// A player who takes one action at a time: Act queues it for the next pass of the running loop and
+// Waiting() is true until it has been taken. Starting a game runs the game loop inside the key
+// handler, so an action is never taken from the player's own turn.
+class PacedActions {
+  public:
+    void Act(std::function<void()> action);
+    bool Waiting() const { return pending_; }
+
+  private:
+    bool pending_ = false;
+};
+
+class TBubbles;
+struct Tbubble;
+// The bubble a Bubbles player aims at: the lowest active column bubble above the aiming line.
+const Tbubble* BubbleToPop(const TBubbles& game);
+
 // A player following a script: each step waits until its condition holds, then acts once. Between
 // steps, EveryPass (when set) plays along on every pass, for example typing what the game shows.
 class ScriptedPlayer {

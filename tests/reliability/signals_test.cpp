@@ -3,6 +3,7 @@
 #include "chapter_view.h"
 #include "event_view_stg.h"
 #include "events_stg.h"
+#include "game_harness.h"
 #include "games_stg.h"
 #include "scratch_dir.h"
 #include "signals.h"
@@ -119,51 +120,38 @@ class EndingSignalWhileTypingAName : public testing::Test {
 
     void Player()
     {
-        if (pending || signalled)
+        if (actions.Waiting() || signalled)
             return;
         auto* game = dynamic_cast<TBubbles*>(CurrentView);
         if (CurrentView == ChapterView && ChapterView->Active && score < 0) {
-            Act([] { QTest::mouseClick(GamesStg->BubblesBtn, Qt::LeftButton, {}, QPoint(4, 4)); });
+            actions.Act([] { QTest::mouseClick(GamesStg->BubblesBtn, Qt::LeftButton, {}, QPoint(4, 4)); });
         } else if (CurrentView == ChapterView && ChapterView->Active) {
             nameBoxShown = !EventViewStg->NameBox->isHidden();
             signalled = true;
-            Act([] {
+            actions.Act([] {
                 EventViewStg->NameBox->clear();
                 QTest::keyClicks(EventViewStg->NameBox, "Sam");
                 std::raise(SIGTERM);
             });
         } else if (game && game->State == TEvent::kReady) {
-            Act([] { QTest::keyClick(BookForm, 'x'); });
+            actions.Act([] { QTest::keyClick(BookForm, 'x'); });
         } else if (game && game->State == TEvent::kRunning && game->Score < 450) {
-            const Tbubble* target = nullptr;
-            for (const Tbubble& b : game->Columns)
-                if (b.Active && b.Y < 260 && (!target || b.Y > target->Y))
-                    target = &b;
+            const Tbubble* target = BubbleToPop(*game);
             if (target) {
                 const char key = static_cast<char>(target->Char);
-                Act([key] { QTest::keyClick(BookForm, key); });
+                actions.Act([key] { QTest::keyClick(BookForm, key); });
             }
         } else if (game && game->State == TEvent::kFinished &&
                    EventsStg->MsgLabel2->Caption() == "Press Enter to continue.") {
             score = game->Score;
-            Act([] { QTest::keyClick(BookForm, Qt::Key_Return); });
+            actions.Act([] { QTest::keyClick(BookForm, Qt::Key_Return); });
         }
-    }
-    void Act(std::function<void()> action)
-    {
-        pending = true;
-        QMetaObject::invokeMethod(
-            qApp,
-            [this, action] {
-                pending = false;
-                action();
-            },
-            Qt::QueuedConnection);
     }
 
     TestPlatform platform;
     ScratchDir folder;
-    bool pending = false, signalled = false, nameBoxShown = false;
+    PacedActions actions;
+    bool signalled = false, nameBoxShown = false;
     int score = -1;
 };
 
