@@ -8,10 +8,10 @@ TEventViewStg* EventViewStg = nullptr;
 
 namespace {
 
-constexpr QRgb kWhite = 0xffffffff;
-constexpr QRgb kBlack = 0xff000000;
-constexpr QRgb kGreen = 0xff008000;
-constexpr QRgb kLightGreen = 0xffc0dcc0;
+using Colours::kBlack;
+using Colours::kGreen;
+using Colours::kLightGreen;
+using Colours::kWhite;
 
 constexpr int kRows = 10;
 constexpr int kRankTops[kRows] = {95, 123, 151, 179, 207, 235, 263, 291, 319, 349};

@@ -6,13 +6,13 @@ TEventsStg* EventsStg = nullptr;
 
 namespace {
 
-constexpr QRgb kWhite = 0xffffffff;
-constexpr QRgb kBlack = 0xff000000;
-constexpr QRgb kLightGreen = 0xffc0dcc0;
-constexpr QRgb kGreen = 0xff008000;
-constexpr QRgb kLime = 0xff00ff00;
-constexpr QRgb kGrey = 0xff808080;
-constexpr QRgb kSilver = 0xffc0c0c0;
+using Colours::kBlack;
+using Colours::kGreen;
+using Colours::kGrey;
+using Colours::kLightGreen;
+using Colours::kLime;
+using Colours::kSilver;
+using Colours::kWhite;
 
 // The instruction items' default texts: the first one, and the one the other four repeat.
 constexpr const char* kInstrFirst = "Use Enter and Backspace to move back and forth between clouds.";

@@ -8,7 +8,7 @@ TTrisStgFrm* TrisStgFrm = nullptr;
 
 namespace {
 
-constexpr QRgb kWhite = 0xffffffff;
+using Colours::kWhite;
 
 // The box on the wide page: ten rows of 220 x 30 from (244, 20), walls left and right of its lower
 // part, a floor under the bottom row, and three blocks on each side stacked down to the bottom of

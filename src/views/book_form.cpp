@@ -14,7 +14,7 @@ TBookForm* BookForm = nullptr;
 
 namespace {
 
-constexpr QRgb kWhite = 0xffffffff;
+using Colours::kWhite;
 
 // Design sizes: the book fills the client area, which is the book's size.
 constexpr int kBookWidth = 777;

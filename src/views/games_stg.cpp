@@ -5,8 +5,9 @@
 TGamesStg* GamesStg = nullptr;
 
 namespace {
-constexpr QRgb kWhite = 0xffffffff;
-constexpr QRgb kBlack = 0xff000000;
+
+using Colours::kBlack;
+using Colours::kWhite;
 
 void Buddy(QWidget* form, const char* label, const char* buddy)
 {

@@ -7,6 +7,17 @@
 // Storage forms are never-shown widgets that hold ready-made controls, which views borrow onto the
 // book's pages. Each form is described by a table, one row per control.
 
+// The named colours of the layouts.
+namespace Colours {
+constexpr QRgb kWhite = 0xffffffff;
+constexpr QRgb kBlack = 0xff000000;
+constexpr QRgb kGrey = 0xff808080;
+constexpr QRgb kSilver = 0xffc0c0c0;
+constexpr QRgb kGreen = 0xff008000;
+constexpr QRgb kLime = 0xff00ff00;
+constexpr QRgb kLightGreen = 0xffc0dcc0; // the "money green" of the consoles
+} // namespace Colours
+
 enum class TKind { Panel, Image, Label, Shape, PieGauge, PaintBox, Button, Combo, Edit };
 
 // Row flags.
@@ -33,8 +44,8 @@ struct TControlSpec {
     int left, top, width, height;
     const char* text; // caption, or picture resource name for images ("cover" -> ":/pictures/cover.svg")
     int fontPx = 0;   // 0: the default font
-    QRgb color = 0xff000000;      // text colour of labels, fill of panels and shapes
-    QRgb background = 0xffffffff; // outline of shapes, background of opaque labels
+    QRgb color = Colours::kBlack;      // text colour of labels, fill of panels and shapes
+    QRgb background = Colours::kWhite; // outline of shapes, background of opaque labels
     unsigned flags = 0;
     const char* family = "Arial";
 };
