@@ -145,7 +145,7 @@ class AlsaSoundDevice : public ISoundDevice {
                 snd_pcm_close(pcm);
         }
         if (err < 0) {
-            qCWarning(lcSound) << "sound device refused" << fileName.c_str() << snd_strerror(err);
+            qCWarning(lcSound) << "no sound device, the program runs silent:" << snd_strerror(err);
             deviceError = true;
             return nullptr;
         }
