@@ -16,6 +16,7 @@ class AlsaSoundTest : public ::testing::Test {
     void SetUp() override
     {
         setenv("HOME", dir.Path().c_str(), 1);
+        setenv("XDG_CONFIG_HOME", dir.Path().c_str(), 1); // no player's own audio configuration either
         snd_config_update_free_global(); // read the configuration again, from this test's home
 
         dir.Write(".asoundrc", "pcm.!default { type file; slave.pcm \"null\"; file \"" + dir.Path() +
@@ -93,8 +94,9 @@ TEST_F(AlsaSoundTest, ANonWaveFileOrADeviceThatCannotOpenIsADeviceError)
     EXPECT_TRUE(deviceError) << "no such sound card";
 }
 
-// Freeing a sound in the middle of playing must neither hang nor crash.
-TEST_F(AlsaSoundTest, ClosingWhilePlayingReturnsPromptly)
+// Freeing a sound right after it was told to play meets its thread at work (handing over, writing or
+// waiting for the tail): that must neither hang nor crash.
+TEST_F(AlsaSoundTest, FreeingASoundRightAfterPlayReturnsPromptly)
 {
     const std::string file = dir.Write("Theend.wav", Wave(Samples(8000 * 5)));
     bool deviceError = true;
