@@ -101,6 +101,10 @@ class AlsaWave : public IWaveSound {
                 return;
             done += static_cast<std::size_t>(written);
         }
+        // A sound shorter than the device buffer never reaches the threshold that starts the stream on
+        // its own (a click is 40 ms, the buffer 100 ms): start it, or dropping below would discard it.
+        if (snd_pcm_state(pcm_) == SND_PCM_STATE_PREPARED)
+            snd_pcm_start(pcm_);
         // Wait for the buffered tail to sound, without blocking the way out when the program ends.
         snd_pcm_sframes_t delay = 0;
         while (!Quitting() && snd_pcm_state(pcm_) == SND_PCM_STATE_RUNNING &&
