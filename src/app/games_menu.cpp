@@ -1,5 +1,7 @@
 #include "games_menu.h"
 
+#include "system.h"
+
 #include "book_form.h"
 #include "bubbles.h"
 #include "chapter_view.h"
@@ -79,6 +81,8 @@ void TGamesMenu::GamesLoop()
         game->NextAllowed = false;
         code = game->Run();
         game.reset();
+        // The game's field bitmap, vocabulary and pictures are freed; the next game starts lean.
+        ReleaseFreedMemory();
         if (code == 0)
             break;
     }

@@ -4,6 +4,8 @@
 #include "code_page.h"
 #include "production_services.h"
 
+#include <malloc.h>
+
 namespace {
 
 template <class T> struct Slot {
@@ -97,4 +99,9 @@ void Platform::Reset()
     gSound.installed.reset();
     gShell.installed.reset();
     gScreen.installed.reset();
+}
+
+void ReleaseFreedMemory()
+{
+    ::malloc_trim(0);
 }

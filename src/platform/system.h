@@ -137,3 +137,7 @@ inline void Randomize()
 {
     Platform::Rng().Randomize();
 }
+
+// Hands the memory the program has freed back to the system. The allocator otherwise keeps it, and a
+// session that plays the three games in turn ends up holding the leftovers of each.
+void ReleaseFreedMemory();
