@@ -11,7 +11,8 @@ namespace {
 struct TRawLine {
     int Line;
     std::string Bytes;
-    QString Text; // the decoded text of a multi-byte line, once it has been decoded
+    bool MultiByte; // holds a byte of 0x80 or above
+    QString Text;   // the decoded text of a multi-byte line, once it has been decoded
     bool Decoded = false;
 };
 
@@ -47,7 +48,8 @@ TVocabularyWords ReadVocabularyWords(TTextFile& file)
             out.Status = file.Status;
             break;
         }
-        lines.push_back({++line, std::move(text), QString(), false});
+        const bool multiByte = HasMultiByte(text);
+        lines.push_back({++line, std::move(text), multiByte, QString(), false});
     } while (file.Status == 1);
 
     out.Utf8 = file.Utf8Bom;
@@ -57,7 +59,7 @@ TVocabularyWords ReadVocabularyWords(TTextFile& file)
         bool anyMultiByte = false;
         bool allValid = true;
         for (TRawLine& raw : lines) {
-            if (!HasMultiByte(raw.Bytes))
+            if (!raw.MultiByte)
                 continue;
             anyMultiByte = true;
             raw.Decoded = DecodeUtf8(raw.Bytes, raw.Text);
@@ -71,7 +73,7 @@ TVocabularyWords ReadVocabularyWords(TTextFile& file)
 
     for (TRawLine& raw : lines) {
         std::string word = std::move(raw.Bytes);
-        if (out.Utf8 && HasMultiByte(word)) {
+        if (out.Utf8 && raw.MultiByte) {
             QString text = std::move(raw.Text);
             bool fits = false;
             if (!raw.Decoded && !DecodeUtf8(word, text)) {
