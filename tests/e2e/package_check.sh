@@ -153,6 +153,7 @@ DEBIAN_FRONTEND=noninteractive apt-get purge -y keyvane-games >"$work/apt.log" 2
 installed && fail "keyvane-games is still installed after apt-get purge"
 left=()
 while IFS= read -r path; do
+  [ "$path" = "/." ] && continue # dpkg lists the root folder too
   if [ -d "$path" ] && [ ! -L "$path" ]; then
     dpkg -S "$path" >/dev/null 2>&1 || left+=("$path")
   elif [ -e "$path" ] || [ -L "$path" ]; then
