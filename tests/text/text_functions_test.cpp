@@ -86,12 +86,11 @@ TEST(ListFileTitles, VisibleRegularFilesOnly)
 TEST(ListFileTitles, EachTitleOpensItsOwnFile)
 {
     ScratchDir dir;
-    const Strings names = {"words v1.5.vcb", "french.level2.vcb", "French.vcb",    "FRENCH.vcb",
-                           "french.vcb",     "big Words.vcb",     "Big words.vcb", "unreadable.vcb"};
+    Strings names = {"words v1.5.vcb", "french.level2.vcb", "French.vcb",   "FRENCH.vcb",
+                     "french.vcb",     "big Words.vcb",     "Big words.vcb"};
     for (const std::string& name : names)
         dir.Write(name, name + "\r\n");
     // Root reads any file; a link of another owner is refused to root as well.
-    std::filesystem::remove("unreadable.vcb");
     if (::geteuid() == 0) {
         dir.Write("elsewhere", "unreadable.vcb\r\n");
         std::filesystem::create_symlink("elsewhere", "unreadable.vcb");
@@ -113,9 +112,8 @@ TEST(ListFileTitles, EachTitleOpensItsOwnFile)
         opened.push_back(line);
     }
     std::sort(opened.begin(), opened.end());
-    Strings expected(names.begin(), names.end() - 1);
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(opened, expected);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(opened, names);
 }
 
 } // namespace
