@@ -142,6 +142,7 @@ constexpr qint64 kMaxWordList = 64 * 1024 * 1024;
 // The bytes of a word list: a regular file, or standard input for "-".
 int ReadWordListBytes(const std::string& arg, QByteArray& bytes, std::ostream& err)
 {
+    const std::string input = arg == "-" ? std::string("standard input") : arg;
     QFile file;
     if (arg == "-") {
         if (!file.open(stdin, QIODevice::ReadOnly))
@@ -162,11 +163,16 @@ int ReadWordListBytes(const std::string& arg, QByteArray& bytes, std::ostream& e
         if (!file.open(QIODevice::ReadOnly))
             return Fail(err, arg + ": cannot be opened for reading");
     }
-    bytes = file.read(kMaxWordList + 1);
+    // A pipe gives its bytes as they come: read until its end, or until the list is too large.
+    for (QByteArray piece; bytes.size() <= kMaxWordList; bytes += piece) {
+        piece = file.read(kMaxWordList + 1 - bytes.size());
+        if (piece.isEmpty())
+            break;
+    }
     if (file.error() != QFileDevice::NoError)
-        return Fail(err, arg + ": read failed");
+        return Fail(err, input + ": read failed");
     if (bytes.size() > kMaxWordList)
-        return Fail(err, arg + ": larger than 64 MiB, too large for a word list");
+        return Fail(err, input + ": larger than 64 MiB, too large for a word list");
     return kExitOk;
 }
 

@@ -125,7 +125,8 @@ done
 expect "make middle dot plain" 0 empty make-vocabulary dot.txt dot.vcb
 
 # The list from standard input, or in UTF-16; devices and pipes are refused at once.
-printf 'a\nb\n' | "$tool" make-vocabulary - stdin.vcb 2>err || fail "make from standard input: $(cat err)"
+(printf 'a\n'; sleep 0.2; printf 'b\n') | "$tool" make-vocabulary - stdin.vcb 2>err ||
+    fail "make from standard input: $(cat err)"
 printf 'a\r\nb\r\n' >ab.expected
 cmp -s stdin.vcb ab.expected || fail "make from standard input: bytes differ"
 printf '\376\377\000a\000\n\000b' >list16.txt
@@ -134,6 +135,8 @@ cmp -s list16.vcb ab.expected || fail "make UTF-16 list: bytes differ"
 mkfifo pipe
 refuse "make from the zero device" 1 "not a regular file" make-vocabulary /dev/zero zero.vcb
 refuse "make from a pipe" 1 "not a regular file" make-vocabulary pipe pipe.vcb
+head -c 70000000 /dev/zero | "$tool" make-vocabulary - zero.vcb 2>err
+[ $? -eq 1 ] && grep -q 'standard input: larger than 64 MiB' err || fail "make from an endless input: $(cat err)"
 
 refuse "words missing" 1 "missing.vcb" words missing.vcb
 refuse "make missing input" 1 "missing.txt" make-vocabulary missing.txt out.vcb
