@@ -29,7 +29,7 @@ bool IsLineEnd(char c)
     return c == '\r' || c == '\n';
 }
 
-// text cut to at most capacity bytes of UTF-8, never inside a character.
+// The text cut to at most capacity bytes of UTF-8, never inside a character.
 std::string Utf8Prefix(std::string text, std::size_t capacity)
 {
     if (text.size() <= capacity)
@@ -233,7 +233,7 @@ int TTextFile::ReadWholeLine(std::string& text, bool* more)
     // Scrambling turns every byte of a character unit, never a line end.
     const int scramble = !Crypted ? 0 : unit == 1 ? kScrambleKey : kScrambleKey * 0x101;
     std::u16string units;
-    bool ended = false, nul = false;
+    bool ended = false, nul = false, longer = false;
     std::int32_t pos = Position;
     while (pos <= Size - unit) {
         int c = UnitAt(pos);
@@ -259,18 +259,20 @@ int TTextFile::ReadWholeLine(std::string& text, bool* more)
             continue;
         else if (static_cast<int>(units.size()) * unit < kWholeLineBytes)
             units.push_back(static_cast<char16_t>(c ^ scramble));
-        else if (more)
-            *more = true;
+        else
+            longer = true;
     }
 
     if (unit == 1) {
         text.assign(units.begin(), units.end());
     } else {
         // A pair of surrogates cut in two is no character.
-        if (more && *more && !units.empty() && QChar::isHighSurrogate(units.back()))
+        if (longer && !units.empty() && QChar::isHighSurrogate(units.back()))
             units.pop_back();
         text = QString::fromUtf16(units.data(), static_cast<qsizetype>(units.size())).toStdString();
     }
+    if (more)
+        *more = longer;
     Position = pos;
     Status = ended ? 1 : 0;
     return Status;
