@@ -131,8 +131,11 @@ void TTopTenView::Load()
 {
     TFormView::Load();
     BorrowChildren(EventViewStg->TopTenPanel, BookForm->LeftPage);
-    if (!EventViewStg->NameBox->isHidden())
+    if (!EventViewStg->NameBox->isHidden()) {
+        // The prefilled name is selected, so that the player's first key replaces it.
         EventViewStg->NameBox->setFocus();
+        EventViewStg->NameBox->selectAll();
+    }
 }
 
 void TTopTenView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift)
