@@ -144,4 +144,19 @@ TEST_F(WholeGameTest, DescriptionsNameTheChosenVocabularyAndStopAt255Characters)
     EXPECT_EQ(TGamesMenu::GameDescription(3, choices), "Event=Clouds;0;" + std::string(240, 'f'));
 }
 
+// ";" and "=" end an entry of the description and "%" escapes them; names holding them still open their file.
+TEST_F(WholeGameTest, VocabularyNamesWithDelimitersOrEscapesOpenTheirOwnFile)
+{
+    TGamesView choices;
+    for (const std::string name : {"Q;A", "x=y", "a%;b"}) {
+        choices.TrisVocabulary = choices.CloudsVocabulary = name;
+        CountingGame tris(TGamesMenu::GameDescription(2, choices));
+        EXPECT_EQ(tris.VocabularyFile, name + ".vcb");
+        CountingGame clouds(TGamesMenu::GameDescription(3, choices));
+        EXPECT_EQ(clouds.VocabularyFile, name + ".vcb");
+        ASSERT_EQ(clouds.Entries.size(), 5u) << name;
+        EXPECT_EQ(clouds.Entries[4], "True");
+    }
+}
+
 } // namespace
