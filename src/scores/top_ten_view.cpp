@@ -54,6 +54,7 @@ TTopTenView::TTopTenView() : Table(std::make_unique<TtopTen>()) {}
 
 TTopTenView::~TTopTenView()
 {
+    CloseBeforeDestruction();
     if (TopTenView == this)
         TopTenView = nullptr;
 }

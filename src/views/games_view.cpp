@@ -16,6 +16,11 @@ const char* const kBubblesKeySets[3] = {
     "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ1234567890",
 };
 
+TGamesView::~TGamesView()
+{
+    CloseBeforeDestruction();
+}
+
 void TGamesView::Load()
 {
     TFormView::Load();

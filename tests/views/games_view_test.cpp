@@ -89,6 +89,24 @@ TEST_F(GamesViewTest, AcceleratorsStartTheGamesOrMoveTheFocus)
     }
 }
 
+// A menu view destroyed while open still runs its own Unload: the window keeps no handler of it.
+TEST_F(GamesViewTest, MenuViewsDestroyedWhileOpenGiveTheWindowBack)
+{
+    {
+        TChapterView spread;
+        TGamesPicture pictures;
+        ASSERT_FALSE(spread.Open());
+        ASSERT_FALSE(pictures.OpenAsPart());
+        ASSERT_TRUE(form->TitleConsole->isHidden());
+        ASSERT_TRUE(form->OnKeyDown);
+    }
+    EXPECT_FALSE(form->TitleConsole->isHidden());
+    EXPECT_FALSE(form->OnKeyDown);
+    EXPECT_FALSE(form->OnKeyPress);
+    EXPECT_NE(Control<TImage>(stg->Panel1, "Image1"), nullptr) << "the picture went back to its panel";
+    EXPECT_EQ(platform.dialogs->shown.size(), 2u);
+}
+
 TEST_F(GamesViewTest, VocabularyListsShowTitleCasedFileNamesAndResetEachShowing)
 {
     folder.Write("animals.vcb", "cat\r\n");
