@@ -16,15 +16,23 @@ class TPlaceSequence {
     std::vector<int> Order() const;
 
   private:
-    int Size(int node) const { return node < 0 ? 0 : size_[static_cast<std::size_t>(node)]; }
-    void Update(int node);
+    struct TNode {
+        int Left = -1;
+        int Right = -1;
+        int Size = 1;
+        // Heap order on these keeps the tree about 2 ln n deep.
+        std::uint32_t Weight = 0;
+    };
+    int Size(int node) const { return node < 0 ? 0 : nodes_[static_cast<std::size_t>(node)].Size; }
+    TNode& Node(int node) { return nodes_[static_cast<std::size_t>(node)]; }
+    // Unlinks the entry at place Place and returns its node.
+    int Remove(int Place);
+    // Links a lone node in at place Place.
+    void Insert(int NewNode, int Place);
     // Cuts tree into its first Count entries and the rest.
     void Split(int tree, int Count, int& first, int& rest);
     int Merge(int first, int rest);
 
-    std::vector<int> left_, right_, size_;
-    // Heap order on these keeps the tree about 2 ln n deep. They come from a generator of the
-    // sequence's own, so the list's mixing draws stay the player's.
-    std::vector<std::uint32_t> weight_;
+    std::vector<TNode> nodes_;
     int root_ = -1;
 };
