@@ -60,6 +60,9 @@ class TLabel : public QLabel {
     void SetCaption(const std::string& text);
     std::string Caption() const;
     bool AutoSize = true;
+
+  protected:
+    bool event(QEvent* e) override;
 };
 
 // A filled rectangle (shape control).
