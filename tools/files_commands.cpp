@@ -1,6 +1,7 @@
 #include "files_commands.h"
 
 #include "code_page.h"
+#include "progress_commands.h"
 #include "rec_file.h"
 #include "text_file.h"
 #include "text_functions.h"
@@ -307,6 +308,13 @@ const std::vector<TToolCommand>& ToolCommands()
          "write a vocabulary file from a UTF-8 list, one word or phrase per line", RunMakeVocabulary},
         {"scores", "FILE",
          "print the high-score table of the score file FILE, one tab-separated row per line", RunScores},
+        {"progress", "",
+         "print the player's stored key statistics: character, keystrokes, errors, rating (tab-separated)",
+         RunProgress},
+        {"history", "",
+         "print the player's finished games: date and time, game, key set or vocabulary, score, seconds, "
+         "keystrokes, errors, level (tab-separated)",
+         RunHistory},
     };
     return commands;
 }
