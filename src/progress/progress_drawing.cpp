@@ -14,8 +14,9 @@ constexpr double kMargin = 12;
 constexpr double kKeyUnit = 22.5;
 constexpr double kKeyGap = 2;
 constexpr double kKeyboardTop = 44;
-constexpr double kHardestTop = 172;
+constexpr double kHardestTop = 168;
 constexpr double kChartsTop = 300;
+constexpr double kHardestRow = 20;
 constexpr double kChartHeight = 112;
 
 const QColor kInk(40, 40, 40);
@@ -83,7 +84,8 @@ void DrawKeyboard(QPainter& p, const TProgressData& data)
             p.drawText(box, Qt::AlignCenter, cap.Shifted);
         } else {
             p.setFont(Font(9));
-            p.drawText(box.adjusted(3, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, cap.Shifted);
+            if (!cap.Shifted.isNull())
+                p.drawText(box.adjusted(3, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, cap.Shifted);
             p.drawText(box.adjusted(3, 0, 0, -1), Qt::AlignLeft | Qt::AlignBottom, cap.Base);
             p.setFont(Font(11, true));
         }
@@ -121,8 +123,8 @@ void DrawHardest(QPainter& p, const TProgressData& data)
     }
     for (std::size_t i = 0; i < hardest.size() && i < 5; ++i) {
         const TKeyRating& k = hardest[i];
-        const double top = kHardestTop + 8 + double(i) * 22;
-        const QRectF cap(kMargin, top, 20, 20);
+        const double top = kHardestTop + 7 + double(i) * kHardestRow;
+        const QRectF cap(kMargin, top, kHardestRow - 2, kHardestRow - 2);
         p.setPen(QPen(kFaint, 1));
         p.setBrush(KeyColour(k.Rating, true));
         p.drawRoundedRect(cap, 3, 3);
@@ -131,7 +133,7 @@ void DrawHardest(QPainter& p, const TProgressData& data)
         p.drawText(cap, Qt::AlignCenter, FromCp1252(std::string(1, char(k.Ch))));
         p.setFont(Font(12));
         const int percent = k.Hits > 0 ? int(std::lround(100.0 * k.Errors / k.Hits)) : 0;
-        p.drawText(QRectF(cap.right() + 10, top, 260, 20), Qt::AlignLeft | Qt::AlignVCenter,
+        p.drawText(QRectF(cap.right() + 10, top, 260, cap.height()), Qt::AlignLeft | Qt::AlignVCenter,
                    QString("%1 % errors in %2 keystrokes").arg(percent).arg(k.Hits));
     }
 }
@@ -221,7 +223,7 @@ void PaintProgress(QPainter& p, const TProgressData& data)
 
     p.setPen(kInk);
     p.setFont(Font(14, true));
-    p.drawText(QPointF(kMargin, kChartsTop - 6), "Your last games");
+    p.drawText(QPointF(kMargin, kChartsTop - 4), "Your last games");
     const double width = (kProgressWidth - 2 * kMargin - 2 * 10) / 3;
     for (int g = 0; g < 3; ++g)
         DrawChart(p, QRectF(kMargin + g * (width + 10), kChartsTop, width, kChartHeight), kHistoryGames[g],
