@@ -1,5 +1,10 @@
 #include "game_record.h"
 
+#include "custom_game_event.h"
+#include "games_view.h"
+
+#include <algorithm>
+
 namespace {
 
 TGameRecordSink& Sink()
@@ -9,6 +14,30 @@ TGameRecordSink& Sink()
 }
 
 } // namespace
+
+TGameRecord MakeGameRecord(const TCustomGameEvent& game, const std::string& name, const std::string& choice,
+                           float level)
+{
+    TGameRecord record;
+    record.Game = name;
+    record.Choice = choice;
+    record.Score = game.Score;
+    // The clock shows clock seconds of 0.864 s; it stops with the game, before "Game over." waits.
+    constexpr double kSecondsPerClockSecond = 86400.0 / 100000.0;
+    record.Seconds = std::max(0, game.ShownSeconds) * kSecondsPerClockSecond;
+    record.Level = level;
+    TakeRecentKeys(*EnsureDifficultKeys(), record);
+    return record;
+}
+
+std::string BubblesKeySetName(const std::string& keySet)
+{
+    static const char* const kNames[3] = {"a-z", "a-z, A-Z", "a-z, A-Z, 0-9"};
+    for (int i = 0; i < 3; ++i)
+        if (keySet == kBubblesKeySets[i])
+            return kNames[i];
+    return "my difficult keys: " + keySet;
+}
 
 void TakeRecentKeys(const TDifficultKeys& keys, TGameRecord& record)
 {

@@ -19,6 +19,17 @@ struct TGameRecord {
     TDifficultKeys::TCharCounts KeyErrors;
 };
 
+class TCustomGameEvent;
+
+// The record of game at its top-ten step: its score, its playing time by the game's clock, the
+// statistics' recent counts. Made before the statistics are evaluated, which clears those counts.
+TGameRecord MakeGameRecord(const TCustomGameEvent& game, const std::string& name, const std::string& choice,
+                           float level);
+
+// The name a Bubbles key set goes into the history under: the menu's caption of the set, or
+// "my difficult keys: " and the characters.
+std::string BubblesKeySetName(const std::string& keySet);
+
 // Fills the keystroke fields of record from the statistics' recent counts. Called before the
 // statistics are evaluated, which clears those counts.
 void TakeRecentKeys(const TDifficultKeys& keys, TGameRecord& record);
