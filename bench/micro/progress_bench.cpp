@@ -103,6 +103,25 @@ void BM_ProgressCollectFrom10000(benchmark::State& state)
 }
 BENCHMARK(BM_ProgressCollectFrom10000)->Unit(benchmark::kMillisecond);
 
+// A game's end: folding its keystrokes into the totals and adding its history row, one transaction
+// written to disk. The history grows by one row per iteration.
+void BM_ProgressRecordGame(benchmark::State& state)
+{
+    TProgressStore store(BigHistory().Folder());
+    Require(store.Open(), "Progress: cannot open the database");
+    TDifficultKeys keys;
+    TGameRecord game;
+    game.Game = "WordTris";
+    game.Choice = "Animals";
+    for (unsigned char ch = 'a'; ch <= 'z'; ++ch) {
+        game.Hits[ch] = 8;
+        game.KeyErrors[ch] = ch % 3;
+    }
+    for (auto _ : state)
+        Require(store.RecordGame(game, "2026-12-09 12:00:00", &keys), "Progress: cannot record a game");
+}
+BENCHMARK(BM_ProgressRecordGame)->Unit(benchmark::kMillisecond);
+
 // Drawing the whole page at a screen scale of 2, with every chart full.
 void BM_ProgressDrawView(benchmark::State& state)
 {
