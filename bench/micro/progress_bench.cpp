@@ -84,7 +84,7 @@ void BM_ProgressLoadHistory10000(benchmark::State& state)
     Require(store.Open(), "Progress: cannot open the database");
     for (auto _ : state) {
         const std::vector<THistoryRow> rows = store.History();
-        Require(rows.size() == kHistoryGames, "Progress: the history is not complete");
+        Require(rows.size() >= kHistoryGames, "Progress: the history is not complete");
     }
 }
 BENCHMARK(BM_ProgressLoadHistory10000)->Unit(benchmark::kMillisecond);
