@@ -161,6 +161,9 @@ TProgressStore::TCheck TProgressStore::Check()
     int rc = SQLITE_OK;
     const std::int64_t tables = QueryInt(
         db_, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN ('keys', 'games')", rc);
+    // Another copy holding the file longer than the busy timeout is no damage.
+    if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED)
+        return TCheck::Busy;
     if (rc != SQLITE_OK)
         return TCheck::Damaged;
     const std::int64_t appId = QueryInt(db_, "PRAGMA application_id", rc);
@@ -219,6 +222,10 @@ bool TProgressStore::Open()
             CloseFile();
             Problem = path_ + " is kept by a later version of the program";
             return false;
+        case TCheck::Busy:
+            CloseFile();
+            Problem = path_ + " is held by another copy of the program";
+            return false;
         case TCheck::Damaged:
             break;
         }
@@ -262,6 +269,11 @@ bool TProgressStore::SetAside()
             return true;
         if (check == TCheck::Empty)
             return CreateSchema();
+        if (check == TCheck::Later || check == TCheck::Busy) {
+            CloseFile();
+            Problem = path_ + " was replaced by another copy of the program";
+            return false;
+        }
     }
     CloseFile();
     if (!locked) {

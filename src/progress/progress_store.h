@@ -68,7 +68,7 @@ class TProgressStore {
     std::string SetAsideName;
 
   private:
-    enum class TCheck { Ok, Empty, Damaged, Later };
+    enum class TCheck { Ok, Empty, Damaged, Later, Busy };
     bool OpenFile(int flags);
     void CloseFile();
     TCheck Check();
