@@ -4,6 +4,8 @@
 #include "games_view.h"
 
 #include <algorithm>
+#include <cctype>
+#include <string_view>
 
 namespace {
 
@@ -37,6 +39,16 @@ std::string BubblesKeySetName(const std::string& keySet)
         if (keySet == kBubblesKeySets[i])
             return kNames[i];
     return "my difficult keys: " + keySet;
+}
+
+std::string VocabularyTitle(const std::string& file)
+{
+    constexpr std::string_view kExtension = ".vcb";
+    if (file.size() >= kExtension.size() &&
+        std::equal(kExtension.begin(), kExtension.end(), file.end() - long(kExtension.size()),
+                   [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); }))
+        return file.substr(0, file.size() - kExtension.size());
+    return file;
 }
 
 void TakeRecentKeys(const TDifficultKeys& keys, TGameRecord& record)

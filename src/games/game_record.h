@@ -30,6 +30,9 @@ TGameRecord MakeGameRecord(const TCustomGameEvent& game, const std::string& name
 // "my difficult keys: " and the characters.
 std::string BubblesKeySetName(const std::string& keySet);
 
+// The vocabulary name of a game's vocabulary file: "Animals.vcb" goes into the history as "Animals".
+std::string VocabularyTitle(const std::string& file);
+
 // Fills the keystroke fields of record from the statistics' recent counts. Called before the
 // statistics are evaluated, which clears those counts.
 void TakeRecentKeys(const TDifficultKeys& keys, TGameRecord& record);
