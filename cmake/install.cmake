@@ -1,20 +1,55 @@
 # Installing: `cmake --install BUILD --prefix P` puts the program with everything it reads beside it into
-# P/lib/keyvane-games/, a launcher into P/bin/, and the desktop entry, icon and AppStream metainfo into
-# P/share/. Players cannot write into an installed program's folder; the program then keeps its files in
-# a folder of each player's own.
+# P/lib/keyvane-games/, the launchers of the program and its companion tool into P/bin/, the manual pages
+# into P/share/man/, and the desktop entry, icon and AppStream metainfo into P/share/. Players cannot
+# write into an installed program's folder; the program then keeps its files in a folder of each player's
+# own.
+#
+# Two settings, relative to the prefix, place the parts as a distribution wants them (debian/rules uses
+# both): KV_LAUNCHER_DIR, the folder of the launchers ("games" for /usr/games), and KV_DATA_DIR, a
+# folder for the vocabularies, sounds and information document, which architectures can share; the
+# program folder then holds links to them, so the program still finds everything beside itself.
 
 set(KV_APP_ID "org.keyvane.games")
 set(KV_INSTALL_DIR "lib/keyvane-games")
+set(KV_LAUNCHER_DIR "bin" CACHE STRING "Folder of the launchers, relative to the install prefix")
+set(KV_DATA_DIR "" CACHE STRING
+    "Folder of the program's data relative to the install prefix; empty: the program folder itself")
 string(TIMESTAMP KV_RELEASE_DATE "%Y-%m-%d" UTC)
+
+# kv_relative_link(NAME FROM TO): a symbolic link NAME in the build tree pointing from the installed
+# folder FROM to the installed file TO (both relative to the prefix). Installed as it is, the link keeps
+# pointing within the tree wherever the prefix lies.
+function(kv_relative_link name from to)
+  file(RELATIVE_PATH target "/prefix/${from}" "/prefix/${to}")
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install-links/${from})
+  file(CREATE_LINK "${target}" "${CMAKE_BINARY_DIR}/install-links/${from}/${name}" SYMBOLIC)
+endfunction()
 
 install(TARGETS keyvane-games keyvane-files RUNTIME DESTINATION ${KV_INSTALL_DIR})
 get_property(kv_data_files GLOBAL PROPERTY KV_DATA_FILES)
-install(FILES ${kv_data_files} DESTINATION ${KV_INSTALL_DIR})
+if(KV_DATA_DIR)
+  install(FILES ${kv_data_files} DESTINATION ${KV_DATA_DIR})
+  foreach(file ${kv_data_files})
+    get_filename_component(name "${file}" NAME)
+    kv_relative_link("${name}" ${KV_INSTALL_DIR} "${KV_DATA_DIR}/${name}")
+    list(APPEND kv_data_links "${CMAKE_BINARY_DIR}/install-links/${KV_INSTALL_DIR}/${name}")
+  endforeach()
+  install(FILES ${kv_data_links} DESTINATION ${KV_INSTALL_DIR})
+else()
+  install(FILES ${kv_data_files} DESTINATION ${KV_INSTALL_DIR})
+endif()
 
-# The launcher finds the program relative to itself, so the installed tree may be moved.
-set(KV_LAUNCHER_TARGET "../${KV_INSTALL_DIR}/keyvane-games")
+# The launcher finds the program relative to itself, so the installed tree may be moved. The program
+# needs the launcher, which starts it from its own folder; the companion tool works from anywhere and
+# gets a link.
+file(RELATIVE_PATH KV_LAUNCHER_TARGET "/prefix/${KV_LAUNCHER_DIR}" "/prefix/${KV_INSTALL_DIR}/keyvane-games")
 configure_file(${CMAKE_SOURCE_DIR}/desktop/keyvane-games.sh.in ${CMAKE_BINARY_DIR}/desktop/keyvane-games @ONLY)
-install(PROGRAMS ${CMAKE_BINARY_DIR}/desktop/keyvane-games DESTINATION bin)
+install(PROGRAMS ${CMAKE_BINARY_DIR}/desktop/keyvane-games DESTINATION ${KV_LAUNCHER_DIR})
+kv_relative_link(keyvane-files ${KV_LAUNCHER_DIR} "${KV_INSTALL_DIR}/keyvane-files")
+install(FILES ${CMAKE_BINARY_DIR}/install-links/${KV_LAUNCHER_DIR}/keyvane-files DESTINATION ${KV_LAUNCHER_DIR})
+
+install(FILES ${CMAKE_SOURCE_DIR}/docs/man/keyvane-games.6 ${CMAKE_SOURCE_DIR}/docs/man/keyvane-files.6
+        DESTINATION share/man/man6)
 
 install(FILES ${CMAKE_SOURCE_DIR}/resources/pictures/app_icon.svg
         DESTINATION share/icons/hicolor/scalable/apps RENAME ${KV_APP_ID}.svg)
@@ -26,7 +61,7 @@ install(FILES ${CMAKE_BINARY_DIR}/desktop/${KV_APP_ID}.metainfo.xml DESTINATION 
 # The desktop entry names the launcher by its full path, which is known only when installing.
 install(CODE "
   set(KV_APP_ID \"${KV_APP_ID}\")
-  set(KV_LAUNCHER \"\${CMAKE_INSTALL_PREFIX}/bin/keyvane-games\")
+  set(KV_LAUNCHER \"\${CMAKE_INSTALL_PREFIX}/${KV_LAUNCHER_DIR}/keyvane-games\")
   configure_file(\"${CMAKE_SOURCE_DIR}/desktop/keyvane-games.desktop.in\"
                  \"${CMAKE_BINARY_DIR}/desktop/install/${KV_APP_ID}.desktop\" @ONLY)
   file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/share/applications\" TYPE FILE

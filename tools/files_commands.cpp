@@ -1,6 +1,7 @@
 #include "files_commands.h"
 
 #include "code_page.h"
+#include "file_system.h"
 #include "progress_commands.h"
 #include "rec_file.h"
 #include "text_file.h"
@@ -10,7 +11,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -79,14 +82,18 @@ int RunWords(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return Fail(err, args[0] + ": the header runs past the end of the file");
     // Exactly as the games load a vocabulary; the lines they leave out are named here.
     const TVocabularyWords words = ReadVocabularyWords(file);
-    for (const TSkippedWord& skipped : words.Skipped) {
-        const std::string where = args[0] + ": line " + std::to_string(skipped.Line) + ": ";
-        if (skipped.Reason == TSkippedWord::NotUtf8)
-            err << "keyvane-files: " << where << "not valid UTF-8, skipped\n";
-        else
-            err << "keyvane-files: " << where << '"' << skipped.Text
-                << "\" does not fit the single-byte code page, skipped\n";
-    }
+    std::vector<std::pair<int, std::string>> notes;
+    for (const TSkippedWord& skipped : words.Skipped)
+        notes.emplace_back(skipped.Line,
+                           skipped.Reason == TSkippedWord::NotUtf8
+                               ? "not valid UTF-8, skipped"
+                               : '"' + skipped.Text + "\" does not fit the single-byte code page, skipped");
+    for (const int line : words.LongLines)
+        notes.emplace_back(line, "longer than 255 characters, only its first 255 are the word");
+    std::stable_sort(notes.begin(), notes.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [line, note] : notes)
+        err << "keyvane-files: " << args[0] << ": line " << line << ": " << note << '\n';
     for (const std::string& word : words.Words)
         out << Utf8(word) << '\n';
     if (words.Status < 0)
@@ -129,59 +136,109 @@ std::string FirstUnfit(const QString& text)
     return {};
 }
 
-// The body lines of a UTF-8 word list: CR LF, LF and CR end lines; a leading byte-order mark goes.
-int ReadWordList(const std::string& arg, std::vector<QString>& lines, std::ostream& err)
+// A word list is read whole, so it must be a file of its own and of a sensible size: a device such as
+// the zero device, or a pipe that never ends, would fill the memory.
+constexpr qint64 kMaxWordList = 64 * 1024 * 1024;
+
+// The bytes of a word list: a regular file, or standard input for "-".
+int ReadWordListBytes(const std::string& arg, QByteArray& bytes, std::ostream& err)
 {
-    const QString path = QFile::decodeName(QByteArray::fromStdString(arg));
-    if (QFileInfo(path).isDir())
-        return Fail(err, arg + ": is a folder, not a file");
-    QFile file(path);
-    if (!file.exists())
-        return Fail(err, arg + ": no such file");
-    if (!file.open(QIODevice::ReadOnly))
-        return Fail(err, arg + ": cannot be opened for reading");
-    QByteArray bytes = file.readAll();
+    const std::string input = arg == "-" ? std::string("standard input") : arg;
+    QFile file;
+    if (arg == "-") {
+        if (!file.open(stdin, QIODevice::ReadOnly))
+            return Fail(err, "standard input cannot be read");
+    } else {
+        const QString path = QFile::decodeName(QByteArray::fromStdString(arg));
+        const QFileInfo info(path);
+        if (!info.exists())
+            return Fail(err, arg + ": no such file");
+        if (info.isDir())
+            return Fail(err, arg + ": is a folder, not a file");
+        if (!info.isFile())
+            return Fail(
+                err, arg + ": not a regular file (a device or a pipe); give a file, or - for standard input");
+        if (info.size() > kMaxWordList)
+            return Fail(err, arg + ": larger than 64 MiB, too large for a word list");
+        file.setFileName(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return Fail(err, arg + ": cannot be opened for reading");
+    }
+    // A pipe gives its bytes as they come: read until its end, or until the list is too large.
+    for (QByteArray piece; bytes.size() <= kMaxWordList; bytes += piece) {
+        piece = file.read(kMaxWordList + 1 - bytes.size());
+        if (piece.isEmpty())
+            break;
+    }
     if (file.error() != QFileDevice::NoError)
-        return Fail(err, arg + ": read failed");
+        return Fail(err, input + ": read failed");
+    if (bytes.size() > kMaxWordList)
+        return Fail(err, input + ": larger than 64 MiB, too large for a word list");
+    return kExitOk;
+}
+
+// One line of a word list: its text, or why it could not be decoded.
+struct TListLine {
+    QString Text;
+    bool Valid = true;
+};
+
+// The lines of a word list in UTF-8, or in UTF-16 when it starts with a UTF-16 byte-order mark: CR LF,
+// LF and CR end lines; a leading byte-order mark goes.
+int ReadWordList(const std::string& arg, std::vector<TListLine>& lines, std::ostream& err)
+{
+    QByteArray bytes;
+    if (ReadWordListBytes(arg, bytes, err) != kExitOk)
+        return kExitFailed;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        const bool le = bytes.startsWith("\xFF\xFE");
+        QStringDecoder decode(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        const QString text = decode(bytes.mid(2));
+        static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+        QStringList split = text.split(lineEnd);
+        if (!split.isEmpty() && split.back().isEmpty())
+            split.pop_back(); // the line end of the last line
+        for (QString& line : split)
+            lines.push_back({line, true});
+        return kExitOk;
+    }
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
-
     qsizetype start = 0;
-    for (int number = 1; start < bytes.size(); ++number) {
+    while (start < bytes.size()) {
         qsizetype end = start;
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
         QStringDecoder decode(QStringDecoder::Utf8);
         QString line = decode(bytes.mid(start, end - start));
-        if (decode.hasError())
-            return Fail(err, arg + ": line " + std::to_string(number) + " is not valid UTF-8");
-        lines.push_back(std::move(line));
+        lines.push_back({std::move(line), !decode.hasError()});
         start = end + (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n' ? 2 : 1);
     }
     return kExitOk;
 }
 
-// Checks one body line and converts it to the code page. number counts from 1.
-int BodyLine(const std::string& arg, int number, const QString& line, bool scrambled, std::string& text,
-             std::ostream& err)
+// Checks one body line and converts it to the code page; the reason it cannot be written otherwise.
+// first: no body line was written before it.
+std::string BodyLine(const TListLine& line, bool first, bool scrambled, std::string& text)
 {
-    const std::string where = arg + ": line " + std::to_string(number);
+    if (!line.Valid)
+        return "not valid UTF-8";
     bool ok = false;
-    text = ToCp1252(line, &ok);
+    text = ToCp1252(line.Text, &ok);
     if (!ok)
-        return Fail(err, where + ": \"" + FirstUnfit(line) + "\" does not fit the single-byte code page");
+        return "\"" + FirstUnfit(line.Text) + "\" does not fit the single-byte code page";
     if (text.find('\0') != std::string::npos)
-        return Fail(err, where + " holds a NUL character");
+        return "holds a NUL character";
     if (text.size() > kMaxLine)
-        return Fail(err, where + " is longer than " + std::to_string(kMaxLine) + " characters");
+        return "longer than " + std::to_string(kMaxLine) + " characters";
     // Scrambled, these three characters would turn into a NUL, a CR and an LF and break the line.
     if (scrambled)
         for (const char c : {'\xB7', '\xBA', '\xBD'})
             if (text.find(c) != std::string::npos)
-                return Fail(err, where + ": \"" + Utf8(std::string(1, c)) + "\" cannot be stored scrambled");
-    if (number == 1 && TrimBlanks(text).starts_with('$'))
-        return Fail(err, where + " starts with \"$\" and would be read as a header line");
-    return kExitOk;
+                return "\"" + Utf8(std::string(1, c)) + "\" cannot be stored scrambled";
+    if (first && TrimBlanks(text).starts_with('$'))
+        return "starts with \"$\" and would be read as a header line";
+    return {};
 }
 
 // "$key=value" with "=" and ";" in the value escaped by "%"; the value is trimmed of blanks, which a
@@ -241,15 +298,29 @@ int RunMakeVocabulary(const std::vector<std::string>& args, std::ostream&, std::
     if (scrambled)
         out.push_back("$fileformat=crypted");
 
-    std::vector<QString> lines;
+    // The words that fit are written; every line left out is named, and the count closes the report.
+    std::vector<TListLine> lines;
     if (ReadWordList(files[0], lines, err) != kExitOk)
         return kExitFailed;
+    const std::string input = files[0] == "-" ? std::string("standard input") : files[0];
+    int words = 0, leftOut = 0;
+    bool first = true;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::string text;
-        if (BodyLine(files[0], static_cast<int>(i) + 1, lines[i], scrambled, text, err) != kExitOk)
-            return kExitFailed;
+        const std::string why = BodyLine(lines[i], first, scrambled, text);
+        if (!why.empty()) {
+            err << "keyvane-files: " << input << ": line " << i + 1 << ": " << why << ", left out\n";
+            ++leftOut;
+            continue;
+        }
+        first = false;
+        words += !TrimBlanks(text).empty();
         out.push_back(scrambled ? TTextFile::Scramble(text) : text);
     }
+    const std::string count = std::to_string(words) + (words == 1 ? " word" : " words") + ", " +
+                              std::to_string(leftOut) + (leftOut == 1 ? " line" : " lines") + " left out";
+    if (words == 0)
+        return Fail(err, files[1] + ": not written, no word to write (" + count + ")");
 
     std::string name;
     if (!ProgramName(files[1], name, err))
@@ -257,11 +328,15 @@ int RunMakeVocabulary(const std::vector<std::string>& args, std::ostream&, std::
     TTextFile file;
     if (file.OpenFile(name, 2) != 1)
         return Fail(err, files[1] + ": cannot be created");
+    bool written = true;
     for (const std::string& line : out)
-        if (file.WriteLine(line) != 1)
-            return Fail(err, files[1] + ": write failed");
-    if (file.CloseFile() != 2)
-        return Fail(err, files[1] + ": write failed");
+        written = written && file.WriteLine(line) == 1;
+    if (file.CloseFile() != 2 || !written) {
+        // Half a vocabulary would look like a whole one to the games.
+        QFile::remove(QFile::decodeName(QByteArray::fromStdString(FileSystem::NativePath(name))));
+        return Fail(err, files[1] + ": write failed, nothing kept");
+    }
+    err << "keyvane-files: " << files[1] << ": " << count << '\n';
     return kExitOk;
 }
 
@@ -305,7 +380,9 @@ const std::vector<TToolCommand>& ToolCommands()
         {"header", "FILE", "print the open status and the header fields of FILE", RunHeader},
         {"make-vocabulary",
          "[--scrambled] [--version V] [--description D] [--author A] [--copyright C] INPUT OUTPUT",
-         "write a vocabulary file from a UTF-8 list, one word or phrase per line", RunMakeVocabulary},
+         "write a vocabulary file from a list in UTF-8 (or UTF-16 with a byte-order mark; - reads standard\n"
+         "      input), one word or phrase per line; lines that cannot be stored are named and left out",
+         RunMakeVocabulary},
         {"scores", "FILE",
          "print the high-score table of the score file FILE, one tab-separated row per line", RunScores},
         {"progress", "",

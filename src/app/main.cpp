@@ -1,12 +1,11 @@
 #include "book_form.h"
+#include "display.h"
 #include "signals.h"
 #include "tmain.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = OpenDisplay(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Keyvane's Games!"));
     CreateForms();
     // A desktop logging out or a terminal closing ends the program as the close box does.

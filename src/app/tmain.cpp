@@ -9,7 +9,6 @@
 #include "games_menu.h"
 #include "games_stg.h"
 #include "pictures.h"
-#include "short_string.h"
 #include "sounds.h"
 #include "system.h"
 #include "tris_stg.h"
@@ -17,6 +16,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFile>
 #include <QIcon>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -48,9 +48,9 @@ QCursor HandCursor()
 bool SetWorkingFolder()
 {
     std::string folder = TMain::ProgramFolder;
+    // A path of the system, in its own bytes and of any length: a cut one would name another folder.
     if (folder.empty())
-        folder = QCoreApplication::applicationDirPath().toStdString();
-    folder = ShortString(folder);
+        folder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
     // An installed program cannot write beside itself; it then works in the player's own folder.
     std::string problem;
     folder = ChooseWorkingFolder(folder, TMain::ProbeFolder, &problem);

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QLoggingCategory>
 #include <QStringList>
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -62,6 +64,60 @@ int LockFor(TFileAccess access, TFileShare share)
         break;
     }
     return LOCK_SH;
+}
+
+// The path a name leads to, following the symbolic links of the user running the program (the rule the
+// kernel applies in shared temporary folders, without its exception for the folder's owner: here the
+// folder may belong to another player). False for a link of another owner, or a chain that never ends.
+bool FollowOwnLinks(std::string& path)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st;
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return true;
+        if (st.st_uid != ::geteuid()) {
+            qCWarning(lcFiles) << "not following" << path.c_str() << ": the link belongs to another user";
+            return false;
+        }
+        std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n < 0 || static_cast<std::size_t>(n) >= target.size())
+            return false;
+        target.resize(static_cast<std::size_t>(n));
+        const std::size_t slash = path.rfind('/');
+        path = target.starts_with('/') || slash == std::string::npos ? target
+                                                                     : path.substr(0, slash + 1) + target;
+    }
+    return false;
+}
+
+// Bytes that may still be written, for tests of a disk that fills up; negative: no limit.
+std::atomic<std::int64_t> writeBudget{-1};
+
+// Takes up to count bytes of the write budget; how many may be written.
+int TakeBudget(int count)
+{
+    std::int64_t left = writeBudget.load();
+    while (left >= 0) {
+        const std::int64_t take = std::min<std::int64_t>(left, count);
+        if (writeBudget.compare_exchange_weak(left, left - take))
+            return static_cast<int>(take);
+    }
+    return count;
+}
+
+// Reserves the disk space of the first count bytes of the file without changing its length, so that
+// writing them afterwards cannot find the disk full. A file system that cannot reserve is trusted.
+bool Reserve(int fd, int count)
+{
+    const std::int64_t left = writeBudget.load();
+    if (left >= 0 && left < count)
+        return false;
+    int rc;
+    do
+        rc = ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, count);
+    while (rc != 0 && errno == EINTR);
+    return rc == 0 || errno == EOPNOTSUPP || errno == ENOSYS;
 }
 
 int Fail(TFileOpenError reason, TFileOpenError* error, int fd = -1)
@@ -134,13 +190,16 @@ int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCre
     if (creation == TFileCreation::AppendExisting)
         flags |= O_APPEND;
 
-    const std::string path = NativePath(name);
     int fd = -1;
-    // A save replaces a file by a new one under the same name (ReplaceContents). An opener that got
+    // A save replaces a file by a new one under the same name (WriteContents). An opener that got
     // the old file just before that would lock a file nobody reads any more, so the lock must be on
     // the file the name leads to once it is held; otherwise the name is opened again.
     for (int attempt = 1;; ++attempt) {
-        fd = ::open(path.c_str(), flags, 0666);
+        std::string path = NativePath(name);
+        if (!FollowOwnLinks(path))
+            return Fail(TFileOpenError::Refused, error);
+        // The links were followed above: one put in place since then is not followed.
+        fd = ::open(path.c_str(), flags | O_NOFOLLOW, 0666);
         if (fd < 0) {
             const int err = errno;
             qCDebug(lcFiles) << "open" << path.c_str() << "failed:" << std::strerror(err);
@@ -161,7 +220,7 @@ int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCre
             return Fail(busy ? TFileOpenError::Busy : TFileOpenError::Refused, error, fd);
         }
         struct stat named;
-        if (::stat(path.c_str(), &named) == 0 && named.st_ino == st.st_ino && named.st_dev == st.st_dev)
+        if (::lstat(path.c_str(), &named) == 0 && named.st_ino == st.st_ino && named.st_dev == st.st_dev)
             break;
         ::close(fd);
         if (attempt == 20)
@@ -193,16 +252,22 @@ int Read(int handle, char* buffer, int count)
 
 int Write(int handle, const char* data, int count)
 {
+    const int allowed = TakeBudget(count);
     int done = 0;
-    while (done < count) {
-        const ssize_t n = ::write(handle, data + done, static_cast<size_t>(count - done));
+    while (done < allowed) {
+        const ssize_t n = ::write(handle, data + done, static_cast<size_t>(allowed - done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
             return done > 0 ? done : -1;
         done += static_cast<int>(n);
     }
-    return done;
+    return done == 0 && count > 0 ? -1 : done;
+}
+
+void SetWriteBudget(std::int64_t bytes)
+{
+    writeBudget = bytes < 0 ? -1 : bytes;
 }
 
 bool Seek(int handle, std::int64_t offset)
@@ -227,34 +292,49 @@ bool Flush(int handle)
     return handle >= 0 && ::fsync(handle) == 0;
 }
 
-bool ReplaceContents(int handle, const std::string& name, const char* data, int count)
+namespace {
+
+enum class TReplaced { Done, NotHere, Failed };
+
+// Puts the new contents in a new file beside the one open on handle and renames it over that one.
+// NotHere, with nothing changed, when a new file would change the file the players know, or the
+// folder allows no new file; Failed, with nothing changed, when the new file could not be written.
+TReplaced Replace(int handle, const std::string& name, const char* data, int count)
 {
-    const std::string path = NativePath(name);
+    std::string path = NativePath(name);
     struct stat old, entry;
-    if (count < 0 || ::fstat(handle, &old) != 0 || ::lstat(path.c_str(), &entry) != 0)
-        return false;
-    // A symbolic or hard link would be cut off from the new contents; so would an owner whose file
-    // became ours, unless everybody may read and write it anyway.
+    if (!FollowOwnLinks(path) || ::fstat(handle, &old) != 0 || ::lstat(path.c_str(), &entry) != 0)
+        return TReplaced::NotHere;
+    // A hard link would be cut off from the new contents; so would an owner whose file became ours,
+    // unless everybody may read and write it anyway.
     if (!S_ISREG(entry.st_mode) || entry.st_ino != old.st_ino || old.st_nlink != 1)
-        return false;
+        return TReplaced::NotHere;
     if (old.st_uid != ::geteuid() && (old.st_mode & 0006) != 0006)
-        return false;
+        return TReplaced::NotHere;
 
     const std::size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
     const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-    // Hidden, so it is never listed; a copy killed while writing it leaves it behind, and the next
-    // save, which holds the same lock, simply starts it again.
+    // Hidden, so it is never listed. A copy killed while writing it leaves it behind; the next save,
+    // which holds the same lock, removes it and starts again. It is made anew, never opened as found:
+    // in a shared folder another player could have put a file of theirs there.
     const std::string temp = (slash == std::string::npos ? std::string() : folder) + "." + base + ".new";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
+    ::unlink(temp.c_str());
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) {
-        qCDebug(lcFiles) << "no new file beside" << path.c_str() << std::strerror(errno);
-        return false;
+        const int err = errno;
+        qCDebug(lcFiles) << "no new file beside" << path.c_str() << std::strerror(err);
+        return err == ENOSPC || err == EDQUOT || err == EIO ? TReplaced::Failed : TReplaced::NotHere;
     }
     bool ok = ::fchmod(fd, old.st_mode & 07777) == 0;
     if (ok && old.st_gid != ::getegid())
         ok = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
-    ok = ok && Write(fd, data, count) == count;
+    if (!ok) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return TReplaced::NotHere;
+    }
+    ok = Write(fd, data, count) == count;
     // The old file's bytes beyond the new contents stay, as writing over it would leave them.
     ok = ok && Seek(handle, count);
     char buffer[65536];
@@ -263,9 +343,9 @@ bool ReplaceContents(int handle, const std::string& name, const char* data, int 
     ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
-        qCDebug(lcFiles) << "could not replace" << path.c_str() << std::strerror(errno);
+        qCWarning(lcFiles) << "could not write the new contents of" << path.c_str() << std::strerror(errno);
         ::unlink(temp.c_str());
-        return false;
+        return TReplaced::Failed;
     }
     // The new name must reach the disk too, or a power cut could bring the old file back.
     const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -273,7 +353,24 @@ bool ReplaceContents(int handle, const std::string& name, const char* data, int 
         ::fsync(dir);
         ::close(dir);
     }
-    return true;
+    return TReplaced::Done;
+}
+
+} // namespace
+
+bool WriteContents(int handle, const std::string& name, const char* data, int count)
+{
+    if (count < 0)
+        return false;
+    switch (Replace(handle, name, data, count)) {
+    case TReplaced::Done:
+        return true;
+    case TReplaced::Failed:
+        return false;
+    case TReplaced::NotHere:
+        break;
+    }
+    return Reserve(handle, count) && Seek(handle, 0) && Write(handle, data, count) == count && Flush(handle);
 }
 
 bool MatchesMask(const std::string& name, const std::string& mask)

@@ -33,7 +33,10 @@ enum class TFileOpenError {
 
 namespace FileSystem {
 
-// Opens a file and returns its handle, or -1 with the reason in *error (when given).
+// Opens a file and returns its handle, or -1 with the reason in *error (when given). A symbolic link is
+// followed only when it belongs to the user running the program: in a folder that several players
+// share, a link planted by another would make this program read or write wherever it points. Such a
+// link is refused (Refused).
 int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCreation creation,
          TFileOpenError* error = nullptr);
 
@@ -49,14 +52,19 @@ bool Close(int handle);
 // Makes sure everything written reaches the disk; false when the system reports an error.
 bool Flush(int handle);
 
-// Replaces the contents of the file open on handle, whose name is name, in one step: a reader, a
-// crash or a kill sees the old contents or the new ones, never a mixture. The new contents are
-// count bytes of data followed by whatever the old file holds beyond them, and reach the disk before
-// the name passes to them. The handle's lock keeps other openers out until it is closed; they then
-// open the new contents. False, with nothing changed, when this cannot be done safely (the folder
-// allows no new file, the file has other names, or another owner would lose access): the caller
-// then writes in place.
-bool ReplaceContents(int handle, const std::string& name, const char* data, int count);
+// Writes count bytes of data over the start of the file open on handle, whose name is name, keeping
+// what the file holds beyond them, so that a reader, a crash or a full disk finds the old contents or
+// the new ones, never a mixture. The new contents go to a new file beside it, reach the disk, and then
+// take the name (the file behind a link of the user's own is the one replaced). The handle's lock
+// keeps other openers out until it is closed; they then open the new contents. Where a new file would
+// change the file the players know (it has other names, or another owner would lose access) or the
+// folder allows no new file, the bytes are written in place once the space they need is reserved.
+// False when the new contents could not be written: the file is then as it was.
+bool WriteContents(int handle, const std::string& name, const char* data, int count);
+
+// For tests of a disk that fills up: after bytes more bytes, Write writes no further and reserving
+// space fails, as on a full disk. A negative count lifts the limit (the default).
+void SetWriteBudget(std::int64_t bytes);
 
 // True for an existing file that is not a folder.
 bool FileExists(const std::string& name);

@@ -1,11 +1,13 @@
 #include "production_services.h"
 
 #include "code_page.h"
+#include "file_system.h"
 #include "timer.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMessageBox>
@@ -104,10 +106,9 @@ class DesktopShell : public IShell {
   public:
     int OpenDocument(const std::string& file, const std::string&, const std::string& folder) override
     {
-        QString path = FromCp1252(file);
-        if (!folder.empty())
-            path = FromCp1252(folder) + '/' + path;
-        const QFileInfo info(path);
+        // Names of existing files match without regard to case, as everywhere in the file layer.
+        const std::string name = folder.empty() ? file : folder + '/' + file;
+        const QFileInfo info(QFile::decodeName(QByteArray::fromStdString(FileSystem::NativePath(name))));
         if (!info.exists())
             return 2; // file not found
         // A local-file URL, never a shell command line: the name cannot smuggle in arguments.

@@ -3,8 +3,8 @@
 class QWidget;
 
 // Ending from outside: SIGTERM, SIGINT and SIGHUP (a desktop logging out, a terminal closing, Ctrl+C)
-// are taken as the player's request to close the window, so a running game and a name being typed
-// into the top-ten box end through their normal close and the score is stored. A second such signal
+// are taken as the player's request to close the window, as the close box makes it: a running game ends
+// without a top-ten entry, and a name being typed into the top-ten box is stored. A second such signal
 // ends the program at once, as the signal's default action would. A signal that was ignored when the
 // program started (nohup, a shell's background job) stays ignored.
 //

@@ -24,13 +24,6 @@ constexpr const char* kWriteFailed = " Topten write failed.";
 constexpr const char* kDefaultName = "Keyvane";
 constexpr const char* kWinnerName = "the Winner";
 
-// Makes sure the rows written reach the disk before the file is closed, so that a crash right
-// after a save cannot leave a table that is only half there.
-bool FlushToDisk(int handle)
-{
-    return FileSystem::Flush(handle);
-}
-
 // A short-string field of 256 bytes: the length, the characters, zeros after them.
 void PutString(char* field, const std::string& text)
 {
@@ -139,14 +132,10 @@ int TtopTen::WriteRows(TRecFile& File)
         PutString(record + 258, Row(rank).Date);
     }
     // The whole table from the start of the file. The file is not cut: records beyond the table's (a
-    // file of more than 100) stay as they are. It is replaced in one step, so that a copy killed
-    // while saving leaves the old table or the new one, never a part of each; where the folder allows
-    // no new file, the rows are written over the old ones.
-    const int size = static_cast<int>(buffer.size());
-    const bool replaced = FileSystem::ReplaceContents(File.Handle, TableFileName, buffer.data(), size);
-    if (!replaced &&
-        (!FileSystem::Seek(File.Handle, 0) || FileSystem::Write(File.Handle, buffer.data(), size) != size ||
-         !FlushToDisk(File.Handle))) {
+    // file of more than 100) stay as they are. The file takes the new table in one step, so that a
+    // copy killed while saving, or a full disk, leaves the old table or the new one, never a part.
+    if (!FileSystem::WriteContents(File.Handle, TableFileName, buffer.data(),
+                                   static_cast<int>(buffer.size()))) {
         File.Status = -5;
         ReportError(-5, TableFileName + kWriteFailed);
         return -5;

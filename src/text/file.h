@@ -22,8 +22,11 @@ class TFile {
     // when the system reports an input/output error.
     int CloseFile();
 
-    // Title-cased base names (the part before the first ".") of the visible regular files matching
-    // a mask such as "*.vcb", optionally after a folder, in the order the system lists them.
+    // Titles of the visible regular files matching a mask such as "*.vcb", optionally after a folder,
+    // in alphabetical order: each file's name without its extension (only the last "." starts it), in
+    // title case. Each title opens its own file when the mask's extension is appended to it: a file
+    // that the title-cased name would not lead to (another file's name differs from it only in case)
+    // is listed by its own name, and a file that cannot be read is left out.
     static std::vector<std::string> ListFileTitles(const std::string& pattern);
 
     // No file is open while Handle is negative. (A fresh object has no file: handle 0 would be the

@@ -4,6 +4,7 @@
 #include "short_string.h"
 #include "text_functions.h"
 
+#include <QString>
 #include <algorithm>
 #include <string_view>
 
@@ -26,6 +27,18 @@ std::string LowerAscii(std::string s)
 bool IsLineEnd(char c)
 {
     return c == '\r' || c == '\n';
+}
+
+// The text cut to at most capacity bytes of UTF-8, never inside a character.
+std::string Utf8Prefix(std::string text, std::size_t capacity)
+{
+    if (text.size() <= capacity)
+        return text;
+    std::size_t n = capacity;
+    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+        --n;
+    text.resize(n);
+    return text;
 }
 
 // Length of the line end at block[i]: CR LF counts as one line end, a lone CR or LF as another.
@@ -78,11 +91,16 @@ int TTextFile::OpenFile(const std::string& name, int mode)
 
 void TTextFile::SkipByteOrderMark()
 {
-    char start[3];
-    Utf8Bom = Size >= 3 && FileSystem::Seek(Handle, 0) && FileSystem::Read(Handle, start, 3) == 3 &&
-              std::string_view(start, 3) == "\xEF\xBB\xBF";
-    if (Utf8Bom)
-        Position = 3;
+    char bytes[3] = {};
+    const int n = Size >= 2 && FileSystem::Seek(Handle, 0) ? FileSystem::Read(Handle, bytes, 3) : 0;
+    const std::string_view start(bytes, static_cast<std::size_t>(std::max(n, 0)));
+    if (start.starts_with("\xEF\xBB\xBF"))
+        ByteOrderMark = Utf8Mark;
+    else if (start.starts_with("\xFF\xFE"))
+        ByteOrderMark = Utf16LeMark;
+    else if (start.starts_with("\xFE\xFF"))
+        ByteOrderMark = Utf16BeMark;
+    Position = ByteOrderMark == Utf8Mark ? 3 : ByteOrderMark == NoMark ? 0 : 2;
 }
 
 int TTextFile::ScanHeader()
@@ -132,6 +150,17 @@ void TTextFile::TakeHeaderLine(const std::string& line)
 
 int TTextFile::ReadLine(std::string& text, int capacity)
 {
+    if (Utf16()) {
+        // Lines of 16-bit units have no byte-wise quirks to keep: the line is read whole and cut at a
+        // character boundary.
+        std::string whole;
+        const int result = ReadWholeLine(whole);
+        if (result == 0 || result == 1)
+            text = Utf8Prefix(std::move(whole), static_cast<std::size_t>(std::clamp(capacity, 0, kMaxText)));
+        else if (result == -7)
+            text.clear();
+        return result;
+    }
     if (Position >= Size) {
         text.clear();
         Status = 0;
@@ -185,6 +214,80 @@ int TTextFile::ReadLine(std::string& text, int capacity)
     Position = next;
     Status = result;
     return Status;
+}
+
+int TTextFile::ReadWholeLine(std::string& text, bool* more)
+{
+    if (more)
+        *more = false;
+    const int unit = Utf16() ? 2 : 1;
+    // A lone byte at the end of a UTF-16 file is no character.
+    if (Position > Size - unit) {
+        text.clear();
+        Status = 0;
+        return Status;
+    }
+    if (Status != 1)
+        return Status;
+
+    // Scrambling turns every byte of a character unit, never a line end.
+    const int scramble = !Crypted ? 0 : unit == 1 ? kScrambleKey : kScrambleKey * 0x101;
+    std::u16string units;
+    bool ended = false, nul = false, longer = false;
+    std::int32_t pos = Position;
+    while (pos <= Size - unit) {
+        int c = UnitAt(pos);
+        pos += unit;
+        if (c == '\r' && pos <= Size - unit) {
+            const int next = UnitAt(pos);
+            if (next == '\n')
+                pos += unit;
+            c = next < 0 ? next : c;
+        }
+        if (c < 0) {
+            text.clear();
+            Status = -7;
+            return Status;
+        }
+        if (c == '\r' || c == '\n') {
+            ended = true;
+            break;
+        }
+        if (c == 0)
+            nul = true; // the text ends; the rest of the line is passed over
+        else if (nul)
+            continue;
+        else if (static_cast<int>(units.size()) * unit < kWholeLineBytes)
+            units.push_back(static_cast<char16_t>(c ^ scramble));
+        else
+            longer = true;
+    }
+
+    if (unit == 1) {
+        text.assign(units.begin(), units.end());
+    } else {
+        // A pair of surrogates cut in two is no character.
+        if (longer && !units.empty() && QChar::isHighSurrogate(units.back()))
+            units.pop_back();
+        text = QString::fromUtf16(units.data(), static_cast<qsizetype>(units.size())).toStdString();
+    }
+    if (more)
+        *more = longer;
+    Position = pos;
+    Status = ended ? 1 : 0;
+    return Status;
+}
+
+int TTextFile::UnitAt(std::int32_t pos)
+{
+    const char* data = nullptr;
+    const int n = Peek(pos, data);
+    const auto byte = [data](int i) { return static_cast<int>(static_cast<unsigned char>(data[i])); };
+    if (n < (Utf16() ? 2 : 1))
+        return -1;
+    if (!Utf16())
+        return byte(0);
+    return ByteOrderMark == Utf16LeMark ? byte(0) | byte(1) << 8 : byte(0) << 8 | byte(1);
 }
 
 int TTextFile::Peek(std::int32_t start, const char*& data)

@@ -7,6 +7,8 @@
 
 // A line-oriented text file: an optional header of up to 15 "$key=value" lines, then the body, which
 // may be stored scrambled. Lines end with CR LF, LF or CR; a line holds at most 254 characters.
+// A file that starts with a UTF-16 byte-order mark (little- or big-endian) is read in 16-bit units,
+// and its lines are delivered in UTF-8: its header and body then read as those of a UTF-8 file.
 //
 // OpenFile modes: 1 read (header scanned; others may read, not write), 2 write new (created or
 // emptied; nobody else may open it), 3 append to an existing file (others may read, not write).
@@ -21,6 +23,14 @@ class TTextFile : public TFile {
     // returned unchanged, and a failed read gives -7.
     int ReadLine(std::string& text, int capacity = 255);
 
+    // Reads the next body line up to its line end, however long, for readers that cut lines by
+    // characters themselves: text gets the first kWholeLineBytes bytes of it (before a NUL, which ends
+    // the text as in ReadLine), descrambled, in UTF-8 for a UTF-16 file, and *more tells whether the
+    // line went on beyond them. Returns 1 for a line that ended with a line end, 0 with the text of a
+    // last line without one, and 0 with an empty text once nothing is left; -7 when a read failed.
+    int ReadWholeLine(std::string& text, bool* more = nullptr);
+    static constexpr int kWholeLineBytes = 2048;
+
     // Writes the text as it stands (no scrambling) followed by CR LF; -5 when not all of it was
     // written.
     int WriteLine(const std::string& text);
@@ -31,14 +41,18 @@ class TTextFile : public TFile {
     static constexpr unsigned char kScrambleKey = 0xB7;
     static std::string Scramble(std::string text);
 
-    // Set by a read opening: the file starts with the UTF-8 byte-order mark, which is passed over.
-    bool Utf8Bom = false;
+    // Set by a read opening: the byte-order mark the file starts with, which is passed over.
+    enum TByteOrderMark { NoMark, Utf8Mark, Utf16LeMark, Utf16BeMark };
+    TByteOrderMark ByteOrderMark = NoMark;
+    bool Utf16() const { return ByteOrderMark == Utf16LeMark || ByteOrderMark == Utf16BeMark; }
     // The number of header lines the read opening took.
     int HeaderLines = 0;
 
   private:
     // Up to one block of the file from start, served from the read-ahead; -1 when reading fails.
     int Peek(std::int32_t start, const char*& data);
+    // The character unit at pos (a byte, or a 16-bit unit of a UTF-16 file); -1 when reading fails.
+    int UnitAt(std::int32_t pos);
     void SkipByteOrderMark();
     int ScanHeader();
     void TakeHeaderLine(const std::string& line);

@@ -1,6 +1,7 @@
 #include "vocabulary_words.h"
 
 #include "code_page.h"
+#include "short_string.h"
 #include "text_functions.h"
 
 #include <QStringDecoder>
@@ -8,10 +9,13 @@
 
 namespace {
 
+constexpr qsizetype kMaxWord = 255;
+
 struct TRawLine {
     int Line;
     std::string Bytes;
     bool MultiByte; // holds a byte of 0x80 or above
+    bool Longer;    // the line went on beyond the bytes read
     QString Text;   // the decoded text of a multi-byte line, once it has been decoded
     bool Decoded = false;
 };
@@ -20,6 +24,22 @@ bool HasMultiByte(const std::string& bytes)
 {
     return std::any_of(bytes.begin(), bytes.end(),
                        [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+// Bytes cut off at an arbitrary point lose the start of a character that was cut in two.
+std::string WithoutCutCharacter(std::string bytes)
+{
+    const std::size_t n = bytes.size();
+    for (std::size_t back = 1; back <= std::min<std::size_t>(4, n); ++back) {
+        const auto b = static_cast<unsigned char>(bytes[n - back]);
+        if ((b & 0xC0) == 0x80)
+            continue; // a continuation byte: look further back for the lead
+        const std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+        if (length > back)
+            bytes.erase(n - back);
+        break;
+    }
+    return bytes;
 }
 
 // The text of valid UTF-8, in composed form (a letter followed by a combining accent becomes the one
@@ -34,6 +54,16 @@ bool DecodeUtf8(const std::string& bytes, QString& text)
     return true;
 }
 
+// The first 255 characters of text; a pair of surrogates counts as one character and is never split.
+QString FirstCharacters(const QString& text, bool& cut)
+{
+    qsizetype units = 0;
+    for (qsizetype chars = 0; units < text.size() && chars < kMaxWord; ++chars)
+        units += text[units].isHighSurrogate() && units + 1 < text.size() ? 2 : 1;
+    cut = units < text.size();
+    return text.left(units);
+}
+
 } // namespace
 
 TVocabularyWords ReadVocabularyWords(TTextFile& file)
@@ -44,15 +74,18 @@ TVocabularyWords ReadVocabularyWords(TTextFile& file)
     // The text of the read that ends the file still counts: a last line without a line end is a word.
     do {
         std::string text;
-        if (file.ReadLine(text, 255) < 0) {
+        bool longer = false;
+        if (file.ReadWholeLine(text, &longer) < 0) {
             out.Status = file.Status;
             break;
         }
+        if (longer)
+            text = WithoutCutCharacter(std::move(text));
         const bool multiByte = HasMultiByte(text);
-        lines.push_back({++line, std::move(text), multiByte, QString(), false});
+        lines.push_back({++line, std::move(text), multiByte, longer, QString(), false});
     } while (file.Status == 1);
 
-    out.Utf8 = file.Utf8Bom;
+    out.Utf8 = file.ByteOrderMark != TTextFile::NoMark;
     if (!out.Utf8) {
         // Plain ASCII lines are valid UTF-8 and read the same in both encodings: only lines with
         // bytes of 0x80 and above are decoded, each once.
@@ -73,14 +106,19 @@ TVocabularyWords ReadVocabularyWords(TTextFile& file)
 
     for (TRawLine& raw : lines) {
         std::string word = std::move(raw.Bytes);
+        // Lines are cut by characters: bytes in the code page, decoded characters in Unicode.
+        bool cut = raw.Longer || word.size() > static_cast<std::size_t>(kMaxWord);
         if (out.Utf8 && raw.MultiByte) {
             QString text = std::move(raw.Text);
-            bool fits = false;
             if (!raw.Decoded && !DecodeUtf8(word, text)) {
                 out.Skipped.push_back(
                     {raw.Line, QString::fromUtf8(word).toStdString(), TSkippedWord::NotUtf8});
                 continue;
             }
+            bool more = false;
+            text = FirstCharacters(text, more);
+            cut = raw.Longer || more;
+            bool fits = false;
             word = ToCp1252(text, &fits);
             if (!fits) {
                 out.Skipped.push_back(
@@ -88,7 +126,9 @@ TVocabularyWords ReadVocabularyWords(TTextFile& file)
                 continue;
             }
         }
-        word = TrimBlanks(word);
+        word = TrimBlanks(ShortString(word));
+        if (cut)
+            out.LongLines.push_back(raw.Line);
         if (!word.empty())
             out.Words.push_back(std::move(word));
     }
@@ -98,7 +138,8 @@ TVocabularyWords ReadVocabularyWords(TTextFile& file)
 std::string VocabularyText(const std::string& raw, bool utf8)
 {
     QString text;
-    if (!utf8 || !DecodeUtf8(raw, text))
+    // A header line is cut at 255 bytes, which may fall inside a character.
+    if (!utf8 || !DecodeUtf8(WithoutCutCharacter(raw), text))
         return raw;
     return ToCp1252(text);
 }

@@ -5,8 +5,10 @@
 #include <vector>
 
 // The words of a vocabulary file as the games take them. A file is read in the program's single-byte
-// code page, unless it starts with the UTF-8 byte-order mark, or its body is valid UTF-8 holding at
-// least one multi-byte sequence: then it is read as UTF-8 and each word converted to the code page.
+// code page, unless it starts with a UTF-8 or UTF-16 byte-order mark, or its body is valid UTF-8
+// holding at least one multi-byte sequence: then it is read as Unicode and each word converted to the
+// code page. A word is at most 255 characters: a longer line gives its first 255 (counted after
+// decoding, so never a part of a character) and the reading goes on with the next line.
 
 // A body line that gave no word: its line number in the file and its text (UTF-8, for messages).
 struct TSkippedWord {
@@ -20,6 +22,8 @@ struct TVocabularyWords {
     // The words, trimmed of blanks at both ends, blank lines left out, in file order.
     std::vector<std::string> Words;
     std::vector<TSkippedWord> Skipped;
+    // Line numbers of the lines longer than 255 characters, whose first 255 became the word.
+    std::vector<int> LongLines;
     bool Utf8 = false;
     // 1 when the body was read to its end; a read failure leaves its negative status and the words read
     // until then.

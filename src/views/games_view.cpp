@@ -10,11 +10,29 @@
 
 #include "code_page.h"
 
+#include <algorithm>
+
 const char* const kBubblesKeySets[3] = {
     "abcdefghijklmnopqrstuvwxyz",
     "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ",
     "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ1234567890",
 };
+
+namespace {
+
+// The games are given the vocabulary in a description of at most 255 characters, the longest being
+// "Event=Clouds;0;" + title + ".vcb;True"; a longer title would be cut there and name another file.
+// "=", ";" and "%" in a title take an escape character each.
+bool FitsGameDescription(const std::string& title)
+{
+    const std::size_t longest =
+        std::string("Event=Clouds;0;.vcb;True").size() + title.size() +
+        static_cast<std::size_t>(std::count_if(title.begin(), title.end(),
+                                               [](char c) { return c == '=' || c == ';' || c == '%'; }));
+    return longest <= kShortStringMax;
+}
+
+} // namespace
 
 void TGamesView::Load()
 {
@@ -31,7 +49,8 @@ void TGamesView::Load()
 
     stg->TrisFileList->clear();
     for (const std::string& title : TFile::ListFileTitles("*.vcb"))
-        stg->TrisFileList->addItem(FromCp1252(title));
+        if (FitsGameDescription(title))
+            stg->TrisFileList->addItem(FromCp1252(title));
     stg->TrisFileList->setCurrentIndex(stg->TrisFileList->count() > 0 ? 0 : -1);
     stg->TrisFileList->OnChange = [this](QObject* s) { TrisFileListChange(s); };
     TrisFileListChange(stg->TrisFileList);

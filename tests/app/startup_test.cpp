@@ -6,6 +6,7 @@
 #include "test_platform.h"
 #include "tmain.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -100,14 +101,23 @@ TEST_F(StartupTest, AFolderThatCannotBeEnteredEndsTheProgramWithAnError)
 
 TEST_F(StartupTest, TheProgramFolderBecomesTheCurrentFolder)
 {
-    platform.pump->driver = [&] {
-        if (CurrentView == ChapterView) {
-            char buf[4096];
-            EXPECT_EQ(std::string(getcwd(buf, sizeof buf)), folder.Path());
-            BookForm->close();
-        }
-    };
-    TMain::Main();
+    // A path of more than 255 characters is used whole: cut, it would name no folder or another one.
+    const std::string deep = folder.Path() + "/" + std::string(200, 'd') + "/" + std::string(200, 'e');
+    const std::string cut = deep.substr(0, 255);
+    std::filesystem::create_directories(deep);
+    std::filesystem::create_directories(cut);
+    for (const std::string& path : {folder.Path(), deep}) {
+        TMain::ProgramFolder = path;
+        platform.pump->terminated = false;
+        platform.pump->driver = [&] {
+            if (CurrentView == ChapterView) {
+                char buf[4096];
+                EXPECT_EQ(std::string(getcwd(buf, sizeof buf)), path);
+                BookForm->close();
+            }
+        };
+        EXPECT_EQ(TMain::Main(), 0);
+    }
 }
 
 } // namespace

@@ -133,18 +133,18 @@ struct VocabularyCase {
     std::vector<std::string> words;
 };
 
-TEST_F(BadInput, DamagedVocabulariesGiveTheWordsBeforeTheDamage)
+TEST_F(BadInput, DamagedVocabulariesGiveTheWordsAroundTheDamage)
 {
     std::string sixteen;
     for (int i = 1; i <= 16; ++i)
         sixteen += "$version=" + std::to_string(i) + "\r\n";
     const std::vector<VocabularyCase> cases = {
-        {"a NUL byte ends its line and the reading",
+        {"a NUL byte ends the text of its line",
          std::string("cat\r\nd\0og\r\nbird\r\n", 17),
-         {"cat", "d"}},
-        {"a 256-character line ends the reading with its first 255",
+         {"cat", "d", "bird"}},
+        {"a 256-character line gives its first 255, and the next line follows",
          "one\r\n" + std::string(256, 'x') + "\r\ntwo\r\n",
-         {"one", std::string(255, 'x')}},
+         {"one", std::string(255, 'x'), "two"}},
         {"bytes that are no UTF-8 are words like any other",
          "caf\xc3\r\n\xff\xfe\x81\x8d\r\n\xc3\x28\r\n",
          {"caf\xc3", "\xff\xfe\x81\x8d", "\xc3\x28"}},

@@ -1,3 +1,4 @@
+#include "file_system.h"
 #include "scratch_dir.h"
 #include "test_platform.h"
 #include "top_ten.h"
@@ -5,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -130,6 +132,93 @@ TEST_F(ScoreSaving, ARowRankedInAFileOutOfOrderIsTheRowStored)
     }
     EXPECT_EQ(fuzz, 1);
     EXPECT_EQ(best, 1);
+}
+
+// The disk fills up part-way through a save: the platform's writes stop after 4096 bytes, less than a
+// table of ten rows (5140). The table must stay as it was, the very first one as much as any other.
+TEST_F(ScoreSaving, AFullDiskLeavesTheOldTableWhole)
+{
+    struct Case {
+        const char* what;
+        std::function<void()> prepare;
+        std::function<int()> save;
+        std::string before; // the file's bytes before the save
+    };
+    const std::vector<Case> cases = {
+        {"the first table", [] {}, [&] { return table.CreateScoreFile(); }, ""},
+        {"a new row", [&] { dir.Write("bubbles.kvt", TenRows()); },
+         [&] { return table.Insert(9000, "Best") == 1 ? table.SaveRow(1) : 0; }, TenRows()},
+        // A file with a second name cannot be replaced and is written in place.
+        {"a row in a file of two names",
+         [&] {
+             dir.Write("shared.kvt", TenRows());
+             fs::create_hard_link("shared.kvt", "bubbles.kvt");
+         },
+         [&] { return table.Insert(9000, "Best") == 1 ? table.SaveRow(1) : 0; }, TenRows()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove("bubbles.kvt");
+        fs::remove("shared.kvt");
+        c.prepare();
+        table.LoadScores("bubbles");
+        platform.dialogs->shown.clear();
+        FileSystem::SetWriteBudget(4096);
+        const int result = c.save();
+        FileSystem::SetWriteBudget(-1);
+        EXPECT_EQ(result, -5);
+        EXPECT_EQ(dir.Read("bubbles.kvt"), c.before);
+        EXPECT_FALSE(dir.Exists(".bubbles.kvt.new"));
+        ASSERT_EQ(platform.dialogs->shown.size(), 1u);
+        EXPECT_EQ(platform.dialogs->shown[0].text,
+                  "#-5 File write error\n\rbubbles.kvt Topten write failed.");
+        TtopTen next;
+        next.LoadScores("bubbles");
+        EXPECT_EQ(next.RowCount, 10);
+    }
+}
+
+// In a folder that several players share, another player's link must not lead this program's saves
+// into a file of its player's own, nor make one where it points.
+TEST_F(ScoreSaving, ALinkOfAnotherUserIsRefused)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can give a link another owner";
+    struct Case {
+        const char* what;
+        std::vector<std::pair<std::string, std::string>> links; // name, target; the first one is foreign
+        bool targetExists;
+        int loaded; // a link to nothing is a missing table
+    } const cases[] = {
+        {"a link to a file", {{"bubbles.kvt", "precious"}}, true, -2},
+        {"a link to nothing yet", {{"bubbles.kvt", "precious"}}, false, -1},
+        {"the player's own link to a foreign one",
+         {{"foreign", "precious"}, {"bubbles.kvt", "foreign"}},
+         true,
+         -2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const char* name : {"bubbles.kvt", "foreign", "precious"})
+            fs::remove(name);
+        if (c.targetExists)
+            dir.Write("precious", "the other player's own file");
+        for (const auto& [name, target] : c.links)
+            fs::create_symlink(target, name);
+        ASSERT_EQ(::lchown(c.links[0].first.c_str(), 65534, 65534), 0);
+        platform.dialogs->shown.clear();
+
+        EXPECT_EQ(table.LoadScores("bubbles"), c.loaded);
+        EXPECT_EQ(table.Insert(9000, "Best"), 1);
+        EXPECT_EQ(table.SaveRow(1), -2);
+        EXPECT_EQ(fs::exists("precious"), c.targetExists);
+        if (c.targetExists) {
+            EXPECT_EQ(dir.Read("precious"), "the other player's own file");
+        }
+        ASSERT_FALSE(platform.dialogs->shown.empty());
+        for (const ShownDialog& d : platform.dialogs->shown)
+            EXPECT_EQ(d.text, "#-2 File open failed\n\rbubbles.kvt Topten open failed.");
+    }
 }
 
 } // namespace

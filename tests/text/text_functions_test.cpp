@@ -1,11 +1,14 @@
 #include "file.h"
 #include "scratch_dir.h"
+#include "text_file.h"
 #include "text_functions.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -73,9 +76,44 @@ TEST(ListFileTitles, VisibleRegularFilesOnly)
 
     Strings titles = TFile::ListFileTitles("*.vcb");
     std::sort(titles.begin(), titles.end());
-    EXPECT_EQ(titles, (Strings{"A b", "Animals", "Big Words", "X"}));
+    EXPECT_EQ(titles, (Strings{"A b", "Animals", "Big Words", "X.y"}));
     EXPECT_EQ(TFile::ListFileTitles("More/*.vcb"), Strings{"Fish"});
     EXPECT_TRUE(TFile::ListFileTitles("absent/*.vcb").empty());
+}
+
+// Every title must open, as the games open it (title + ".vcb"), the file it was made from: each file here
+// holds its own name, and the one that cannot be read is not listed.
+TEST(ListFileTitles, EachTitleOpensItsOwnFile)
+{
+    ScratchDir dir;
+    Strings names = {"words v1.5.vcb", "french.level2.vcb", "French.vcb",   "FRENCH.vcb",
+                     "french.vcb",     "big Words.vcb",     "Big words.vcb"};
+    for (const std::string& name : names)
+        dir.Write(name, name + "\r\n");
+    // Root reads any file; a link of another owner is refused to root as well.
+    if (::geteuid() == 0) {
+        dir.Write("elsewhere", "unreadable.vcb\r\n");
+        std::filesystem::create_symlink("elsewhere", "unreadable.vcb");
+        ASSERT_EQ(::lchown("unreadable.vcb", 65534, 65534), 0);
+    } else {
+        dir.Write("unreadable.vcb", "unreadable.vcb\r\n");
+        ::chmod("unreadable.vcb", 0);
+    }
+
+    const Strings titles = TFile::ListFileTitles("*.vcb");
+    EXPECT_EQ(titles, (Strings{"Big Words", "FRENCH", "French", "French.level2", "Words V1.5", "big Words",
+                               "french"}));
+    Strings opened;
+    for (const std::string& title : titles) {
+        TTextFile file;
+        std::string line;
+        EXPECT_EQ(file.OpenFile(title + ".vcb", 1), 1) << title;
+        file.ReadLine(line, 255);
+        opened.push_back(line);
+    }
+    std::sort(opened.begin(), opened.end());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(opened, names);
 }
 
 } // namespace

@@ -69,18 +69,97 @@ TEST(VocabularyWords, TheCodeOfAFileIsChosenByItsBody)
     }
 }
 
+// A UTF-16 file with its byte-order mark.
+std::string Utf16(const std::u16string& text, bool littleEndian)
+{
+    std::string bytes;
+    for (const char16_t u : u"\uFEFF" + text) {
+        const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+        bytes += littleEndian ? std::string{lo, hi} : std::string{hi, lo};
+    }
+    return bytes;
+}
+
+struct LinesCase {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> words; // in the code page
+    std::vector<int> longLines;
+};
+
+// A long line must not end the reading, nor be cut inside a character, nor make a UTF-8 file read in the
+// code page; UTF-16 files read like UTF-8 ones.
+TEST(VocabularyWords, LongLinesAndUtf16FilesGiveEveryWord)
+{
+    const std::string b255(255, 'b'), e255(255, '\xE9');
+    std::string e300, ae3000 = "a";
+    for (int i = 0; i < 300; ++i)
+        e300 += "\xC3\xA9";
+    for (int i = 0; i < 3000; ++i)
+        ae3000 += "\xC3\xA9";
+    const std::vector<LinesCase> cases = {
+        {"code page, 300 characters",
+         "one\r\n" + std::string(300, 'b') + "\r\ntwo\r\nthree",
+         {"one", b255, "two", "three"},
+         {2}},
+        {"255 characters are no long line",
+         b255 + "\r\n" + std::string(256, 'b') + "\nx\n",
+         {b255, b255, "x"},
+         {2}},
+        {"UTF-8, 300 accented letters",
+         "m\xC3\xA9r\xC3\xA9si\r\n" + e300 + "\r\nalma\r\n",
+         {"m\xE9r\xE9si", e255, "alma"},
+         {2}},
+        {"UTF-8, a line longer than the bytes kept, cut inside a letter",
+         ae3000 + "\r\n\xC3\xA9t\xC3\xA9\r\n",
+         {"a" + std::string(254, '\xE9'), "\xE9t\xE9"},
+         {1}},
+        {"a NUL ends the text of its line only",
+         std::string("cat\r\nd\0og\r\nbird\r\n", 17),
+         {"cat", "d", "bird"},
+         {}},
+        {"UTF-16 LE",
+         Utf16(u"$description=x\r\nm\u00E9r\u00E9si\r\n\u0153uf\r\n\u65E5\r\nlast", true),
+         {"m\xE9r\xE9si",
+          "\x9C"
+          "uf",
+          "last"},
+         {}},
+        {"UTF-16 BE, LF and CR line ends",
+         Utf16(u"caf\u00E9\nzoo\rox\n", false),
+         {"caf\xE9", "zoo", "ox"},
+         {}},
+    };
+    for (const LinesCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TTextFile f;
+        const TVocabularyWords w = ReadFile(c.bytes, f);
+        EXPECT_EQ(w.Status, 1);
+        EXPECT_EQ(w.Words, c.words);
+        EXPECT_EQ(w.LongLines, c.longLines);
+    }
+}
+
 TEST(VocabularyWords, TheByteOrderMarkDoesNotHideTheHeader)
 {
     TTextFile f;
     const TVocabularyWords w = ReadFile(kBom + "$description=Mots fran\xC3\xA7"
                                                "ais\r\n$version=3\r\n\xC3\xA9t\xC3\xA9\r\n",
                                         f);
-    EXPECT_TRUE(f.Utf8Bom);
+    EXPECT_EQ(f.ByteOrderMark, TTextFile::Utf8Mark);
     EXPECT_EQ(f.HeaderLines, 2);
     EXPECT_EQ(f.Version, "3");
     EXPECT_EQ(VocabularyText(f.Description, w.Utf8), "Mots fran\xE7"
                                                      "ais");
     EXPECT_EQ(w.Words, std::vector<std::string>{"\xE9t\xE9"});
+    TTextFile wide;
+    const TVocabularyWords u = ReadFile(Utf16(u"$version=4\r\n$author=Andr\u00E9\r\nox\r\n", false), wide);
+    EXPECT_EQ(wide.HeaderLines, 2);
+    EXPECT_EQ(wide.Version, "4");
+    EXPECT_EQ(VocabularyText(wide.Author, u.Utf8), "Andr\xE9");
+    EXPECT_EQ(u.Words, std::vector<std::string>{"ox"});
+    // A header value cut at 255 bytes inside a letter keeps the letters before it.
+    EXPECT_EQ(VocabularyText("ab\xC3", true), "ab");
     // Read in the code page, a header keeps its bytes.
     EXPECT_EQ(VocabularyText("fran\xE7"
                              "ais",

@@ -48,15 +48,18 @@ printf 'cat\ndog\n' >scrambled.words
 expect "words scrambled" 0 scrambled.words words scrambled.vcb
 expect "words name in other case" 0 scrambled.words words SCRAMBLED.VCB
 
-# A line of 255 characters is delivered and ends the reading; 254 is an ordinary line.
+# Lines of 255 characters and more: their first 255 characters are the word, and the reading goes on;
+# a line longer than 255 is named.
 a254=$(printf '%254s' '' | tr ' ' a)
 b255=$(printf '%255s' '' | tr ' ' b)
-printf '%s\r\n%s\r\nafter\r\n' "$a254" "$b255" >long.vcb
-printf '%s\n%s\n' "$a254" "$b255" >long.words
+printf '%s\r\n%s\r\n%s\r\nafter\r\n' "$a254" "$b255" "${b255}ccc" >long.vcb
+printf '%s\n%s\n%s\nafter\n' "$a254" "$b255" "$b255" >long.words
 expect "words long lines" 0 long.words words long.vcb
+[ "$(cat err)" = "keyvane-files: long.vcb: line 3: longer than 255 characters, only its first 255 are the word" ] ||
+    fail "words long lines: line 3 not named alone: $(cat err)"
 
 printf 'only\000hidden\r\nnext\r\n' >nul.vcb
-printf 'only\n' >nul.words
+printf 'only\nnext\n' >nul.words
 expect "words NUL" 0 nul.words words nul.vcb
 
 # header: keys in any case, "%" escapes, ";" as separator, a value with blanks around the line
@@ -79,6 +82,10 @@ expect "header UTF-8" 0 utf8.out header utf8.vcb
 printf '\357\273\277$version=2\r\nzoo\r\n' >bom.vcb
 printf 'zoo\n' >bom.words
 expect "words after a byte-order mark" 0 bom.words words bom.vcb
+# UTF-16 with its byte-order mark, as some editors save "Unicode"
+printf '\377\376c\000a\000f\000\351\000\r\000\n\000o\000x\000' >utf16.vcb
+printf 'caf\303\251\nox\n' >utf16.words
+expect "words UTF-16" 0 utf16.words words utf16.vcb
 
 # make-vocabulary: mixed line ends in, CR LF and Windows-1252 out; the header in its fixed order
 printf 'apple\r\nbanana split\ncaf\303\251\rlast' >list.txt
@@ -93,17 +100,43 @@ cmp -s made-s.vcb scrambled.expected || fail "make scrambled: bytes differ: $(od
 printf 'apple\nbanana split\ncaf\303\251\nlast\n' >list.words
 expect "words of made scrambled" 0 list.words words made-s.vcb
 
-# Refused lists name the line, and leave no output behind.
+# Lines that cannot be stored are named and left out; the words that fit are written, and a count ends
+# the report.
+printf '  $price\r\nok\n%255s\nfine\n\346\227\245\n\377x\n$later\n' x >mixed.txt
+printf 'ok\r\nfine\r\n$later\r\n' >mixed.expected
+expect "make leaves lines out" 0 empty make-vocabulary mixed.txt mixed.vcb
+cmp -s mixed.vcb mixed.expected || fail "make leaves lines out: bytes differ: $(od -c mixed.vcb | head -5)"
+for text in 'line 1: starts with "\$"' 'line 3: longer than 254' "line 5: \"$(printf '\346\227\245')\"" \
+    'line 6: not valid UTF-8' 'mixed.vcb: 3 words, 4 lines left out'; do
+    grep -q -- "$text" err || fail "make leaves lines out: '$text' not said: $(cat err)"
+done
+[ "$(wc -l <err)" -eq 5 ] || fail "make leaves lines out: wanted five lines on standard error: $(cat err)"
+
+# Without a word to write, nothing is written.
 printf '  $price\r\n' >dollar.txt
-refuse "make dollar first" 1 "line 1" make-vocabulary dollar.txt bad.vcb
-printf 'ok\n%255s\n' x >toolong.txt
-refuse "make long line" 1 "line 2" make-vocabulary toolong.txt bad.vcb
-printf 'ok\nfine\n\346\227\245\n' >unfit.txt
-refuse "make unfit character" 1 "line 3" make-vocabulary unfit.txt bad.vcb
 printf 'mid\302\267dot\n' >dot.txt
-refuse "make scrambled middle dot" 1 "line 1" make-vocabulary --scrambled dot.txt bad.vcb
-[ -e bad.vcb ] && fail "a refused list left bad.vcb"
+for args in "dollar.txt bad.vcb" "--scrambled dot.txt bad.vcb"; do
+    # shellcheck disable=SC2086
+    "$tool" make-vocabulary $args >out 2>err
+    [ $? -eq 1 ] || fail "make $args: wanted exit status 1"
+    grep -q 'not written, no word' err || fail "make $args: $(cat err)"
+done
+[ -e bad.vcb ] && fail "a list without a word left bad.vcb"
 expect "make middle dot plain" 0 empty make-vocabulary dot.txt dot.vcb
+
+# The list from standard input, or in UTF-16; devices and pipes are refused at once.
+(printf 'a\n'; sleep 0.2; printf 'b\n') | "$tool" make-vocabulary - stdin.vcb 2>err ||
+    fail "make from standard input: $(cat err)"
+printf 'a\r\nb\r\n' >ab.expected
+cmp -s stdin.vcb ab.expected || fail "make from standard input: bytes differ"
+printf '\376\377\000a\000\n\000b' >list16.txt
+expect "make UTF-16 list" 0 empty make-vocabulary list16.txt list16.vcb
+cmp -s list16.vcb ab.expected || fail "make UTF-16 list: bytes differ"
+mkfifo pipe
+refuse "make from the zero device" 1 "not a regular file" make-vocabulary /dev/zero zero.vcb
+refuse "make from a pipe" 1 "not a regular file" make-vocabulary pipe pipe.vcb
+head -c 70000000 /dev/zero | "$tool" make-vocabulary - zero.vcb 2>err
+[ $? -eq 1 ] && grep -q 'standard input: larger than 64 MiB' err || fail "make from an endless input: $(cat err)"
 
 refuse "words missing" 1 "missing.vcb" words missing.vcb
 refuse "make missing input" 1 "missing.txt" make-vocabulary missing.txt out.vcb
