@@ -38,8 +38,11 @@ void TProgressView::Load()
     TFormView::Load();
     if (Collect)
         page_->Data = Collect();
-    if (BookForm)
+    if (BookForm) {
+        titleWasShown_ = !BookForm->TitleConsole->isHidden();
+        BookForm->TitleConsole->hide();
         BorrowControl(page_, BookForm->LeftPage);
+    }
     page_->raise();
     page_->update();
 }
@@ -51,4 +54,11 @@ void TProgressView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shi
         Key = 0;
         OnLeave();
     }
+}
+
+void TProgressView::Unload()
+{
+    if (BookForm && titleWasShown_)
+        BookForm->TitleConsole->show();
+    TFormView::Unload();
 }

@@ -26,6 +26,7 @@ class TProgressView : public TFormView {
 
     void Load() override;
     void KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) override;
+    void Unload() override;
 
     // Reads the progress afresh each time the view is shown.
     std::function<TProgressData()> Collect;
@@ -37,4 +38,7 @@ class TProgressView : public TFormView {
   private:
     std::unique_ptr<QWidget> holder_;
     TProgressPage* page_;
+    // The page has its own title: the book's title console is hidden while it is shown, and shown
+    // again afterwards when it was shown before.
+    bool titleWasShown_ = false;
 };

@@ -61,7 +61,9 @@ tool progress >/dev/null 2>&1 && fail "progress before any game"
 
 # 2. WordTris: six beams of "tree", each with an x typed where an e is due.
 start
-key alt+t x
+key alt+t
+sleep 1
+key x                # the first key starts the game
 for _ in 1 2 3 4 5 6; do key t r x e e space; done
 key Escape
 sleep 1
