@@ -10,7 +10,19 @@
 #include "games_picture.h"
 #include "games_view.h"
 #include "short_string.h"
+#include "text_functions.h"
 #include "wordtris.h"
+
+namespace {
+
+// The file name of a vocabulary as the description's entry: a ";" or "=" in the name would end the
+// entry, so each gets the description's "%" escape and the game opens the file the menu listed.
+std::string VocabularyEntry(const std::string& Vocabulary)
+{
+    return EscapeTokens(Vocabulary + ".vcb", "=;");
+}
+
+} // namespace
 
 std::string TGamesMenu::GameDescription(std::int32_t Code, const TGamesView& Choices)
 {
@@ -18,9 +30,9 @@ std::string TGamesMenu::GameDescription(std::int32_t Code, const TGamesView& Cho
     case 1:
         return "Event=Bubbles;0";
     case 2:
-        return ShortString("Event=Tris;0;" + Choices.GetTrisVocabulary() + ".vcb");
+        return ShortString("Event=Tris;0;" + VocabularyEntry(Choices.GetTrisVocabulary()));
     case 3:
-        return ShortString("Event=Clouds;0;" + Choices.GetCloudsVocabulary() + ".vcb;True");
+        return ShortString("Event=Clouds;0;" + VocabularyEntry(Choices.GetCloudsVocabulary()) + ";True");
     default:
         return {};
     }

@@ -137,7 +137,9 @@ void TCustomGameEvent::Stop()
     TTimedEvent::Stop();
     EventsStg->MsgLabel1->SetCaption("Game over.");
     EventsStg->MsgLabel2->SetCaption("");
-    EventsStg->MsgLabel1->repaint();
+    // The whole panel, border and both lines, is painted now: nothing else is painted until the
+    // pause ends, and a panel shown only a moment ago has not been painted at all yet.
+    EventsStg->EventMsg->repaint();
     // Nothing is processed meanwhile: keys typed now are handled after the pause.
     SleepMs(kGameOverPause);
     EventsStg->MsgLabel2->SetCaption("Press Enter to continue.");

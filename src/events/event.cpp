@@ -25,17 +25,6 @@ TEvent::~TEvent()
     CloseBeforeDestruction();
 }
 
-void TEvent::CloseBeforeDestruction()
-{
-    if (!Active)
-        return;
-    Platform::Dialogs().Message("Destroying an active view!", "Keyvane's Games!", TMsgKind::Warning);
-    // A refusal could not stop the destruction, so nobody is asked.
-    OnCloseQuery = nullptr;
-    bool cancel = false;
-    Close(cancel);
-}
-
 bool TEvent::Prepare()
 {
     if (Entries.size() > 3)
@@ -57,12 +46,22 @@ void TEvent::Load()
         BookForm->SetConsoleButtons(kCancelOnly);
     else
         BookForm->SetConsoleButtons(kNextAndCancel);
-    BookForm->Next->OnClick = [this](QObject* sender) { ButtonClick(sender); };
-    BookForm->Cancel->OnClick = [this](QObject* sender) { ButtonClick(sender); };
-    BookForm->OnKeyDown = [this](QObject* sender, std::uint16_t& key, TShiftState shift) {
-        KeyDown(sender, key, shift);
+    // While the event closes, its Unload may process messages (a busy score file): keys and clicks
+    // that come meanwhile are dropped, so that they can neither close it again nor start the game.
+    const auto click = [this](QObject* sender) {
+        if (!Closing)
+            ButtonClick(sender);
     };
-    BookForm->OnKeyPress = [this](QObject* sender, char& key) { KeyPressed(sender, key); };
+    BookForm->Next->OnClick = click;
+    BookForm->Cancel->OnClick = click;
+    BookForm->OnKeyDown = [this](QObject* sender, std::uint16_t& key, TShiftState shift) {
+        if (!Closing)
+            KeyDown(sender, key, shift);
+    };
+    BookForm->OnKeyPress = [this](QObject* sender, char& key) {
+        if (!Closing)
+            KeyPressed(sender, key);
+    };
 }
 
 void TEvent::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift)
@@ -108,8 +107,9 @@ void TEvent::QueryClose(bool& Cancel)
 
 void TEvent::Close(bool& Cancel)
 {
-    // Only an open event gives the main window back; closing a closed one changes nothing.
-    if (!Active)
+    // Only an open event gives the main window back; closing a closed one, or one that is closing
+    // already, changes nothing.
+    if (!Active || Closing)
         return;
     TFormView::Close(Cancel);
     if (Cancel)

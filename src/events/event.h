@@ -48,11 +48,4 @@ class TEvent : public TFormView {
     std::uint8_t State = kReady;
     bool CancelAllowed = true;
     bool NextAllowed = true;
-
-  protected:
-    // For destructors: an event destroyed while still open (the application terminated under it)
-    // is closed first, with the framework's warning and without asking, so that it gives back its
-    // controls and no window handler is left pointing at it. Each level's destructor calls it, so
-    // the close runs with the most complete object still alive.
-    void CloseBeforeDestruction();
 };

@@ -66,17 +66,21 @@ bool SameLetter(char a, char b)
 // the mean lateness of the last stormy clouds.
 float LevelGain(float a, bool stormy, float average)
 {
+    // The bounds are the decimal fractions themselves: 0.97f and 0.85f lie just above them, so a
+    // lateness of exactly 0.97f is above 0.97 and leaves the level alone.
+    const double late = a;
+    const double mean = average;
     // A cloud taken at the last moment, or missed, leaves the level as it is.
-    if (a > 0.97f)
+    if (late > 0.97)
         return 0;
-    if (a > 0.85f)
+    if (late > 0.85)
         return 0.03f;
-    if (a > 0.65f)
+    if (late > 0.65)
         return 0.06f;
     // Stormy clouds taken early on average, and sunny clouds while they are, raise it most.
-    if (stormy && average < 0.4f)
+    if (stormy && mean < 0.4)
         return LinearMap(0.12f, 0.7f, 0.4f, 0, average);
-    if (!stormy && a < 0.4f && average < 0.4f)
+    if (!stormy && late < 0.4 && mean < 0.4)
         return LinearMap(0.12f, 0.7f, 0.4f, 0, a);
     return 0.12f;
 }
@@ -226,10 +230,11 @@ void TCloudGame::GameStep()
 
 void TCloudGame::MoveClouds()
 {
-    const std::int32_t step = Nearest(Speed);
     for (std::size_t i = 0; i < Clouds.size();) {
         TCloud& cloud = Clouds[i];
-        cloud.X -= step;
+        // A cloud that left in this pass may have changed the speed (a miss slows the sky, a sample
+        // sets the level): the clouds after it drift by the new speed.
+        cloud.X -= Nearest(Speed);
         if (cloud.X + cloud.Width() > 0) {
             ++i;
             continue;

@@ -259,7 +259,7 @@ void TWTrisEvent::DrawRows(const std::string& Text, std::int32_t ActiveRow)
             p.setBrush(Qt::NoBrush);
             p.setFont(RowFont());
             if (i == ActiveRow) {
-                p.drawImage(QPointF(0, 0), tris->Active->Picture());
+                // DrawActiveRow paints the whole row.
             } else if (!text.empty()) {
                 p.drawImage(QPointF(0, 0), tris->Inactive->Picture());
                 TextOut(p, kTextX, kTextY, text, kMissedTextColour);
@@ -284,6 +284,10 @@ void TWTrisEvent::DrawActiveRow()
     const std::string rest = text.substr(split, kMaxRestLength);
     {
         QPainter p(&image->Canvas());
+        // The row is painted anew after every key: text drawn again over itself would blend its
+        // anti-aliased edges once more with each pass, fringing the typed letters and thickening the rest.
+        p.fillRect(QRect(QPoint(0, 0), image->size()), EmptyRowColour);
+        p.drawImage(QPointF(0, 0), TrisStgFrm->Active->Picture());
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
         p.setFont(RowFont());

@@ -73,17 +73,29 @@ class SystemRandom : public IRandom {
     std::mt19937 engine_;
 };
 
+// The program's texts break their lines as the original message boxes took them: LF CR in error
+// reports, a lone CR in the screen warning. A box here would show LF CR as two breaks, an empty line
+// between message and detail; every pair or lone CR becomes one line feed.
+QString BoxText(const std::string& text)
+{
+    QString shown = FromCp1252(text);
+    shown.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
 class MessageBoxDialogs : public IDialogs {
   public:
     void Message(const std::string& text, const std::string& caption, TMsgKind kind) override
     {
-        QMessageBox box(Icon(kind), FromCp1252(caption), FromCp1252(text), QMessageBox::Ok,
+        QMessageBox box(Icon(kind), FromCp1252(caption), BoxText(text), QMessageBox::Ok,
                         QApplication::activeWindow());
         box.exec();
     }
     bool Question(const std::string& text, const std::string& caption) override
     {
-        QMessageBox box(QMessageBox::Question, FromCp1252(caption), FromCp1252(text),
+        QMessageBox box(QMessageBox::Question, FromCp1252(caption), BoxText(text),
                         QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
         return box.exec() == QMessageBox::Yes;
     }

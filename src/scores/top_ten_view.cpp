@@ -54,6 +54,7 @@ TTopTenView::TTopTenView() : Table(std::make_unique<TtopTen>()) {}
 
 TTopTenView::~TTopTenView()
 {
+    CloseBeforeDestruction();
     if (TopTenView == this)
         TopTenView = nullptr;
 }
@@ -131,8 +132,11 @@ void TTopTenView::Load()
 {
     TFormView::Load();
     BorrowChildren(EventViewStg->TopTenPanel, BookForm->LeftPage);
-    if (!EventViewStg->NameBox->isHidden())
+    if (!EventViewStg->NameBox->isHidden()) {
+        // The prefilled name is selected, so that the player's first key replaces it.
         EventViewStg->NameBox->setFocus();
+        EventViewStg->NameBox->selectAll();
+    }
 }
 
 void TTopTenView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift)

@@ -54,6 +54,18 @@ std::vector<std::string> SplitTokens(const std::string& text, const std::string&
     return tokens;
 }
 
+std::string EscapeTokens(const std::string& text, const std::string& delimiters)
+{
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (char c : text) {
+        if (delimiters.find(c) != std::string::npos)
+            escaped.push_back('%');
+        escaped.push_back(c);
+    }
+    return escaped;
+}
+
 std::string TrimBlanks(const std::string& text)
 {
     std::size_t begin = 0;

@@ -9,6 +9,9 @@
 // is empty). Runs of delimiters count as one, so no token is ever empty. A "%" right before a
 // delimiter makes that delimiter part of the token and is itself dropped: "a%;b" is one token "a;b".
 std::vector<std::string> SplitTokens(const std::string& text, const std::string& delimiters = {});
+// The other way round: puts a "%" before every delimiter character of text, so that SplitTokens gives
+// text back as one token whatever it holds ("a%;b" becomes "a%%;b").
+std::string EscapeTokens(const std::string& text, const std::string& delimiters);
 
 // The text without spaces and tabs at either end.
 std::string TrimBlanks(const std::string& text);

@@ -10,6 +10,11 @@ TChapterView* EnsureChapterView()
     return instance;
 }
 
+TChapterView::~TChapterView()
+{
+    CloseBeforeDestruction();
+}
+
 void TChapterView::Load()
 {
     TFormView::Load();

@@ -6,6 +6,7 @@
 // taking over the right part's result code.
 class TChapterView : public TFormView {
   public:
+    ~TChapterView() override;
     void Load() override;
     void Unload() override;
     void RightViewClosed(TFormView* Sender);

@@ -119,6 +119,19 @@ std::string TLabel::Caption() const
     return ToCp1252(text());
 }
 
+bool TLabel::event(QEvent* e)
+{
+    // A label's accelerator only moves the focus to its buddy. Qt's own label would also click a
+    // buddy that is a button, so that "Play &Bubbles" would start the game.
+    if (e->type() == QEvent::Shortcut && buddy()) {
+        if (buddy()->focusPolicy() != Qt::NoFocus)
+            buddy()->setFocus(Qt::ShortcutFocusReason);
+        window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        return true;
+    }
+    return QLabel::event(e);
+}
+
 TShape::TShape(QWidget* parent) : QWidget(parent) {}
 
 void TShape::paintEvent(QPaintEvent*)

@@ -64,6 +64,7 @@ class TLabel : public QLabel {
     TNotifyEvent OnClick;
 
   protected:
+    bool event(QEvent* e) override;
     void mouseReleaseEvent(QMouseEvent*) override;
 };
 

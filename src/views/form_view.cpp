@@ -8,14 +8,21 @@ TFormView::TFormView() = default;
 
 TFormView::~TFormView()
 {
-    if (Active) {
-        Platform::Dialogs().Message("Destroying an active view!", "Keyvane's Games!", TMsgKind::Warning);
-        bool cancel = false;
-        Close(cancel);
-    }
+    CloseBeforeDestruction();
     // A view that is destroyed while still the current one must not be left behind as current.
     if (CurrentView == this)
         CurrentView = nullptr;
+}
+
+void TFormView::CloseBeforeDestruction()
+{
+    if (!Active)
+        return;
+    Platform::Dialogs().Message("Destroying an active view!", "Keyvane's Games!", TMsgKind::Warning);
+    // A refusal could not stop the destruction, so nobody is asked.
+    OnCloseQuery = nullptr;
+    bool cancel = false;
+    Close(cancel);
 }
 
 bool TFormView::Prepare()
@@ -89,21 +96,27 @@ bool TFormView::Open()
 
 void TFormView::Close(bool& Cancel)
 {
-    if (!Active)
+    if (!Active || Closing)
         return;
+    Closing = true;
+    const auto refused = [this, &Cancel] {
+        if (Cancel)
+            Closing = false;
+        return Cancel;
+    };
     if (OnCloseQuery) {
         OnCloseQuery(Cancel);
-        if (Cancel)
+        if (refused())
             return;
     }
     if (LeftView) {
         LeftView->Close(Cancel);
-        if (Cancel)
+        if (refused())
             return;
     }
     if (RightView) {
         RightView->Close(Cancel);
-        if (Cancel)
+        if (refused())
             return;
     }
     Unload();
@@ -112,6 +125,7 @@ void TFormView::Close(bool& Cancel)
     if (Executing)
         StopLoop = true;
     Active = false;
+    Closing = false;
     if (OnClosed)
         OnClosed(this);
 }
@@ -124,6 +138,9 @@ void TFormView::Unload()
 
 void TFormView::SetResult(std::int32_t Code)
 {
+    // The result of a view that is closing is the one it closes with.
+    if (Closing)
+        return;
     ResultCode = Code;
     if (Code != 0) {
         bool cancel = false;

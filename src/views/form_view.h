@@ -46,9 +46,19 @@ class TFormView {
     bool IsPart = false;
     bool Executing = false;
     bool StopLoop = false;
+    // Set while a Close runs. Closing may process messages (a score file that stays busy asks the
+    // player and waits), and a key or click handled meanwhile must not close the view a second time.
+    bool Closing = false;
     TFormView* LeftView = nullptr;
     TFormView* RightView = nullptr;
     std::string ViewName;
+
+  protected:
+    // For destructors: a view destroyed while still open is closed first, with the framework's
+    // warning and without asking, so that it gives back its controls and no window handler is left
+    // pointing at it. Each level's destructor calls it, so that the close runs with the most complete
+    // object still alive and reaches the view's own Unload.
+    void CloseBeforeDestruction();
 };
 
 // The top-level view that is open, or none.

@@ -3,6 +3,11 @@
 #include "book_form.h"
 #include "games_stg.h"
 
+TGamesPicture::~TGamesPicture()
+{
+    CloseBeforeDestruction();
+}
+
 void TGamesPicture::Load()
 {
     TFormView::Load();

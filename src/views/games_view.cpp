@@ -22,17 +22,21 @@ namespace {
 
 // The games are given the vocabulary in a description of at most 255 characters, the longest being
 // "Event=Clouds;0;" + title + ".vcb;True"; a longer title would be cut there and name another file.
-// "=", ";" and "%" in a title take an escape character each.
+// "=" and ";" in a title take an escape character each.
 bool FitsGameDescription(const std::string& title)
 {
-    const std::size_t longest =
-        std::string("Event=Clouds;0;.vcb;True").size() + title.size() +
-        static_cast<std::size_t>(std::count_if(title.begin(), title.end(),
-                                               [](char c) { return c == '=' || c == ';' || c == '%'; }));
+    const std::size_t longest = std::string("Event=Clouds;0;.vcb;True").size() + title.size() +
+                                static_cast<std::size_t>(std::count_if(
+                                    title.begin(), title.end(), [](char c) { return c == '=' || c == ';'; }));
     return longest <= kShortStringMax;
 }
 
 } // namespace
+
+TGamesView::~TGamesView()
+{
+    CloseBeforeDestruction();
+}
 
 void TGamesView::Load()
 {

@@ -7,6 +7,7 @@
 // the three Start buttons and the Info button. It finishes with 1, 2 or 3 for the chosen game.
 class TGamesView : public TFormView {
   public:
+    ~TGamesView() override;
     void Load() override;
     void KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) override;
 

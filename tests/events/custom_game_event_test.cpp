@@ -5,6 +5,7 @@
 #include "missed_lcd.h"
 #include "sounds.h"
 
+#include <QScreen>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -137,6 +138,23 @@ TEST_F(GameFrameTest, EndOfGameShowsGameOverForTwoSecondsWithoutProcessingMessag
     EXPECT_EQ(world.SoundsPlayed(), Words{"Theend.wav"});
     SendKey(Qt::Key_Return);
     EXPECT_EQ(game->ResultCode, 4);
+}
+
+// Nothing is painted during the pause but what Stop paints itself: the window must show the whole
+// "Game over." panel then, not only its first line over the field.
+TEST_F(GameFrameTest, GameOverPanelIsWhollyOnTheScreenDuringThePause)
+{
+    auto game = Shown();
+    QWidget* panel = EventsStg->EventMsg;
+    panel->hide();     // as during play
+    ProcessMessages(); // the window is exposed and painted
+    game->Stop();
+    const QRect area(panel->mapTo(BookForm, QPoint(0, 0)), panel->size());
+    const QImage duringPause = BookForm->screen()->grabWindow(BookForm->winId()).toImage().copy(area);
+    EventsStg->MsgLabel2->SetCaption(""); // the panel as it stood during the pause
+    const QImage wholePanel = panel->grab().toImage();
+    EXPECT_EQ(duringPause.convertToFormat(QImage::Format_RGB32),
+              wholePanel.convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(GameFrameTest, VocabularyWordsComeInANewShuffledOrderOnEveryPass)

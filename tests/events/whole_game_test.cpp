@@ -3,6 +3,8 @@
 #include "game_harness.h"
 #include "games_stg.h"
 #include "games_view.h"
+#include "rec_file.h"
+#include "top_ten_view.h"
 
 #include <gtest/gtest.h>
 
@@ -142,6 +144,73 @@ TEST_F(WholeGameTest, DescriptionsNameTheChosenVocabularyAndStopAt255Characters)
     EXPECT_EQ(TGamesMenu::GameDescription(4, choices), "");
     choices.CloudsVocabulary = std::string(240, 'f');
     EXPECT_EQ(TGamesMenu::GameDescription(3, choices), "Event=Clouds;0;" + std::string(240, 'f'));
+}
+
+// A game that enters its score in the top ten as it unloads, as the program's games do.
+class ScoringGame : public CountingGame {
+  public:
+    using CountingGame::CountingGame;
+    ~ScoringGame() override { CloseBeforeDestruction(); }
+    void Unload() override
+    {
+        CountingGame::Unload();
+        ++Unloads;
+        EnsureTopTenView()->ShowResult("bubbles", "Keyvane", Score);
+    }
+    int Unloads = 0;
+};
+
+// While another copy holds the score file, the retry loop processes messages inside Unload; an Esc
+// and a Cancel click then must not close the game again.
+TEST_F(WholeGameTest, EscAndCancelWhileTheScoreFileIsBusyDoNotCloseTheGameAgain)
+{
+    world.dir.Write("bubbles.kvt", std::string(514, 'x'));
+    TRecFile holder; // another copy of the program, holding the file alone
+    ASSERT_EQ(holder.OpenFile("bubbles.kvt", 1, -1), 1);
+    world.platform.dialogs->answers = {false, false, false};
+    ScoringGame* game = nullptr;
+    menu.makeGame = [&](std::int32_t, const std::string& description) {
+        auto made = std::make_unique<ScoringGame>(description);
+        made->onEnd = [this](std::int32_t result, std::int32_t score) { endings.push_back({result, score}); };
+        game = made.get();
+        return made;
+    };
+    ChooseAndStart();
+    player
+        .Then(
+            "close after the end",
+            [this] { return InState(TEvent::kFinished) && world.Message2() == "Press Enter to continue."; },
+            [] { QueueKey(Qt::Key_Return); })
+        .Then(
+            "Esc and Cancel while it waits", [&] { return game && game->Unloads == 1; },
+            [] {
+                QueueKey(Qt::Key_Escape);
+                QueueClick(BookForm->Cancel);
+            })
+        .Then(
+            "leave", [this] { return world.MenuShown(); }, [] { QueueCloseWindow(); });
+    Run();
+
+    EXPECT_EQ(endings, (std::vector<Ending>{{4, 0}}));
+    std::vector<std::string> texts;
+    for (const ShownDialog& d : world.platform.dialogs->shown)
+        texts.push_back(d.text.substr(0, 12));
+    EXPECT_EQ(texts, (std::vector<std::string>{"The network ", "#-802  Time "}));
+}
+
+// ";" and "=" end an entry of the description and "%" escapes them; names holding them still open their file.
+TEST_F(WholeGameTest, VocabularyNamesWithDelimitersOrEscapesOpenTheirOwnFile)
+{
+    TGamesView choices;
+    for (const std::string name : {"Q;A", "x=y", "a%;b"}) {
+        choices.TrisVocabulary = choices.CloudsVocabulary = name;
+        CountingGame tris(TGamesMenu::GameDescription(2, choices));
+        EXPECT_EQ(tris.VocabularyFile, name + ".vcb");
+        CountingGame clouds(TGamesMenu::GameDescription(3, choices));
+        EXPECT_EQ(clouds.VocabularyFile, name + ".vcb");
+        ASSERT_EQ(clouds.Entries.size(), 5u) << name;
+        EXPECT_EQ(clouds.Entries[4], "True");
+    }
 }
 
 } // namespace

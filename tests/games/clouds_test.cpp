@@ -192,6 +192,44 @@ TEST_F(CloudsTest, SamplesRaiseTheLevelByLateness)
     EXPECT_FLOAT_EQ(game->SampleAverage, 0.25f) << "only the last two stormy clouds count";
 }
 
+// The bounds are the decimal 0.97 and 0.85; the single-precision 0.97f and 0.85f lie just above them.
+TEST_F(CloudsTest, LatenessOfExactly097fOr085fIsAboveTheDecimalBound)
+{
+    const struct {
+        std::int32_t x, darkFrom; // 92 wide
+        float level;
+    } rows[] = {{-77, 408, 1.0f}, {-83, 208, 1.0f}, {-17, 408, 1.03f}, {1, 528, 1.03f}};
+    for (const auto& row : rows) {
+        game->SetLevel(1);
+        game->SampleRing = {};
+        TCloud& cloud = Add(TCloud::kStormy, "hail", row.x);
+        cloud.DarkFrom = row.darkFrom;
+        game->AddSample(cloud);
+        EXPECT_FLOAT_EQ(game->Level, row.level) << row.x << " dark from " << row.darkFrom;
+    }
+}
+
+// A cloud that leaves changes the speed for the clouds after it in the same pass.
+TEST_F(CloudsTest, CloudsAfterOneThatLeftDriftByTheNewSpeed)
+{
+    const struct {
+        std::uint8_t kind;
+        float level;
+        std::int32_t x; // of the cloud after it, from 300
+    } rows[] = {{TCloud::kStormy, 1.0f, 299}, {TCloud::kSunny, 2.9f, 297}, {TCloud::kWhite, 2.9f, 298}};
+    for (const auto& row : rows) {
+        game->Clouds.clear();
+        game->SlowDown = false;
+        game->Travel = 0;
+        game->SetLevel(row.level);
+        Add(row.kind, "hail", -95);
+        Add(TCloud::kWhite, "", 300);
+        game->MoveClouds();
+        ASSERT_EQ(game->Clouds.size(), 1u);
+        EXPECT_EQ(game->Clouds[0].X, row.x) << int(row.kind);
+    }
+}
+
 TEST_F(CloudsTest, CatchingScoresByKindAndWholeLevelAndBackspaceThenMovesBack)
 {
     for (auto [kind, points] : {std::pair{TCloud::kSunny, 60}, std::pair{TCloud::kStormy, 20}}) {

@@ -25,9 +25,9 @@ class WordTrisTest : public testing::Test {
         RegisterSound(3, "Error.wav");
         *EnsureDifficultKeys() = TDifficultKeys();
     }
-    TWTrisEvent& Play()
+    TWTrisEvent& Play(const std::string& word = "cat")
     {
-        world.dir.Write("Pets.vcb", "cat\r\n");
+        world.dir.Write("Pets.vcb", word + "\r\n");
         game = std::make_unique<TWTrisEvent>("Event=Tris;0;Pets.vcb");
         game->Open();
         game->NewBeam();
@@ -153,6 +153,18 @@ TEST_F(WordTrisTest, TypingRecoloursTheBeamTheLastLetterAsksForSpaceAndSpaceCatc
     EXPECT_EQ(keys->RecentErrors['c'], 1);
     EXPECT_EQ(keys->RecentHits['c'], 2);
     EXPECT_EQ(keys->RecentHits['C'] + keys->RecentHits['x'], 0);
+}
+
+// Drawing the text again over itself after each key would blend its anti-aliased edges once more.
+TEST_F(WordTrisTest, BeamAfterTypedKeysLooksLikeAFreshDrawingOfItsRow)
+{
+    TWTrisEvent& g = Play("elephant");
+    Type("ele");
+    QImage& canvas = g.RowImages[0]->Canvas();
+    const QImage typed = canvas.copy();
+    canvas.fill(Qt::black);
+    g.DrawRows(g.CurrentWord, g.BeamRow);
+    EXPECT_EQ(typed, canvas);
 }
 
 TEST_F(WordTrisTest, UnconfirmedBeamLandsOnThePileAsPressSpace)

@@ -75,6 +75,15 @@ TEST_F(TopTenViewTest, NewBestScoreAsksForTheNameOverItsRowAndStoresItOnce)
     EXPECT_EQ(folder.Read("bubbles.kvt"), changed);
 }
 
+TEST_F(TopTenViewTest, TypingANameReplacesThePrefilledOne)
+{
+    view.ShowResult("Clouds", "Keyvane", 950);
+    ASSERT_FALSE(chapter.Open());
+    QTest::keyClicks(QApplication::focusWidget(), "Tester");
+    PressEnter();
+    EXPECT_EQ(StoredName(folder.Read("Clouds.kvt"), 0), "Tester");
+}
+
 TEST_F(TopTenViewTest, RowsAreCutAtEverySemicolonAndRowsTheFileLacksStayEmpty)
 {
     folder.Write("Clouds.kvt", ScoreFile({{"50%", 800, "1/1/20"}, {"a;b", 700, "2/2/20"}}));

@@ -1,8 +1,10 @@
 #include "helpers.h"
 #include "test_platform.h"
 
+#include <algorithm>
 #include <deque>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -56,6 +58,49 @@ TEST(ShuffleList, MovesEachEntryToItsDrawnPlaceAndNeverTheLast)
     for (const Names& original : {Names{}, Names{"one"}, Names{"one", "two"}}) {
         Names list = original;
         EXPECT_EQ(ShuffleList(list), original);
+    }
+}
+
+// Draws from a seeded generator and records them, so that the plain moves can replay the same draws.
+struct RecordingRandom : IRandom {
+    explicit RecordingRandom(unsigned seed) : engine(seed) {}
+    int Random(int n) override
+    {
+        return draws.emplace_back(std::uniform_int_distribution<int>(0, n - 1)(engine));
+    }
+    double Random() override { return 0; }
+    void Randomize() override {}
+    std::mt19937 engine;
+    std::vector<int> draws;
+};
+
+// A large vocabulary is mixed without shifting the list for every move; the order must stay the one
+// the moves give, entry for entry.
+TEST(ShuffleList, GivesTheOrderOfThePlainMovesForTheSameDraws)
+{
+    TestPlatform platform;
+    for (int size : {2, 3, 4, 10, 101, 3000}) {
+        for (unsigned seed : {1u, 7u, 2024u}) {
+            auto owned = std::make_unique<RecordingRandom>(seed);
+            const RecordingRandom& random = *owned;
+            Platform::Install(std::move(owned));
+            Names list;
+            for (int k = 0; k < size; ++k)
+                list.push_back("w" + std::to_string(k));
+            Names expected = list;
+            ShuffleList(list);
+
+            ASSERT_EQ(random.draws.size(), static_cast<std::size_t>(size - 1));
+            const auto at = [&expected](int k) { return expected.begin() + k; };
+            for (int i = 0; i + 1 < size; ++i) {
+                const int j = random.draws[static_cast<std::size_t>(i)];
+                if (j > i)
+                    std::rotate(at(i), at(i + 1), at(j + 1));
+                else
+                    std::rotate(at(j), at(i), at(i + 1));
+            }
+            EXPECT_EQ(list, expected) << size << " entries, seed " << seed;
+        }
     }
 }
 

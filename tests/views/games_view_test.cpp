@@ -61,16 +61,50 @@ TEST_F(GamesViewTest, StartButtonsFinishWithTheirGameAfterAClick)
     }
 }
 
-TEST_F(GamesViewTest, AcceleratorsStartTheGames)
+// Alt+S, T and A start the games; Alt+B, W, K, V and O only move the focus, even to a button.
+TEST_F(GamesViewTest, AcceleratorsStartTheGamesOrMoveTheFocus)
 {
-    const std::pair<Qt::Key, int> rows[] = {{Qt::Key_S, 1}, {Qt::Key_T, 2}, {Qt::Key_A, 3}};
-    for (auto [key, code] : rows)
-        EXPECT_EQ(RunMenu([&, k = key] {
-                      stg->BubblesKeys->setFocus();
-                      QTest::keyClick(stg->BubblesKeys, k, Qt::AltModifier);
+    const struct {
+        Qt::Key key;
+        int code;
+        QWidget* focus;
+    } rows[] = {
+        {Qt::Key_S, 1, nullptr},           {Qt::Key_T, 2, nullptr},
+        {Qt::Key_A, 3, nullptr},           {Qt::Key_B, 0, stg->BubblesBtn},
+        {Qt::Key_W, 0, stg->WordTrisBtn},  {Qt::Key_K, 0, stg->BubblesKeys},
+        {Qt::Key_V, 0, stg->TrisFileList}, {Qt::Key_O, 0, stg->CloudsFileList},
+    };
+    for (const auto& row : rows) {
+        QWidget* focus = nullptr;
+        EXPECT_EQ(RunMenu([&] {
+                      stg->InfoBtn->setFocus();
+                      QTest::keyClick(stg->InfoBtn, row.key, Qt::AltModifier);
+                      focus = QApplication::focusWidget();
                   }),
-                  code)
-            << key;
+                  row.code)
+            << row.key;
+        if (row.focus) {
+            EXPECT_EQ(focus, row.focus) << row.key;
+        }
+    }
+}
+
+// A menu view destroyed while open still runs its own Unload: the window keeps no handler of it.
+TEST_F(GamesViewTest, MenuViewsDestroyedWhileOpenGiveTheWindowBack)
+{
+    {
+        TChapterView spread;
+        TGamesPicture pictures;
+        ASSERT_FALSE(spread.Open());
+        ASSERT_FALSE(pictures.OpenAsPart());
+        ASSERT_TRUE(form->TitleConsole->isHidden());
+        ASSERT_TRUE(form->OnKeyDown);
+    }
+    EXPECT_FALSE(form->TitleConsole->isHidden());
+    EXPECT_FALSE(form->OnKeyDown);
+    EXPECT_FALSE(form->OnKeyPress);
+    EXPECT_NE(Control<TImage>(stg->Panel1, "Image1"), nullptr) << "the picture went back to its panel";
+    EXPECT_EQ(platform.dialogs->shown.size(), 2u);
 }
 
 TEST_F(GamesViewTest, VocabularyListsShowTitleCasedFileNamesAndResetEachShowing)
