@@ -27,10 +27,7 @@ TProgressView::TProgressView() : holder_(std::make_unique<QWidget>()), page_(new
 TProgressView::~TProgressView()
 {
     // The page must be back in its holder before the holder goes.
-    if (Active) {
-        bool cancel = false;
-        Close(cancel);
-    }
+    CloseBeforeDestruction();
 }
 
 void TProgressView::Load()
