@@ -1,3 +1,4 @@
+#include "player_progress.h"
 #include "progress_store.h"
 #include "scratch_dir.h"
 
@@ -193,7 +194,7 @@ TEST(ProgressStore, ADatabaseOfALaterVersionIsLeftAlone)
     EXPECT_EQ(Contents(path), before);
 }
 
-TEST(ProgressStore, AFolderThatCannotBeWrittenKeepsNoProgress)
+TEST(ProgressStore, AFolderThatCannotBeWrittenKeepsNoProgressAndTheNoticeSaysSo)
 {
     ScratchDir dir;
     const std::string file = dir.Write("plain-file", "x");
@@ -201,6 +202,16 @@ TEST(ProgressStore, AFolderThatCannotBeWrittenKeepsNoProgress)
     EXPECT_FALSE(store.Open());
     EXPECT_FALSE(store.Problem.empty());
     EXPECT_FALSE(store.RecordGame(Game('k', 1, 1), "2026-12-09 10:00:00", nullptr));
+
+    TPlayerProgress progress(file + "/state");
+    TDifficultKeys keys;
+    keys.TotalHits['k'] = 7;
+    progress.Start(keys);
+    progress.Record(Game('k', 1, 1));
+    EXPECT_FALSE(progress.Kept());
+    EXPECT_EQ(keys.TotalHits['k'], 7) << "the statistics run on as before";
+    EXPECT_EQ(progress.Notice(), kProgressNotKept);
+    EXPECT_FALSE(dir.Exists("Errors.log")) << "a folder that cannot be written is no error";
 }
 
 TEST(ProgressStore, DateTimeTextIsLocalAndSortable)
