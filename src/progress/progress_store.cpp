@@ -6,11 +6,15 @@
 #include "user_folder.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QTime>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <sqlite3.h>
 
 namespace {
