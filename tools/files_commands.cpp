@@ -2,6 +2,7 @@
 
 #include "code_page.h"
 #include "file_system.h"
+#include "progress_commands.h"
 #include "rec_file.h"
 #include "text_file.h"
 #include "text_functions.h"
@@ -384,6 +385,13 @@ const std::vector<TToolCommand>& ToolCommands()
          RunMakeVocabulary},
         {"scores", "FILE",
          "print the high-score table of the score file FILE, one tab-separated row per line", RunScores},
+        {"progress", "",
+         "print the player's stored key statistics: character, keystrokes, errors, rating (tab-separated)",
+         RunProgress},
+        {"history", "",
+         "print the player's finished games: date and time, game, key set or vocabulary, score, seconds, "
+         "keystrokes, errors, level (tab-separated)",
+         RunHistory},
     };
     return commands;
 }

@@ -9,6 +9,8 @@
 #include "event.h"
 #include "games_picture.h"
 #include "games_view.h"
+#include "player_progress.h"
+#include "progress_view.h"
 #include "short_string.h"
 #include "text_functions.h"
 #include "wordtris.h"
@@ -78,11 +80,43 @@ void TGamesMenu::GamesLoop()
     chapter->RightView = games.get();
     chapter->LeftView = picture.get();
 
+    // The progress view takes the left page in place of the picture or the top ten, while the menu
+    // stays as it is; Esc gives the page back to what was there.
+    auto progress = std::make_unique<TProgressView>();
+    TFormView* leftBeforeProgress = nullptr;
+    auto showOnLeftPage = [chapter](TFormView* view) {
+        TFormView* shown = chapter->LeftView;
+        if (shown == view)
+            return;
+        bool cancel = false;
+        if (shown && shown->Active)
+            shown->Close(cancel);
+        if (cancel)
+            return;
+        chapter->LeftView = view;
+        if (view && chapter->Active)
+            view->OpenAsPart();
+    };
+    if (Progress) {
+        TPlayerProgress* player = Progress;
+        games->NoticeText = [player] { return player->Notice(); };
+        games->PracticeKeySet = [player] { return player->PracticeKeys(); };
+        games->OnShowProgress = [&, chapter] {
+            if (chapter->LeftView == progress.get())
+                return;
+            leftBeforeProgress = chapter->LeftView;
+            showOnLeftPage(progress.get());
+        };
+        progress->Collect = [player] { return player->Collect(); };
+        progress->OnLeave = [&] { showOnLeftPage(leftBeforeProgress ? leftBeforeProgress : picture.get()); };
+    }
+
     for (;;) {
         std::int32_t code = chapter->Execute();
         // A game that ends puts its top-ten table on the left page for the showing right after
         // it; the showing after that has the picture again.
         chapter->LeftView = picture.get();
+        leftBeforeProgress = nullptr;
         if (code == 0)
             break;
         std::unique_ptr<TEvent> game = CreateGame(code, *games);
@@ -101,4 +135,7 @@ void TGamesMenu::GamesLoop()
     // The spread must not keep pointers to the views freed here.
     chapter->LeftView = nullptr;
     chapter->RightView = nullptr;
+    games->NoticeText = nullptr;
+    games->PracticeKeySet = nullptr;
+    games->OnShowProgress = nullptr;
 }

@@ -5,6 +5,7 @@
 
 class TEvent;
 class TGamesView;
+class TPlayerProgress;
 
 // The games loop: shows the two-page games menu, runs the game the player chose, and again, until
 // the menu or a game ends with result 0 (the window was closed).
@@ -13,6 +14,10 @@ class TGamesMenu {
     virtual ~TGamesMenu() = default;
 
     void GamesLoop();
+
+    // The player's progress, when it is kept: the menu's notice, the fourth key set and the progress
+    // view come from it. Without it the menu shows none of them.
+    TPlayerProgress* Progress = nullptr;
 
     // The game for a menu choice (1 Bubbles, 2 WordTris, 3 Clouds), built from its description and
     // the options chosen on the games page; none for any other code.

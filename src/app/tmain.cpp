@@ -9,6 +9,7 @@
 #include "games_menu.h"
 #include "games_stg.h"
 #include "pictures.h"
+#include "player_progress.h"
 #include "sounds.h"
 #include "system.h"
 #include "tris_stg.h"
@@ -27,6 +28,7 @@
 
 std::string TMain::ProgramFolder;
 std::string TMain::ProbeFolder;
+std::string TMain::StateFolder;
 int TMain::ExitCode = 0;
 
 namespace {
@@ -116,8 +118,15 @@ bool TMain::Launch()
     form->SetLayout(2);
     form->CoverPic->ClearPicture();
 
+    // The statistics start from the player's stored totals, and every finished game is kept.
+    TPlayerProgress progress(StateFolder.empty() ? UserStateFolder() : StateFolder);
+    progress.Start(*EnsureDifficultKeys());
+    SetGameRecordSink([&progress](const TGameRecord& record) { progress.Record(record); });
+
     TGamesMenu menu;
+    menu.Progress = &progress;
     menu.GamesLoop();
+    SetGameRecordSink(nullptr);
     return true;
 }
 

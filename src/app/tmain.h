@@ -21,6 +21,8 @@ class TMain {
     // The folder tried for writing to decide whether the program folder can keep the player's files:
     // the program folder itself unless a test names another.
     static std::string ProbeFolder;
+    // The player's state folder, where the progress is kept: UserStateFolder() unless a test sets another.
+    static std::string StateFolder;
     static int ExitCode;
 };
 

@@ -5,6 +5,7 @@
 #include "chapter_view.h"
 #include "difficult_keys.h"
 #include "events_stg.h"
+#include "game_record.h"
 #include "helpers.h"
 #include "missed_lcd.h"
 #include "short_string.h"
@@ -116,11 +117,13 @@ void TBubbles::Load()
 
 void TBubbles::Unload()
 {
+    const TGameRecord record = MakeGameRecord(*this, "Bubbles", BubblesKeySetName(KeySet), Level);
     EnsureDifficultKeys()->Evaluate();
     TCustomGameEvent::Unload();
     // Finished or cancelled, the score goes to the table, which the menu then shows on its left page.
     EnsureTopTenView()->ShowResult("bubbles", "Keyvane", Score);
     EnsureChapterView()->LeftView = TopTenView;
+    RecordFinishedGame(record);
     delete MissedLcdCtl.data();
     EventsStg->MissLcd->hide();
     EventsStg->MissedTitle->hide();

@@ -6,6 +6,7 @@
 #include "code_page.h"
 #include "difficult_keys.h"
 #include "events_stg.h"
+#include "game_record.h"
 #include "helpers.h"
 #include "missed_lcd.h"
 #include "short_string.h"
@@ -479,10 +480,12 @@ void TCloudGame::PaintClouds()
 
 void TCloudGame::Unload()
 {
+    const TGameRecord record = MakeGameRecord(*this, "Clouds", VocabularyTitle(VocabularyFile), Level);
     EnsureDifficultKeys()->Evaluate();
     TTopTenView* topTen = EnsureTopTenView();
     topTen->ShowResult("Clouds", "Keyvane", Score);
     EnsureChapterView()->LeftView = topTen;
+    RecordFinishedGame(record);
 
     Clouds.clear();
     delete MissedLcdCtl.data();

@@ -5,6 +5,7 @@
 #include "code_page.h"
 #include "difficult_keys.h"
 #include "events_stg.h"
+#include "game_record.h"
 #include "helpers.h"
 #include "sounds.h"
 #include "top_ten_view.h"
@@ -112,6 +113,7 @@ void TWTrisEvent::Load()
 
 void TWTrisEvent::Unload()
 {
+    const TGameRecord record = MakeGameRecord(*this, "WordTris", VocabularyTitle(VocabularyFile), SpeedLevel);
     TTrisStgFrm* tris = TrisStgFrm;
     for (TImage* block : {tris->RightBlock2, tris->RightBlock3, tris->LeftBlock2, tris->LeftBlock3})
         block->ClearPicture();
@@ -129,6 +131,7 @@ void TWTrisEvent::Unload()
     TTopTenView* scores = EnsureTopTenView();
     scores->ShowResult("wordtris", "Keyvane", Score);
     EnsureChapterView()->LeftView = scores;
+    RecordFinishedGame(record);
 }
 
 void TWTrisEvent::KeyPressed(QObject* Sender, char& Key)

@@ -153,10 +153,13 @@ bool FolderIsWritable(const std::string& folder)
     return true;
 }
 
-std::string UserDataFolder()
+namespace {
+
+// envName's folder when it is an absolute path, otherwise HOME's fallback below it.
+std::string XdgFolder(const char* envName, const char* homeFallback)
 {
     std::string base;
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && xdg[0] == '/') {
+    if (const char* xdg = std::getenv(envName); xdg && xdg[0] == '/') {
         base = xdg;
     } else {
         std::string home;
@@ -166,11 +169,23 @@ std::string UserDataFolder()
             home = pw->pw_dir;
         if (home.empty())
             return {};
-        base = home + "/.local/share";
+        base = home + homeFallback;
     }
     while (base.size() > 1 && base.back() == '/')
         base.pop_back();
     return base + "/keyvane-games";
+}
+
+} // namespace
+
+std::string UserDataFolder()
+{
+    return XdgFolder("XDG_DATA_HOME", "/.local/share");
+}
+
+std::string UserStateFolder()
+{
+    return XdgFolder("XDG_STATE_HOME", "/.local/state");
 }
 
 bool IsShippedFile(const std::string& name)

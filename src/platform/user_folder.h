@@ -14,6 +14,11 @@ bool FolderIsWritable(const std::string& folder);
 // empty or not an absolute path; empty when no home folder is known.
 std::string UserDataFolder();
 
+// "$XDG_STATE_HOME/keyvane-games", or "$HOME/.local/state/keyvane-games" when XDG_STATE_HOME is
+// unset, empty or not an absolute path; empty when no home folder is known. The player's progress
+// (key statistics and the history of games) is kept there, one set per user of the computer.
+std::string UserStateFolder();
+
 // True for the files a user folder is stocked with: vocabularies, sounds and the information document.
 bool IsShippedFile(const std::string& name);
 

@@ -132,3 +132,8 @@ int ReportErrorPair(std::int32_t Code, std::int32_t Code2)
     const std::string message2 = ErrorText(Code2);
     return Report(Code, message2, message2 + " = " + std::to_string(Code2));
 }
+
+void LogError(std::int32_t Code, const std::string& Detail)
+{
+    AppendToLog(TimeOfDayText(Now()), Code, " - " + ShortString(Detail));
+}

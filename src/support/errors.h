@@ -15,6 +15,10 @@ int ReportError(std::int32_t Code, const std::string& Detail);
 // As ReportError, with the message of Code2 as the detail; the log adds " = " and Code2.
 int ReportErrorPair(std::int32_t Code, std::int32_t Code2);
 
+// Appends the entry of Code with Detail to "Errors.log" without a message box, for a trouble the
+// program has already got round (a damaged statistics file set aside) that must not interrupt play.
+void LogError(std::int32_t Code, const std::string& Detail);
+
 // The name of the error log and the caption of the error box.
 inline constexpr const char* kErrorLogName = "Errors.log";
 inline constexpr const char* kErrorCaption = "Keyvane's Games!";

@@ -87,6 +87,14 @@ void TImage::mouseReleaseEvent(QMouseEvent* e)
         OnClick(this);
 }
 
+void TLabel::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && OnClick)
+        OnClick(this);
+    else
+        QLabel::mouseReleaseEvent(e);
+}
+
 void TImage::resizeEvent(QResizeEvent*)
 {
     // Artwork is re-rendered at the new size so it stays sharp.

@@ -60,9 +60,12 @@ class TLabel : public QLabel {
     void SetCaption(const std::string& text);
     std::string Caption() const;
     bool AutoSize = true;
+    // Clicks on the label's text go here when set (the menu's notice).
+    TNotifyEvent OnClick;
 
   protected:
     bool event(QEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
 };
 
 // A filled rectangle (shape control).

@@ -63,6 +63,7 @@ TGamesStg::TGamesStg()
     WordTrisBtn = Control<TButton>(this, "WordTrisBtn");
     CloudsBtn = Control<TButton>(this, "CloudsBtn");
     InfoBtn = Control<TButton>(this, "InfoBtn");
+    Label4 = Control<TLabel>(this, "Label4");
     FormCreate();
 }
 
@@ -86,4 +87,5 @@ void TGamesStg::FormCreate()
     BubblesKeys->addItem("a-z");
     BubblesKeys->addItem("a-z, A-Z");
     BubblesKeys->addItem("a-z, A-Z, 0-9");
+    BubblesKeys->addItem(kDifficultKeysItem);
 }

@@ -18,9 +18,14 @@ class TGamesStg : public QWidget {
     TButton* WordTrisBtn;
     TButton* CloudsBtn;
     TButton* InfoBtn;
+    // The notice at the bottom of the right page.
+    TLabel* Label4;
 
   private:
     void FormCreate();
 };
 
 extern TGamesStg* GamesStg;
+
+// The caption of the fourth key set, the player's difficult keys.
+inline constexpr const char* kDifficultKeysItem = "my difficult keys";

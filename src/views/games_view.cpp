@@ -72,11 +72,27 @@ void TGamesView::Load()
 
     for (TButton* b : {stg->BubblesBtn, stg->CloudsBtn, stg->WordTrisBtn, stg->InfoBtn})
         b->OnClick = [this](QObject* s) { StartButtonClick(s); };
+
+    if (NoticeText) {
+        const std::string notice = NoticeText();
+        if (!notice.empty())
+            stg->Label4->SetCaption(notice);
+    }
+    stg->Label4->OnClick = [this](QObject*) {
+        if (OnShowProgress)
+            OnShowProgress();
+    };
+    if (OnShowProgress)
+        SetCursorId(stg->Label4, 90);
 }
 
 void TGamesView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift)
 {
     TFormView::KeyDown(Sender, Key, Shift);
+    if (Shift == ssAlt && Key == 'Y' && OnShowProgress) {
+        Key = 0;
+        OnShowProgress();
+    }
 }
 
 void TGamesView::TrisFileListChange(QObject*)
@@ -94,6 +110,8 @@ void TGamesView::BubblesKeysChange(QObject*)
     const int item = GamesStg->BubblesKeys->currentIndex();
     if (item >= 0 && item < 3)
         BubblesKeySet = kBubblesKeySets[item];
+    else if (item == 3 && PracticeKeySet)
+        BubblesKeySet = ShortString(PracticeKeySet());
 }
 
 void TGamesView::StartButtonClick(QObject* Sender)

@@ -1,6 +1,7 @@
 #pragma once
 #include "form_view.h"
 
+#include <functional>
 #include <string>
 
 // The right page of the games menu: a key set for Bubbles, a vocabulary each for WordTris and Clouds,
@@ -23,6 +24,13 @@ class TGamesView : public TFormView {
     std::string TrisVocabulary;
     std::string CloudsVocabulary;
     std::string BubblesKeySet;
+
+    // The player's progress, installed by the games loop. PracticeKeySet gives the characters of the
+    // fourth key set; NoticeText the notice (empty keeps the tip); OnShowProgress opens the progress
+    // view, on a click on the notice or Alt+Y. Unset, the fourth item keeps the key set chosen before.
+    std::function<std::string()> PracticeKeySet;
+    std::function<std::string()> NoticeText;
+    std::function<void()> OnShowProgress;
 };
 
 // The characters of each key set, by the item of the key-set list.

@@ -17,7 +17,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # The program folder: a copy of the built one, so score files and logs stay out of the build.
 cp -r "$bin" "$work/prog"
 unset QT_QPA_PLATFORM
-export QT_QPA_PLATFORM=xcb
+# The player's progress goes to a state folder of the check, not to the real home.
+export QT_QPA_PLATFORM=xcb XDG_STATE_HOME="$work/state"
 
 start_display() { # NUMBER GEOMETRY
   Xvfb ":$1" -screen 0 "$2" -noreset -nolisten tcp >"$work/xvfb$1.log" 2>&1 &

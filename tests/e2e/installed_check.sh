@@ -63,7 +63,7 @@ else
   chmod -R a-w "$lib"
 fi
 player() { # runs a command as the player, with the player's environment
-  env -u XDG_DATA_HOME HOME="$home" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb "${as_player[@]}" "$@"
+  env -u XDG_DATA_HOME -u XDG_STATE_HOME HOME="$home" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb "${as_player[@]}" "$@"
 }
 listing() { ls -la --time-style=+ "$lib" | md5sum; }
 before=$(listing)

@@ -1,0 +1,37 @@
+#pragma once
+#include "difficult_keys.h"
+#include "game_record.h"
+#include "progress_data.h"
+#include "progress_store.h"
+
+#include <string>
+
+// The player's progress for one run of the program: at start the statistics take the stored
+// totals, every finished game is folded into the store, and the menu asks it for its notice, the
+// practice key set and the progress view's figures.
+class TPlayerProgress {
+  public:
+    // folder: the player's state folder, UserStateFolder() in the program.
+    explicit TPlayerProgress(const std::string& folder);
+
+    // Opens the store and starts keys from its totals; without a store keys stay as they are and
+    // Kept() is false.
+    void Start(TDifficultKeys& keys);
+    bool Kept() const { return store_.IsOpen(); }
+
+    // Folds a finished game into the store and adds its history row, then gives the statistics the
+    // stored totals, which hold the games of other copies of the program too.
+    void Record(const TGameRecord& record);
+
+    // The menu's notice: the summary, kProgressNotKept when nothing can be kept, or empty.
+    std::string Notice();
+    TProgressData Collect();
+    // The key set of "my difficult keys".
+    std::string PracticeKeys() const;
+
+    TProgressStore& Store() { return store_; }
+
+  private:
+    TProgressStore store_;
+    TDifficultKeys* keys_ = nullptr;
+};

@@ -1,0 +1,61 @@
+#include "progress_view.h"
+
+#include "book_form.h"
+#include "progress_drawing.h"
+
+#include <QPainter>
+
+TProgressPage::TProgressPage(QWidget* parent) : QWidget(parent)
+{
+    setObjectName("ProgressPage");
+    setGeometry(0, 0, kProgressWidth, kProgressHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TProgressPage::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    PaintProgress(p, Data);
+}
+
+TProgressView::TProgressView() : holder_(std::make_unique<QWidget>()), page_(new TProgressPage(holder_.get()))
+{
+    ViewName = "Progress";
+    page_->show();
+}
+
+TProgressView::~TProgressView()
+{
+    // The page must be back in its holder before the holder goes.
+    CloseBeforeDestruction();
+}
+
+void TProgressView::Load()
+{
+    TFormView::Load();
+    if (Collect)
+        page_->Data = Collect();
+    if (BookForm) {
+        titleWasShown_ = !BookForm->TitleConsole->isHidden();
+        BookForm->TitleConsole->hide();
+        BorrowControl(page_, BookForm->LeftPage);
+    }
+    page_->raise();
+    page_->update();
+}
+
+void TProgressView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift)
+{
+    TFormView::KeyDown(Sender, Key, Shift);
+    if (Key == 27 && Shift == 0 && OnLeave) {
+        Key = 0;
+        OnLeave();
+    }
+}
+
+void TProgressView::Unload()
+{
+    if (BookForm && titleWasShown_)
+        BookForm->TitleConsole->show();
+    TFormView::Unload();
+}

@@ -1,0 +1,44 @@
+#pragma once
+#include "form_view.h"
+#include "progress_data.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+// The page the progress is drawn on.
+class TProgressPage : public QWidget {
+  public:
+    explicit TProgressPage(QWidget* parent);
+    TProgressData Data;
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+// The player's progress on the left page of the games menu, in place of the games picture or the
+// top ten: the keyboard coloured by difficulty, the hardest keys and the last scores of each game.
+// Esc leaves it (OnLeave); starting a game leaves it with the rest of the menu.
+class TProgressView : public TFormView {
+  public:
+    TProgressView();
+    ~TProgressView() override;
+
+    void Load() override;
+    void KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) override;
+    void Unload() override;
+
+    // Reads the progress afresh each time the view is shown.
+    std::function<TProgressData()> Collect;
+    // Asked for when the player leaves the view with Esc.
+    std::function<void()> OnLeave;
+
+    TProgressPage* Page() const { return page_; }
+
+  private:
+    std::unique_ptr<QWidget> holder_;
+    TProgressPage* page_;
+    // The page has its own title: the book's title console is hidden while it is shown, and shown
+    // again afterwards when it was shown before.
+    bool titleWasShown_ = false;
+};

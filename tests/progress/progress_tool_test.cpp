@@ -1,0 +1,73 @@
+#include "progress_store.h"
+#include "scratch_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+
+namespace {
+
+struct TRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+TRun Tool(const std::string& stateHome, const QString& command)
+{
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_STATE_HOME", QString::fromStdString(stateHome));
+    tool.setProcessEnvironment(env);
+    tool.start(KV_FILES_TOOL, {command});
+    tool.waitForFinished(10000);
+    return {tool.exitCode(), tool.readAllStandardOutput().toStdString(),
+            tool.readAllStandardError().toStdString()};
+}
+
+TEST(ProgressTool, PrintsTheKeyTableAndTheHistoryAsTabSeparatedText)
+{
+    ScratchDir dir;
+    for (const char* command : {"progress", "history"}) {
+        const TRun none = Tool(dir.Path(), command);
+        EXPECT_EQ(none.status, 1) << command;
+        EXPECT_NE(none.err.find("no progress stored yet"), std::string::npos) << none.err;
+        EXPECT_EQ(none.out, "");
+    }
+
+    TProgressStore store(dir.Path() + "/keyvane-games");
+    ASSERT_TRUE(store.Open());
+    TGameRecord game;
+    game.Game = "WordTris";
+    game.Choice = "Big\tWords \xE9t\xE9"; // Windows-1252, with a tab that must not split the row
+    game.Score = 120;
+    game.Seconds = 61.25;
+    game.Keystrokes = 12;
+    game.Errors = 3;
+    game.Level = 2;
+    game.Hits['e'] = 10;
+    game.KeyErrors['e'] = 2;
+    game.Hits['\xE9'] = 2;
+    game.KeyErrors['\xE9'] = 1;
+    ASSERT_TRUE(store.RecordGame(game, "2026-12-09 10:11:12", nullptr));
+
+    const TRun keys = Tool(dir.Path(), "progress");
+    EXPECT_EQ(keys.status, 0) << keys.err;
+    EXPECT_EQ(keys.out, "e\t10\t2\t53.3\n\xC3\xA9\t2\t1\t0.0\n");
+    const TRun history = Tool(dir.Path(), "history");
+    EXPECT_EQ(history.status, 0) << history.err;
+    EXPECT_EQ(history.out,
+              "2026-12-09 10:11:12\tWordTris\tBig Words \xC3\xA9t\xC3\xA9\t120\t61.2\t12\t3\t2.0\n");
+
+    QFile file(QString::fromStdString(store.Path()));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray(8192, 'x'));
+    file.close();
+    const TRun damaged = Tool(dir.Path(), "history");
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_NE(damaged.err.find("cannot be read"), std::string::npos) << damaged.err;
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(store.Path()))) << "the tool sets nothing aside";
+}
+
+} // namespace
