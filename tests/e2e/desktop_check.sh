@@ -20,38 +20,11 @@ unset QT_QPA_PLATFORM
 # The player's progress goes to a state folder of the check, not to the real home.
 export QT_QPA_PLATFORM=xcb XDG_STATE_HOME="$work/state"
 
-start_display() { # NUMBER GEOMETRY
-  Xvfb ":$1" -screen 0 "$2" -noreset -nolisten tcp >"$work/xvfb$1.log" 2>&1 &
-  pids+=($!)
-  for _ in $(seq 50); do
-    DISPLAY=":$1" xdpyinfo >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  fail "Xvfb :$1 did not start"
-}
-
-find_window() { # DISPLAY NAME -> window id
-  for _ in $(seq 100); do
-    id=$(DISPLAY="$1" xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-
-wait_exit() { # PID -> exit status (fails after 10 s)
-  for _ in $(seq 100); do
-    if ! kill -0 "$1" 2>/dev/null; then
-      wait "$1" && return 0 || return $?
-    fi
-    sleep 0.1
-  done
-  kill "$1"; fail "the program did not end"
-}
+source "$(dirname "$0")/x_display.sh"
 
 # 1. A normal screen: the menu opens in a 777 x 529 window titled "Keyvane's Games!".
 d=":$((RANDOM % 200 + 300))"
-start_display "${d#:}" 1280x1024x24
+start_display "$d" 1280x1024x24
 DISPLAY=$d "$work/prog/keyvane-games" >"$work/run1.log" 2>&1 &
 prog=$!
 win=$(find_window "$d" "Keyvane's Games!") || fail "no window titled Keyvane's Games!"
@@ -72,7 +45,7 @@ status=0; wait_exit "$prog" || status=$?
 
 # 2. A 640 x 480 screen: the warning box, then status 1.
 d2=":$((RANDOM % 200 + 600))"
-start_display "${d2#:}" 640x480x24
+start_display "$d2" 640x480x24
 DISPLAY=$d2 "$work/prog/keyvane-games" >"$work/run2.log" 2>&1 &
 prog=$!
 box=""

@@ -71,34 +71,15 @@ user="$home/.local/share/keyvane-games"
 
 display="${KV_TEST_DISPLAY:-$((RANDOM % 200 + 800))}"
 d=":$display"
-Xvfb "$d" -screen 0 2560x1600x24 -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do DISPLAY=$d xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-DISPLAY=$d xdpyinfo >/dev/null 2>&1 || fail "Xvfb $d did not start"
+source "$(dirname "$0")/x_display.sh"
+start_display "$d" 2560x1600x24
 # A layout with dead keys: ' and " are dead acute and dead diaeresis.
 DISPLAY=$d setxkbmap us -variant intl || fail "setxkbmap"
 
-find_window() {
-  for _ in $(seq 150); do
-    id=$(DISPLAY=$d xdotool search --onlyvisible --name "Keyvane's Games!" 2>/dev/null | head -n1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-wait_exit() {
-  for _ in $(seq 100); do
-    if ! kill -0 "$1" 2>/dev/null; then
-      wait "$1" && return 0 || return $?
-    fi
-    sleep 0.1
-  done
-  kill "$1"; fail "the program did not end"
-}
 start() { # [ENV=VALUE...]: starts the installed program through its launcher
   DISPLAY=$d player env "$@" "$prefix/bin/keyvane-games" >>"$work/run.log" 2>&1 &
   prog=$!
-  win=$(find_window) || fail "no window: $(cat "$work/run.log")"
+  win=$(find_window "$d") || fail "no window: $(cat "$work/run.log")"
   DISPLAY=$d xdotool windowactivate --sync "$win" 2>/dev/null || DISPLAY=$d xdotool windowfocus --sync "$win"
   sleep 1
 }

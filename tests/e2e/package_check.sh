@@ -75,25 +75,15 @@ as_player() {
 }
 
 d=":${KV_TEST_DISPLAY:-$((RANDOM % 200 + 800))}"
-Xvfb "$d" -screen 0 1280x1024x24 -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do DISPLAY=$d xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-DISPLAY=$d xdpyinfo >/dev/null 2>&1 || fail "Xvfb $d did not start"
+source "$(dirname "$0")/x_display.sh"
+start_display "$d" 1280x1024x24
 
-find_window() {
-  for _ in $(seq 150); do
-    id=$(DISPLAY=$d xdotool search --onlyvisible --name "Keyvane's Games!" 2>/dev/null | head -n1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 start() { # starts the desktop entry's command as the player
   # shellcheck disable=SC2086 # the command line is split as the desktop splits it (no quoting in it)
   as_player $exec_line >>"$work/run.log" 2>&1 &
   prog=$!
   pids+=("$prog")
-  win=$(find_window) || fail "no window: $(cat "$work/run.log")"
+  win=$(find_window "$d") || fail "no window: $(cat "$work/run.log")"
   DISPLAY=$d xdotool windowactivate --sync "$win" 2>/dev/null || DISPLAY=$d xdotool windowfocus --sync "$win"
   sleep 1
 }
@@ -102,9 +92,7 @@ exit_tab() { # clicks the Exit tab (at 714,42 of the book) and expects status 0
   read -r x y <<<"$(DISPLAY=$d xwininfo -id "$win" |
     awk '/Absolute upper-left X:/{x=$4} /Absolute upper-left Y:/{y=$4} END{print x, y}')"
   DISPLAY=$d xdotool mousemove $((x + 714)) $((y + 42)) click 1
-  for _ in $(seq 100); do kill -0 "$prog" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$prog" 2>/dev/null && fail "the program did not end"
-  wait "$prog" || status=$?
+  wait_exit "$prog" || status=$?
   [ "$status" = 0 ] || fail "Exit tab: status $status ($(cat "$work/run.log"))"
 }
 

@@ -24,21 +24,13 @@ export XDG_STATE_HOME="$work/state" QT_QPA_PLATFORM=xcb
 tool() { "$work/prog/keyvane-files" "$@"; }
 
 d=":${KV_E2E_DISPLAY:-$((RANDOM % 200 + 300))}"
-Xvfb "$d" -screen 0 1280x1024x24 -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do DISPLAY=$d xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-DISPLAY=$d xdpyinfo >/dev/null 2>&1 || fail "Xvfb $d did not start"
+source "$(dirname "$0")/x_display.sh"
+start_display "$d" 1280x1024x24
 
 start() {
   DISPLAY=$d "$work/prog/keyvane-games" >>"$work/run.log" 2>&1 &
   prog=$!
-  win=""
-  for _ in $(seq 100); do
-    win=$(DISPLAY=$d xdotool search --onlyvisible --name "Keyvane's Games!" 2>/dev/null | head -n1 || true)
-    [ -n "$win" ] && break
-    sleep 0.1
-  done
-  [ -n "$win" ] || fail "no window: $(cat "$work/run.log")"
+  win=$(find_window "$d") || fail "no window: $(cat "$work/run.log")"
   DISPLAY=$d xdotool windowfocus --sync "$win"
   read -r x y <<<"$(DISPLAY=$d xwininfo -id "$win" | awk '/Absolute upper-left X:/{x=$4} /Absolute upper-left Y:/{y=$4} END{print x, y}')"
   sleep 1
@@ -46,9 +38,9 @@ start() {
 key() { DISPLAY=$d xdotool key --delay 60 "$@"; sleep 0.2; }
 quit() { # the Exit tab, then status 0
   DISPLAY=$d xdotool mousemove $((x + 714)) $((y + 42)) click 1
-  for _ in $(seq 100); do kill -0 "$prog" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$prog" 2>/dev/null && fail "the program did not end"
-  wait "$prog" || fail "Exit tab: status $?"
+  local status=0
+  wait_exit "$prog" || status=$?
+  [ "$status" = 0 ] || fail "Exit tab: status $status"
 }
 # The colour of the pixel at X,Y of the window as "R G B".
 pixel() {

@@ -1,0 +1,40 @@
+# Shared by the checks of the real program: a virtual X display and the program's window on it.
+# Sourced after the script has set `work` (its scratch folder), the array `pids` (killed when the
+# script ends) and `fail`.
+
+# start_display DISPLAY GEOMETRY: starts Xvfb on DISPLAY (":N") and waits until it answers. -noreset
+# keeps the server up when its last client leaves, so the next start of the program finds it.
+start_display() {
+  Xvfb "$1" -screen 0 "$2" -noreset -nolisten tcp >"$work/xvfb${1#:}.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 50); do
+    DISPLAY="$1" xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  fail "Xvfb $1 did not start"
+}
+
+# find_window DISPLAY [NAME]: prints the id of the first visible window titled NAME (the book window
+# by default) once it is mapped; fails after 15 s.
+find_window() {
+  local id name="Keyvane's Games!"
+  [ -z "${2:-}" ] || name=$2
+  for _ in $(seq 150); do
+    id=$(DISPLAY="$1" xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# wait_exit PID: returns the program's exit status; fails when it has not ended within 10 s.
+wait_exit() {
+  for _ in $(seq 100); do
+    if ! kill -0 "$1" 2>/dev/null; then
+      wait "$1" && return 0 || return $?
+    fi
+    sleep 0.1
+  done
+  kill "$1"
+  fail "the program did not end"
+}
