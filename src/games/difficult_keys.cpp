@@ -58,6 +58,13 @@ float TDifficultKeys::KeyDifficulty(unsigned char ch) const
     return LinearMap(kTopRating, 0.0f, 25.0f, 0.0f, rate);
 }
 
+void TDifficultKeys::TakeTotals(const TDifficultKeys& other)
+{
+    TotalHits = other.TotalHits;
+    TotalErrors = other.TotalErrors;
+    Exposure = other.Exposure;
+}
+
 void TDifficultKeys::Evaluate()
 {
     for (int code = TCharCounts::kFirst; code <= 255; ++code) {

@@ -4,8 +4,8 @@
 
 // Per-character typing statistics fed by every game: how often each character was typed and how
 // often wrongly. Each game's counts are folded into long-term totals when the game ends; the old
-// totals of a key fade in proportion to how much the new game used that key. The totals live in
-// memory only and start at zero with every run.
+// totals of a key fade in proportion to how much the new game used that key. The object keeps them
+// in memory; the player's progress loads them at start-up and stores each finished game's fold.
 class TDifficultKeys {
   public:
     // A count for each character code 33..255; codes below 33 (controls and the space) have none.
@@ -28,6 +28,8 @@ class TDifficultKeys {
     // How difficult ch is for the player: the error percentage scaled so that 25 % rates 100,
     // damped for keys seen fewer than 15 times. Only letters, "," and "." are rated; others give 0.
     float KeyDifficulty(unsigned char ch) const;
+    // Takes the long-term totals (hits, errors, exposure) of other; the recent counts stay.
+    void TakeTotals(const TDifficultKeys& other);
 
     TCharCounts RecentHits;
     TCharCounts RecentErrors;

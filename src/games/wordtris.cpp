@@ -255,23 +255,21 @@ void TWTrisEvent::DrawRows(const std::string& Text, std::int32_t ActiveRow)
     for (int i = 1; i <= kRows && i <= static_cast<int>(RowImages.size()); ++i) {
         TImage* image = RowImages[static_cast<std::size_t>(i - 1)];
         const std::string& text = RowTexts[static_cast<std::size_t>(i)];
-        {
+        if (i == ActiveRow) {
+            DrawActiveRow(); // paints the whole row
+        } else {
             QPainter p(&image->Canvas());
             p.setRenderHint(QPainter::Antialiasing);
             p.setRenderHint(QPainter::TextAntialiasing);
             p.setBrush(Qt::NoBrush);
             p.setFont(RowFont());
-            if (i == ActiveRow) {
-                // DrawActiveRow paints the whole row.
-            } else if (!text.empty()) {
+            if (!text.empty()) {
                 p.drawImage(QPointF(0, 0), tris->Inactive->Picture());
                 TextOut(p, kTextX, kTextY, text, kMissedTextColour);
             } else {
                 p.fillRect(QRect(QPoint(0, 0), image->size()), EmptyRowColour);
             }
         }
-        if (i == ActiveRow)
-            DrawActiveRow();
         image->update();
     }
 }

@@ -11,7 +11,12 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcProgress, "keyvane.progress")
 
-constexpr std::int32_t kDatabaseError = -1505;
+// The statistics the progress was started with, or empty ones before the start.
+const TDifficultKeys& KeysOrNone(const TDifficultKeys* keys)
+{
+    static const TDifficultKeys none;
+    return keys ? *keys : none;
+}
 
 } // namespace
 
@@ -32,20 +37,21 @@ void TPlayerProgress::Record(const TGameRecord& record)
     if (!store_.IsOpen())
         return;
     if (!store_.RecordGame(record, DateTimeText(Now()), keys_))
-        LogError(kDatabaseError, "a finished game could not be added to the progress: " + store_.Problem);
+        LogError(TProgressStore::kErrorCode,
+                 "a finished game could not be added to the progress: " + store_.Problem);
 }
 
 std::string TPlayerProgress::Notice()
 {
     if (!Kept())
         return kProgressNotKept;
-    return ProgressNotice(Collect());
+    // The notice names keys and scores only: the keyboard layout is asked for by the view alone.
+    return ProgressNotice(CollectProgress(&store_, KeysOrNone(keys_), Now()));
 }
 
 TProgressData TPlayerProgress::Collect()
 {
-    static const TDifficultKeys none;
-    TProgressData data = CollectProgress(&store_, keys_ ? *keys_ : none, Now());
+    TProgressData data = CollectProgress(&store_, KeysOrNone(keys_), Now());
     const std::string layout = XKeyboardLayout();
     if (layout == "de" || layout == "fr")
         data.Layout = layout;
@@ -54,6 +60,5 @@ TProgressData TPlayerProgress::Collect()
 
 std::string TPlayerProgress::PracticeKeys() const
 {
-    static const TDifficultKeys none;
-    return PracticeKeySet(keys_ ? *keys_ : none);
+    return PracticeKeySet(KeysOrNone(keys_));
 }

@@ -6,9 +6,7 @@
 TProgressData CollectProgress(TProgressStore* store, const TDifficultKeys& keys, double now)
 {
     TProgressData data;
-    data.Keys.TotalHits = keys.TotalHits;
-    data.Keys.TotalErrors = keys.TotalErrors;
-    data.Keys.Exposure = keys.Exposure;
+    data.Keys.TakeTotals(keys);
     if (!store || !store->IsOpen())
         return data;
     const std::string weekAgo = DateTimeText(now - 7.0);

@@ -23,9 +23,6 @@ using Sql::Exec;
 using Sql::QueryInt;
 using Sql::TStatement;
 
-// "Cannot open User database": the code the log entry of a set-aside database carries.
-constexpr std::int32_t kDatabaseError = -1505;
-
 constexpr const char* kSchema = R"(
 CREATE TABLE IF NOT EXISTS keys (
   code INTEGER PRIMARY KEY CHECK (code BETWEEN 33 AND 255),
@@ -254,7 +251,7 @@ bool TProgressStore::SetAside()
         if (Exists(path_ + companion))
             Rename(path_ + companion, aside + companion);
     SetAsideName = aside;
-    LogError(kDatabaseError, "progress database could not be read; kept as " + aside + ", a new one started");
+    LogError(kErrorCode, "progress database could not be read; kept as " + aside + ", a new one started");
 
     if (!OpenFile(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) || !CreateSchema()) {
         CloseFile();
@@ -291,9 +288,7 @@ int TProgressStore::ReadTotals(TDifficultKeys& keys)
     }
     if (rc != SQLITE_DONE)
         return rc;
-    keys.TotalHits = loaded.TotalHits;
-    keys.TotalErrors = loaded.TotalErrors;
-    keys.Exposure = loaded.Exposure;
+    keys.TakeTotals(loaded);
     return rc;
 }
 
@@ -357,11 +352,8 @@ bool TProgressStore::RecordGame(const TGameRecord& record, const std::string& pl
         Problem = db_ ? sqlite3_errstr(rc) : Problem;
         return false;
     }
-    if (totals) {
-        totals->TotalHits = folded.TotalHits;
-        totals->TotalErrors = folded.TotalErrors;
-        totals->Exposure = folded.Exposure;
-    }
+    if (totals)
+        totals->TakeTotals(folded);
     return true;
 }
 

@@ -33,6 +33,8 @@ class TProgressStore {
     static constexpr const char* kFileName = "progress.db";
     // How long a copy waits for another copy's transaction.
     static constexpr int kBusyTimeoutMs = 5000;
+    // "Cannot open User database": the code of the log entries about the progress database.
+    static constexpr std::int32_t kErrorCode = -1505;
 
     enum class TReadState { Ok, Missing, Unreadable };
 
