@@ -7,10 +7,9 @@
 #include "helpers.h"
 #include "short_string.h"
 #include "sounds.h"
+#include "text_functions.h"
 
 #include "code_page.h"
-
-#include <algorithm>
 
 const char* const kBubblesKeySets[3] = {
     "abcdefghijklmnopqrstuvwxyz",
@@ -21,14 +20,12 @@ const char* const kBubblesKeySets[3] = {
 namespace {
 
 // The games are given the vocabulary in a description of at most 255 characters, the longest being
-// "Event=Clouds;0;" + title + ".vcb;True"; a longer title would be cut there and name another file.
-// "=" and ";" in a title take an escape character each.
+// "Event=Clouds;0;" + title + ".vcb;True", with the title's "=" and ";" escaped; a longer title would
+// be cut there and name another file.
 bool FitsGameDescription(const std::string& title)
 {
-    const std::size_t longest = std::string("Event=Clouds;0;.vcb;True").size() + title.size() +
-                                static_cast<std::size_t>(std::count_if(
-                                    title.begin(), title.end(), [](char c) { return c == '=' || c == ';'; }));
-    return longest <= kShortStringMax;
+    return std::string("Event=Clouds;0;.vcb;True").size() + EscapeTokens(title, "=;").size() <=
+           kShortStringMax;
 }
 
 } // namespace
