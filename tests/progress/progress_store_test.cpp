@@ -26,6 +26,13 @@ TGameRecord Game(unsigned char ch, int hits, int errors, std::int32_t score = 10
     return r;
 }
 
+std::vector<THistoryRow> HistoryOf(TProgressStore& store)
+{
+    std::vector<THistoryRow> rows;
+    EXPECT_TRUE(store.History(rows)) << store.Detail();
+    return rows;
+}
+
 TEST(ProgressStore, TotalsSurviveARestartWithTheirRatings)
 {
     ScratchDir dir;
@@ -36,7 +43,7 @@ TEST(ProgressStore, TotalsSurviveARestartWithTheirRatings)
     TDifficultKeys inMemory; // the statistics as one run without the store would have them
     for (const auto& g : games) {
         TProgressStore store(dir.Path() + "/state");
-        ASSERT_TRUE(store.Open()) << store.Problem;
+        ASSERT_TRUE(store.Open()) << store.Detail();
         ASSERT_TRUE(store.RecordGame(Game(g.ch, g.hits, g.errors), "2026-12-09 10:00:00", nullptr));
         for (int i = 0; i < g.hits; ++i)
             inMemory.RecordKey(g.ch, i < g.errors);
@@ -55,8 +62,10 @@ TEST(ProgressStore, TotalsSurviveARestartWithTheirRatings)
     }
     EXPECT_GT(keys.KeyDifficulty('q'), 50.0f);
     EXPECT_EQ(keys.RecentHits['x'], 3) << "loading leaves the running game's counts alone";
-    EXPECT_EQ(restarted.History().size(), std::size(games));
-    EXPECT_EQ(restarted.History(2).front().Choice, "Animals");
+    EXPECT_EQ(HistoryOf(restarted).size(), std::size(games));
+    std::vector<THistoryRow> last;
+    ASSERT_TRUE(restarted.History(last, 2));
+    EXPECT_EQ(last.front().Choice, "Animals");
 }
 
 // Two copies ending games at the same moment: a copy that wrote its own totals over the other's
@@ -99,7 +108,7 @@ TEST(ProgressStore, TwoCopiesFoldingAtOnceKeepEveryGame)
     TDifficultKeys keys;
     ASSERT_TRUE(store.LoadTotals(keys));
     EXPECT_EQ(keys.Exposure['x'], 2 * kGames);
-    EXPECT_EQ(store.History().size(), 2u * kGames);
+    EXPECT_EQ(HistoryOf(store).size(), 2u * kGames);
 }
 
 QByteArray Contents(const std::string& path);
@@ -143,16 +152,16 @@ TEST_P(DamagedStore, IsKeptAsideAndANewOneStarted)
     const QByteArray damaged = Contents(path);
 
     TProgressStore store(folder);
-    ASSERT_TRUE(store.Open()) << store.Problem;
+    ASSERT_TRUE(store.Open()) << store.Detail();
     TDifficultKeys keys;
     store.LoadTotals(keys);
     // The game after the damage is found is kept in the new database.
-    ASSERT_TRUE(store.RecordGame(Game('k', 10, 1), "2026-12-09 11:00:00", nullptr)) << store.Problem;
+    ASSERT_TRUE(store.RecordGame(Game('k', 10, 1), "2026-12-09 11:00:00", nullptr)) << store.Detail();
     ASSERT_FALSE(store.SetAsideName.empty());
     QFile aside(QString::fromStdString(store.SetAsideName));
     ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
     EXPECT_EQ(aside.readAll(), damaged) << "the damaged file is kept as it was";
-    EXPECT_EQ(store.History().size(), 1u);
+    EXPECT_EQ(HistoryOf(store).size(), 1u);
 
     const std::string log = dir.Read("Errors.log");
     EXPECT_NE(log.find("#-1505"), std::string::npos) << log;
@@ -200,7 +209,7 @@ TEST(ProgressStore, AFolderThatCannotBeWrittenKeepsNoProgressAndTheNoticeSaysSo)
     const std::string file = dir.Write("plain-file", "x");
     TProgressStore store(file + "/state");
     EXPECT_FALSE(store.Open());
-    EXPECT_FALSE(store.Problem.empty());
+    EXPECT_EQ(store.Problem(), TStoreProblem::FolderNotWritable);
     EXPECT_FALSE(store.RecordGame(Game('k', 1, 1), "2026-12-09 10:00:00", nullptr));
 
     TPlayerProgress progress(file + "/state");
