@@ -11,10 +11,10 @@
 #include <cerrno>
 #include <cstring>
 #include <deque>
-#include <grp.h>
-#include <pwd.h>
 #include <dirent.h>
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>

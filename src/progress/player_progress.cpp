@@ -29,9 +29,9 @@ TPlayerProgress::~TPlayerProgress()
     TProgressStore::TAction action(store_, waitMs_);
     CatchUp();
     if (!waiting_.empty())
-        LogError(TProgressStore::kErrorCode, std::to_string(waiting_.size()) +
-                                                 " finished games could not be added to the progress: " +
-                                                 store_.Detail());
+        LogError(TProgressStore::kErrorCode,
+                 std::to_string(waiting_.size()) +
+                     " finished games could not be added to the progress: " + store_.Detail());
 }
 
 bool TPlayerProgress::Kept() const

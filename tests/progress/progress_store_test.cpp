@@ -1,12 +1,15 @@
 #include "player_progress.h"
 #include "progress_store.h"
 #include "scratch_dir.h"
+#include "test_platform.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <filesystem>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -229,6 +232,265 @@ TEST(ProgressStore, DateTimeTextIsLocalAndSortable)
     EXPECT_EQ(DateTimeText(46000.5), "2025-12-09 12:00:00");
     EXPECT_EQ(DateTimeText(46000.0 + 86399.4 / 86400.0), "2025-12-09 23:59:59");
     EXPECT_EQ(DateTimeText(46000.0 + 86399.9996 / 86400.0), "2025-12-10 00:00:00");
+}
+
+// Another copy in the middle of a write, as the sqlite3 shell holding BEGIN EXCLUSIVE is.
+class THeldDatabase {
+  public:
+    explicit THeldDatabase(const std::string& path)
+    {
+        sqlite3_open(path.c_str(), &db_);
+        held = sqlite3_exec(db_, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    ~THeldDatabase()
+    {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(db_);
+    }
+    bool held = false;
+
+  private:
+    sqlite3* db_ = nullptr;
+};
+
+void Sql(const std::string& path, const char* sql)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
+std::string MadeStore(const std::string& folder)
+{
+    TProgressStore store(folder);
+    EXPECT_TRUE(store.Open()) << store.Detail();
+    EXPECT_TRUE(store.RecordGame(Game('k', 10, 1), "2026-12-09 10:00:00", nullptr));
+    return store.Path();
+}
+
+// Files other than the database in its folder: a file set aside would be one.
+std::vector<std::string> SetAsideFiles(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        if (e.path().filename().string().find(".damaged-") != std::string::npos)
+            names.push_back(e.path().filename().string());
+    return names;
+}
+
+// The notice names what kept the progress from being reached: a file of a later version is not
+// kept at all, a file another copy holds is tried again and its games wait.
+TEST(PlayerProgress, TheNoticeNamesTheRealReason)
+{
+    TestPlatform platform;
+    for (const bool later : {true, false}) {
+        ScratchDir dir;
+        const std::string folder = dir.Path() + "/state";
+        const std::string path = MadeStore(folder);
+        if (later)
+            Sql(path,
+                ("PRAGMA user_version = " + std::to_string(TProgressStore::kSchemaVersion + 1)).c_str());
+        THeldDatabase other(later ? dir.Path() + "/unrelated.db" : path);
+        TDifficultKeys keys;
+        TPlayerProgress progress(folder);
+        progress.Start(keys);
+        const TStoreProblem expected = later ? TStoreProblem::LaterVersion : TStoreProblem::Held;
+        EXPECT_EQ(progress.Problem(), expected);
+        EXPECT_EQ(progress.Kept(), !later);
+        EXPECT_EQ(progress.Notice(), ProblemNotice(expected));
+        EXPECT_NE(progress.Notice().find(later ? "later version" : "another copy"), std::string::npos);
+        EXPECT_TRUE(SetAsideFiles(folder).empty());
+    }
+}
+
+// A held database: each action waits once (not once per query), the finished game waits in memory,
+// and it is folded at the next game's end or when the run ends.
+TEST(PlayerProgress, AHeldDatabaseCostsOneWaitAndItsGamesAreFoldedLater)
+{
+    TestPlatform platform;
+    ScratchDir dir;
+    const std::string folder = dir.Path() + "/state";
+    const std::string path = folder + "/" + TProgressStore::kFileName;
+    auto waited = [&, start = platform.clock->tick]() mutable {
+        const std::uint32_t ms = platform.clock->tick - start;
+        start = platform.clock->tick;
+        return ms;
+    };
+    constexpr std::uint32_t kWait = TProgressStore::kBusyTimeoutMs;
+    TDifficultKeys keys;
+    {
+        TPlayerProgress progress(folder);
+        MadeStore(folder);
+        {
+            THeldDatabase other(path);
+            ASSERT_TRUE(other.held);
+            waited();
+            progress.Start(keys);
+            EXPECT_EQ(waited(), kWait) << "start-up";
+            EXPECT_TRUE(progress.Kept()) << "tried again later, not given up for the run";
+            progress.Record(Game('k', 10, 1));
+            progress.Notice();
+            EXPECT_EQ(waited(), kWait) << "a game's end and the notice after it";
+            const TProgressData page = progress.Collect();
+            EXPECT_EQ(waited(), kWait) << "the progress view";
+            EXPECT_EQ(page.Problem, TStoreProblem::Held);
+            EXPECT_EQ(progress.Waiting(), 1u);
+        }
+        progress.Record(Game('k', 20, 0));
+        EXPECT_EQ(progress.Waiting(), 0u);
+        EXPECT_EQ(keys.Exposure['k'], 40) << "the stored game and both waiting ones";
+        {
+            THeldDatabase other(path);
+            progress.Record(Game('q', 5, 5));
+            EXPECT_EQ(progress.Waiting(), 1u);
+        }
+    }
+    TProgressStore store(folder);
+    ASSERT_TRUE(store.Open());
+    EXPECT_EQ(HistoryOf(store).size(), 4u) << "the game still waiting at the end of the run is stored then";
+    EXPECT_FALSE(dir.Exists("Errors.log"));
+}
+
+// Busy is no damage, and neither is a file that cannot be opened: each keeps the file as it is.
+TEST(ProgressStore, AFileThatIsHeldOrCannotBeOpenedIsNotSetAside)
+{
+    TestPlatform platform;
+    ScratchDir dir;
+    const std::string held = dir.Path() + "/held";
+    const std::string heldPath = MadeStore(held);
+    const QByteArray before = Contents(heldPath);
+    {
+        THeldDatabase other(heldPath);
+        TProgressStore store(held);
+        EXPECT_FALSE(store.Open());
+        EXPECT_EQ(store.Problem(), TStoreProblem::Held);
+    }
+    EXPECT_EQ(Contents(heldPath), before);
+    EXPECT_TRUE(SetAsideFiles(held).empty());
+
+    // A state path longer than SQLite takes.
+    std::string deep = dir.Path();
+    for (int i = 0; i < 4; ++i)
+        deep += "/" + std::string(150, 'd');
+    ASSERT_TRUE(std::filesystem::create_directories(deep));
+    std::filesystem::copy_file(heldPath, deep + "/" + TProgressStore::kFileName);
+    TProgressStore store(deep);
+    EXPECT_FALSE(store.Open());
+    EXPECT_EQ(store.Problem(), TStoreProblem::CannotOpen) << store.Detail();
+    EXPECT_EQ(Contents(deep + "/" + TProgressStore::kFileName), before);
+    EXPECT_TRUE(SetAsideFiles(deep).empty());
+    EXPECT_FALSE(dir.Exists("Errors.log"));
+}
+
+// Permissions bind only a player who is not the superuser: as root the check runs as "nobody".
+TEST(ProgressStore, AFileThePlayerMayNotOpenIsNotSetAside)
+{
+    ScratchDir dir;
+    const std::string folder = dir.Path() + "/state";
+    const std::string path = MadeStore(folder);
+    ASSERT_EQ(::chmod(path.c_str(), 0), 0);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chmod(dir.Path().c_str(), 0711), 0);
+        ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+        ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    }
+    const pid_t pid = root ? fork() : 0;
+    if (pid == 0) {
+        if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            _exit(100);
+        TProgressStore store(folder);
+        const bool opened = store.Open();
+        const int problem = static_cast<int>(store.Problem());
+        if (!root) {
+            EXPECT_FALSE(opened);
+            EXPECT_EQ(store.Problem(), TStoreProblem::CannotOpen);
+        } else {
+            _exit(opened ? 101 : problem);
+        }
+    } else {
+        int status = -1;
+        waitpid(pid, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), static_cast<int>(TStoreProblem::CannotOpen));
+    }
+    EXPECT_TRUE(SetAsideFiles(folder).empty());
+    EXPECT_TRUE(std::filesystem::exists(path));
+}
+
+// In a state folder others can write, or behind another user's link, a file named progress.db
+// could be anything of anybody: the store keeps no progress there and touches nothing.
+TEST(ProgressStore, LinksOfOtherUsersAndFoldersOpenToOthersAreRefused)
+{
+    namespace fs = std::filesystem;
+    const bool root = ::geteuid() == 0;
+    const struct {
+        const char* what;
+        bool needsRoot;
+        TStoreProblem problem;
+    } cases[] = {
+        {"another user's link in the middle of the path", true, TStoreProblem::ForeignLink},
+        {"another user's link named progress.db", true, TStoreProblem::ForeignLink},
+        {"a state folder everybody may write", false, TStoreProblem::FolderOpenToOthers},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].what);
+        if (cases[i].needsRoot && !root)
+            continue; // only root can give a link another owner
+        ScratchDir dir;
+        dir.Write("precious", "another user's own file");
+        fs::create_directory("real");
+        std::string folder = dir.Path() + "/real/state";
+        if (i == 0) {
+            fs::create_symlink("real", "shared");
+            ASSERT_EQ(::lchown("shared", 65534, 65534), 0);
+            folder = dir.Path() + "/shared/state";
+        } else {
+            fs::create_directory("real/state");
+            if (i == 1) {
+                fs::create_symlink(dir.Path() + "/precious", "real/state/progress.db");
+                ASSERT_EQ(::lchown("real/state/progress.db", 65534, 65534), 0);
+            } else {
+                fs::permissions("real/state", fs::perms::all);
+            }
+        }
+        TProgressStore store(folder);
+        EXPECT_FALSE(store.Open());
+        EXPECT_EQ(store.Problem(), cases[i].problem) << store.Detail();
+        EXPECT_EQ(dir.Read("precious"), "another user's own file");
+        EXPECT_EQ(fs::exists("real/state"), i != 0);
+        EXPECT_FALSE(fs::exists("real/state/progress.db-journal"));
+        if (i == 2) {
+            EXPECT_FALSE(fs::exists("real/state/progress.db"));
+        }
+    }
+}
+
+// A hand-edited count must not overflow the statistics, and a file of this version that lacks an
+// index the menu's figures need gets it.
+TEST(ProgressStore, CountsAreCheckedAndMissingIndexesAreMade)
+{
+    ScratchDir dir;
+    const std::string folder = dir.Path() + "/state";
+    const std::string path = MadeStore(folder);
+    Sql(path, "UPDATE keys SET total_hits = 2147483647, exposure = 2147483647; DROP INDEX games_by_time");
+    TProgressStore store(folder);
+    ASSERT_TRUE(store.Open()) << store.Detail();
+    TDifficultKeys totals;
+    ASSERT_TRUE(store.RecordGame(Game('k', 10, 1), "2026-12-09 11:00:00", &totals));
+    EXPECT_GE(totals.Exposure['k'], 0);
+    EXPECT_LE(totals.Exposure['k'], 29000);
+    EXPECT_GE(totals.TotalHits['k'], 0);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master WHERE name = 'games_by_time'", -1, &s,
+                       nullptr);
+    ASSERT_EQ(sqlite3_step(s), SQLITE_ROW);
+    EXPECT_EQ(sqlite3_column_int(s, 0), 1);
+    sqlite3_finalize(s);
+    sqlite3_close(db);
 }
 
 } // namespace
