@@ -85,18 +85,26 @@ std::string JoinPath(const std::string& folder, const std::string& part)
     return folder.back() == '/' ? folder + part : folder + "/" + part;
 }
 
+// The parts of a path between its slashes, empty ones left out.
+std::vector<std::string> PathParts(const std::string& path)
+{
+    std::vector<std::string> parts;
+    for (std::size_t start = 0; start <= path.size();) {
+        const std::size_t slash = std::min(path.find('/', start), path.size());
+        if (slash > start)
+            parts.push_back(path.substr(start, slash - start));
+        start = slash + 1;
+    }
+    return parts;
+}
+
 // The path a name leads to, following every trusted symbolic link in it, in the folders on the way as
 // much as at its end, so that no link is left. False for a link of another owner anywhere on the way,
 // or a chain that never ends. A part that does not exist ends the search: nothing below it can.
 bool FollowTrustedLinks(std::string& path)
 {
-    std::deque<std::string> left;
-    for (std::size_t start = 0; start <= path.size();) {
-        const std::size_t slash = std::min(path.find('/', start), path.size());
-        if (slash > start)
-            left.push_back(path.substr(start, slash - start));
-        start = slash + 1;
-    }
+    const std::vector<std::string> given = PathParts(path);
+    std::deque<std::string> left(given.begin(), given.end());
     std::string done = path.starts_with('/') ? "/" : "";
     bool searching = true;
     for (int hops = 0; !left.empty();) {
@@ -131,13 +139,7 @@ bool FollowTrustedLinks(std::string& path)
         target.resize(static_cast<std::size_t>(n));
         if (target.starts_with('/'))
             done = "/";
-        std::vector<std::string> parts;
-        for (std::size_t start = 0; start <= target.size();) {
-            const std::size_t slash = std::min(target.find('/', start), target.size());
-            if (slash > start)
-                parts.push_back(target.substr(start, slash - start));
-            start = slash + 1;
-        }
+        const std::vector<std::string> parts = PathParts(target);
         left.insert(left.begin(), parts.begin(), parts.end());
     }
     if (done.empty())
