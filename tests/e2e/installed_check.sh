@@ -12,15 +12,9 @@
 set -euo pipefail
 build="$1"
 shots="${2:-}"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  chmod -R u+w "$work" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# shellcheck source=tests/e2e/x_display.sh
+source "$(dirname "$0")/x_display.sh"
+on_exit() { chmod -R u+w "$work" 2>/dev/null || true; } # the program folder is made read-only below
 chmod 755 "$work"
 
 # 1. The installed tree.
@@ -32,7 +26,8 @@ for f in keyvane-games keyvane-files; do [ -x "$lib/$f" ] || fail "$lib/$f is no
 for f in Click.wav Error.wav Theend.wav Vanedoc.htm French.vcb German.vcb animals.vcb; do
   [ -f "$lib/$f" ] || fail "$lib/$f is not installed"
 done
-leftovers=$(cd "$lib" && ls | grep -v -E '^(keyvane-games|keyvane-files|.*\.vcb|.*\.wav|Vanedoc\.htm)$' || true)
+leftovers=$(find "$lib" -mindepth 1 -maxdepth 1 -printf '%f\n' |
+  grep -v -E '^(keyvane-games|keyvane-files|.*\.vcb|.*\.wav|Vanedoc\.htm)$' || true)
 [ -z "$leftovers" ] || fail "unexpected files in the program folder: $leftovers"
 [ -x "$prefix/bin/keyvane-games" ] || fail "no launcher in bin/"
 desktop="$prefix/share/applications/$app.desktop"
@@ -71,7 +66,6 @@ user="$home/.local/share/keyvane-games"
 
 display="${KV_TEST_DISPLAY:-$((RANDOM % 200 + 800))}"
 d=":$display"
-source "$(dirname "$0")/x_display.sh"
 start_display "$d" 2560x1600x24
 # A layout with dead keys: ' and " are dead acute and dead diaeresis.
 DISPLAY=$d setxkbmap us -variant intl || fail "setxkbmap"

@@ -13,7 +13,8 @@
 # Usage (as root): package_check.sh [FILE.deb], by default the keyvane-games_*.deb of the top folder.
 # KV_TEST_DISPLAY picks the X display number.
 set -euo pipefail
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# shellcheck source=tests/e2e/x_display.sh
+source "$(dirname "$0")/x_display.sh"
 [ "$(id -u)" -eq 0 ] || fail "run as root: the check installs and removes the package"
 
 top=$(cd "$(dirname "$0")/../.." && pwd)
@@ -29,19 +30,15 @@ installed() { dpkg-query -W -f='${Status}' keyvane-games 2>/dev/null | grep -q '
 # A package installed before the check is someone's own: it is not touched.
 installed && fail "keyvane-games is installed already; remove it before the check"
 
-work=$(mktemp -d)
 chmod 755 "$work"
 player=kv-player-$$
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+# Defined only now: a package that was installed before the check is not the check's to remove.
+on_exit() {
   if dpkg -s keyvane-games >/dev/null 2>&1; then
     DEBIAN_FRONTEND=noninteractive apt-get purge -y keyvane-games >/dev/null 2>&1 || true
   fi
-  id "$player" >/dev/null 2>&1 && userdel "$player" 2>/dev/null
-  rm -rf "$work"
+  if id "$player" >/dev/null 2>&1; then userdel "$player" 2>/dev/null || true; fi
 }
-trap cleanup EXIT
 
 # 1. Install.
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -75,7 +72,6 @@ as_player() {
 }
 
 d=":${KV_TEST_DISPLAY:-$((RANDOM % 200 + 800))}"
-source "$(dirname "$0")/x_display.sh"
 start_display "$d" 1280x1024x24
 
 start() { # starts the desktop entry's command as the player
