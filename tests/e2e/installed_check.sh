@@ -29,10 +29,13 @@ done
 leftovers=$(find "$lib" -mindepth 1 -maxdepth 1 -printf '%f\n' |
   grep -v -E '^(keyvane-games|keyvane-files|.*\.vcb|.*\.wav|Vanedoc\.htm)$' || true)
 [ -z "$leftovers" ] || fail "unexpected files in the program folder: $leftovers"
-[ -x "$prefix/bin/keyvane-games" ] || fail "no launcher in bin/"
+# The launchers' folder as the build was configured (the Debian package's build puts them in games/).
+launchers=$(sed -n 's/^KV_LAUNCHER_DIR:[A-Z]*=//p' "$build/CMakeCache.txt")
+launcher="$prefix/${launchers:-bin}/keyvane-games"
+[ -x "$launcher" ] || fail "no launcher in ${launchers:-bin}/"
 desktop="$prefix/share/applications/$app.desktop"
 [ -f "$desktop" ] || fail "no desktop entry"
-grep -qx "Exec=$prefix/bin/keyvane-games" "$desktop" || fail "the desktop entry does not start the launcher"
+grep -qx "Exec=$launcher" "$desktop" || fail "the desktop entry does not start the launcher"
 grep -qx "Icon=$app" "$desktop" || fail "the desktop entry names another icon"
 [ -f "$prefix/share/icons/hicolor/scalable/apps/$app.svg" ] || fail "no icon in the hicolor theme"
 metainfo="$prefix/share/metainfo/$app.metainfo.xml"
@@ -42,7 +45,7 @@ if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$desktop" || fail "desktop-file-validate"
 fi
 if command -v appstreamcli >/dev/null; then
-  appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
+  appstreamcli validate --pedantic --no-net "$metainfo" || fail "appstreamcli validate"
 fi
 
 # The player: another user when run as root (permission bits do not bind root), otherwise this user
@@ -71,7 +74,7 @@ start_display "$d" 2560x1600x24
 DISPLAY=$d setxkbmap us -variant intl || fail "setxkbmap"
 
 start() { # [ENV=VALUE...]: starts the installed program through its launcher
-  DISPLAY=$d player env "$@" "$prefix/bin/keyvane-games" >>"$work/run.log" 2>&1 &
+  DISPLAY=$d player env "$@" "$launcher" >>"$work/run.log" 2>&1 &
   prog=$!
   win=$(find_window "$d") || fail "no window: $(cat "$work/run.log")"
   DISPLAY=$d xdotool windowactivate --sync "$win" 2>/dev/null || DISPLAY=$d xdotool windowfocus --sync "$win"

@@ -86,6 +86,16 @@ expect "words after a byte-order mark" 0 bom.words words bom.vcb
 printf '\377\376c\000a\000f\000\351\000\r\000\n\000o\000x\000' >utf16.vcb
 printf 'caf\303\251\nox\n' >utf16.words
 expect "words UTF-16" 0 utf16.words words utf16.vcb
+# UTF-16 LE without a byte-order mark, as some tools write it: every word, not the first alone; and
+# the line whose text a NUL empties is named.
+printf 'a\000p\000p\000l\000e\000\r\000\n\000c\000a\000f\000\351\000\r\000\n\000o\000x\000' >bare16.vcb
+printf 'apple\ncaf\303\251\nox\n' >bare16.words
+expect "words UTF-16 without a mark" 0 bare16.words words bare16.vcb
+printf 'cat\r\n\000dog\r\nowl\r\n' >nulfirst.vcb
+printf 'cat\nowl\n' >nulfirst.words
+expect "words line starting with a NUL" 0 nulfirst.words words nulfirst.vcb
+[ "$(cat err)" = "keyvane-files: nulfirst.vcb: line 2: a NUL byte before any character, skipped" ] ||
+    fail "words line starting with a NUL: not named: $(cat err)"
 
 # make-vocabulary: mixed line ends in, CR LF and Windows-1252 out; the header in its fixed order
 printf 'apple\r\nbanana split\ncaf\303\251\rlast' >list.txt
@@ -132,6 +142,22 @@ cmp -s stdin.vcb ab.expected || fail "make from standard input: bytes differ"
 printf '\376\377\000a\000\n\000b' >list16.txt
 expect "make UTF-16 list" 0 empty make-vocabulary list16.txt list16.vcb
 cmp -s list16.vcb ab.expected || fail "make UTF-16 list: bytes differ"
+printf 'a\000\n\000b\000' >bare16.txt
+expect "make UTF-16 list without a mark" 0 empty make-vocabulary bare16.txt bare16-made.vcb
+cmp -s bare16-made.vcb ab.expected || fail "make UTF-16 list without a mark: bytes differ"
+
+# The output is exactly the name given: a file whose name differs only in case is left alone, and the
+# player hears that the games will list both.
+printf 'lion\r\n' >animals.vcb
+cp animals.vcb animals.before
+expect "make onto a name differing in case" 0 empty make-vocabulary list16.txt Animals.vcb
+cmp -s animals.vcb animals.before || fail "make onto a name differing in case: animals.vcb was replaced"
+cmp -s Animals.vcb ab.expected || fail "make onto a name differing in case: Animals.vcb differs"
+grep -q 'Animals.vcb: the folder also holds animals.vcb' err || fail "make onto a name differing in case: $(cat err)"
+mkdir words
+refuse "make into a folder named in another case" 1 "Words/new.vcb: cannot be created" \
+    make-vocabulary list16.txt Words/new.vcb
+[ -e words/new.vcb ] && fail "make into a folder named in another case: wrote words/new.vcb"
 mkfifo pipe
 refuse "make from the zero device" 1 "not a regular file" make-vocabulary /dev/zero zero.vcb
 refuse "make from a pipe" 1 "not a regular file" make-vocabulary pipe pipe.vcb
@@ -146,6 +172,7 @@ refuse "words two files" 2 "usage" words a b
 refuse "make one file" 2 "usage" make-vocabulary list.txt
 refuse "make option without value" 2 "usage" make-vocabulary list.txt out.vcb --author
 refuse "make unknown option" 2 "usage" make-vocabulary --crypted list.txt out.vcb
+refuse "history with an argument" 2 "^usage: keyvane-files history$" history x
 
 [ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
 echo "all keyvane-files checks passed"
