@@ -122,7 +122,11 @@ std::string FirstUnfit(const QString& text)
 
 // A word list is read whole, so it must be a file of its own and of a sensible size: a device such as
 // the zero device, or a pipe that never ends, would fill the memory.
-constexpr qint64 kMaxWordList = 64 * 1024 * 1024;
+constexpr qint64 kMaxWordList = 16 * 1024 * 1024;
+// A game reads its whole vocabulary and mixes it before the first word, while the player waits: with
+// 250,000 words that takes about half a second, with a million several seconds. The tool writes no
+// vocabulary the games would keep the player waiting for.
+constexpr int kMaxWords = 250'000;
 
 // The bytes of a word list: a regular file, or standard input for "-".
 int ReadWordListBytes(const std::string& arg, QByteArray& bytes, std::ostream& err)
@@ -143,7 +147,7 @@ int ReadWordListBytes(const std::string& arg, QByteArray& bytes, std::ostream& e
             return Fail(
                 err, arg + ": not a regular file (a device or a pipe); give a file, or - for standard input");
         if (info.size() > kMaxWordList)
-            return Fail(err, arg + ": larger than 64 MiB, too large for a word list");
+            return Fail(err, arg + ": larger than 16 MiB, too large for a word list");
         file.setFileName(path);
         if (!file.open(QIODevice::ReadOnly))
             return Fail(err, arg + ": cannot be opened for reading");
@@ -157,7 +161,7 @@ int ReadWordListBytes(const std::string& arg, QByteArray& bytes, std::ostream& e
     if (file.error() != QFileDevice::NoError)
         return Fail(err, input + ": read failed");
     if (bytes.size() > kMaxWordList)
-        return Fail(err, input + ": larger than 64 MiB, too large for a word list");
+        return Fail(err, input + ": larger than 16 MiB, too large for a word list");
     return kExitOk;
 }
 
@@ -351,6 +355,9 @@ int RunMakeVocabulary(const std::vector<std::string>& args, std::ostream&, std::
                               std::to_string(leftOut) + (leftOut == 1 ? " line" : " lines") + " left out";
     if (words == 0)
         return Fail(err, files[1] + ": not written, no word to write (" + count + ")");
+    if (words > kMaxWords)
+        return Fail(err, files[1] + ": not written, " + std::to_string(words) + " words are more than the " +
+                             std::to_string(kMaxWords) + " a game starts with at once");
 
     std::string name;
     if (!ProgramName(files[1], name, err))
@@ -435,8 +442,8 @@ const std::vector<TToolCommand>& ToolCommands()
         {"header", "FILE", "print the open status and the header fields of FILE", RunHeader},
         {"make-vocabulary",
          "[--scrambled] [--version V] [--description D] [--author A] [--copyright C] INPUT OUTPUT",
-         "write a vocabulary file from a list in UTF-8 (or UTF-16 with a byte-order mark; - reads standard\n"
-         "      input), one word or phrase per line; lines that cannot be stored are named and left out",
+         "write a vocabulary file from a list in UTF-8 or UTF-16 (- reads standard input), at most 250,000\n"
+         "      words, one word or phrase per line; lines that cannot be stored are named and left out",
          RunMakeVocabulary},
         {"scores", "FILE",
          "print the high-score table of the score file FILE, one tab-separated row per line", RunScores},

@@ -161,8 +161,13 @@ refuse "make into a folder named in another case" 1 "Words/new.vcb: cannot be cr
 mkfifo pipe
 refuse "make from the zero device" 1 "not a regular file" make-vocabulary /dev/zero zero.vcb
 refuse "make from a pipe" 1 "not a regular file" make-vocabulary pipe pipe.vcb
-head -c 70000000 /dev/zero | "$tool" make-vocabulary - zero.vcb 2>err
-[ $? -eq 1 ] && grep -q 'standard input: larger than 64 MiB' err || fail "make from an endless input: $(cat err)"
+head -c 17000000 /dev/zero | "$tool" make-vocabulary - zero.vcb 2>err
+[ $? -eq 1 ] && grep -q 'standard input: larger than 16 MiB' err || fail "make from an endless input: $(cat err)"
+# More words than a game starts with at once: nothing is written.
+seq 250001 | "$tool" make-vocabulary - many.vcb 2>err
+[ $? -eq 1 ] && grep -q 'many.vcb: not written, 250001 words are more than the 250000' err && [ ! -e many.vcb ] ||
+    fail "make from too many words: $(cat err)"
+seq 250000 | "$tool" make-vocabulary - enough.vcb 2>err || fail "make from 250000 words: $(cat err)"
 
 refuse "words missing" 1 "missing.vcb" words missing.vcb
 refuse "make missing input" 1 "missing.txt" make-vocabulary missing.txt out.vcb
