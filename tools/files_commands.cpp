@@ -20,26 +20,6 @@ namespace {
 
 constexpr int kMaxLine = 254;
 
-std::string Utf8(const std::string& cp1252)
-{
-    return FromCp1252(cp1252).toUtf8().toStdString();
-}
-
-int Fail(std::ostream& err, const std::string& message)
-{
-    err << "keyvane-files: " << message << '\n';
-    return kExitFailed;
-}
-
-int UsageError(std::ostream& err, const char* command, const std::string& message)
-{
-    err << "keyvane-files: " << message << '\n';
-    for (const TToolCommand& c : ToolCommands())
-        if (std::string(c.name) == command)
-            err << "usage: keyvane-files " << c.name << ' ' << c.arguments << '\n';
-    return kExitUsage;
-}
-
 // A file name from the command line as the file layer takes it: in the program's code page.
 bool ProgramName(const std::string& arg, std::string& name, std::ostream& err)
 {
@@ -84,10 +64,14 @@ int RunWords(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const TVocabularyWords words = ReadVocabularyWords(file);
     std::vector<std::pair<int, std::string>> notes;
     for (const TSkippedWord& skipped : words.Skipped)
-        notes.emplace_back(skipped.Line,
-                           skipped.Reason == TSkippedWord::NotUtf8
-                               ? "not valid UTF-8, skipped"
-                               : '"' + skipped.Text + "\" does not fit the single-byte code page, skipped");
+        notes.emplace_back(skipped.Line, skipped.Reason == TSkippedWord::NotUtf8 ? "not valid UTF-8, skipped"
+                                         : skipped.Reason == TSkippedWord::NulFirst
+                                             ? "a NUL byte before any character, skipped"
+                                             : '"' + skipped.Text +
+                                                   "\" does not fit the single-byte "
+                                                   "code page, skipped");
+    for (const int line : words.NulLines)
+        notes.emplace_back(line, "holds a NUL byte, only the text before it is the word");
     for (const int line : words.LongLines)
         notes.emplace_back(line, "longer than 255 characters, only its first 255 are the word");
     std::stable_sort(notes.begin(), notes.end(),
@@ -95,7 +79,7 @@ int RunWords(const std::vector<std::string>& args, std::ostream& out, std::ostre
     for (const auto& [line, note] : notes)
         err << "keyvane-files: " << args[0] << ": line " << line << ": " << note << '\n';
     for (const std::string& word : words.Words)
-        out << Utf8(word) << '\n';
+        out << Cp1252ToUtf8(word) << '\n';
     if (words.Status < 0)
         return Fail(err, args[0] + ": read failed");
     return kExitOk;
@@ -111,7 +95,7 @@ int RunHeader(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const int status = file.Status;
     // The header is in UTF-8 when the words are.
     const bool utf8 = status == 1 && ReadVocabularyWords(file).Utf8;
-    const auto field = [utf8](const std::string& raw) { return Utf8(VocabularyText(raw, utf8)); };
+    const auto field = [utf8](const std::string& raw) { return Cp1252ToUtf8(VocabularyText(raw, utf8)); };
     out << "status: " << status << '\n'
         << "version: " << field(file.Version) << '\n'
         << "copyright: " << field(file.Copyright) << '\n'
@@ -138,7 +122,11 @@ std::string FirstUnfit(const QString& text)
 
 // A word list is read whole, so it must be a file of its own and of a sensible size: a device such as
 // the zero device, or a pipe that never ends, would fill the memory.
-constexpr qint64 kMaxWordList = 64 * 1024 * 1024;
+constexpr qint64 kMaxWordList = 16 * 1024 * 1024;
+// A game reads its whole vocabulary and mixes it before the first word, while the player waits: with
+// 250,000 words that takes about half a second, with a million several seconds. The tool writes no
+// vocabulary the games would keep the player waiting for.
+constexpr int kMaxWords = 250'000;
 
 // The bytes of a word list: a regular file, or standard input for "-".
 int ReadWordListBytes(const std::string& arg, QByteArray& bytes, std::ostream& err)
@@ -159,7 +147,7 @@ int ReadWordListBytes(const std::string& arg, QByteArray& bytes, std::ostream& e
             return Fail(
                 err, arg + ": not a regular file (a device or a pipe); give a file, or - for standard input");
         if (info.size() > kMaxWordList)
-            return Fail(err, arg + ": larger than 64 MiB, too large for a word list");
+            return Fail(err, arg + ": larger than 16 MiB, too large for a word list");
         file.setFileName(path);
         if (!file.open(QIODevice::ReadOnly))
             return Fail(err, arg + ": cannot be opened for reading");
@@ -173,7 +161,7 @@ int ReadWordListBytes(const std::string& arg, QByteArray& bytes, std::ostream& e
     if (file.error() != QFileDevice::NoError)
         return Fail(err, input + ": read failed");
     if (bytes.size() > kMaxWordList)
-        return Fail(err, input + ": larger than 64 MiB, too large for a word list");
+        return Fail(err, input + ": larger than 16 MiB, too large for a word list");
     return kExitOk;
 }
 
@@ -183,17 +171,24 @@ struct TListLine {
     bool Valid = true;
 };
 
-// The lines of a word list in UTF-8, or in UTF-16 when it starts with a UTF-16 byte-order mark: CR LF,
-// LF and CR end lines; a leading byte-order mark goes.
+// The lines of a word list in UTF-8, or in UTF-16 when it starts with a UTF-16 byte-order mark or
+// looks like UTF-16 without one, as the games read a vocabulary: CR LF, LF and CR end lines; a leading
+// byte-order mark goes.
 int ReadWordList(const std::string& arg, std::vector<TListLine>& lines, std::ostream& err)
 {
     QByteArray bytes;
     if (ReadWordListBytes(arg, bytes, err) != kExitOk)
         return kExitFailed;
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        const bool le = bytes.startsWith("\xFF\xFE");
-        QStringDecoder decode(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
-        const QString text = decode(bytes.mid(2));
+    const bool marked = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    const TTextFile::TByteOrderMark utf16 =
+        marked ? (bytes.startsWith("\xFF\xFE") ? TTextFile::Utf16LeMark : TTextFile::Utf16BeMark)
+               : TTextFile::Utf16ByLook(std::string_view(
+                     bytes.constData(),
+                     static_cast<std::size_t>(std::min<qsizetype>(bytes.size(), TTextFile::kSniffBytes))));
+    if (utf16 != TTextFile::NoMark) {
+        QStringDecoder decode(utf16 == TTextFile::Utf16LeMark ? QStringDecoder::Utf16LE
+                                                              : QStringDecoder::Utf16BE);
+        const QString text = decode(bytes.mid(marked ? 2 : 0));
         static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
         QStringList split = text.split(lineEnd);
         if (!split.isEmpty() && split.back().isEmpty())
@@ -235,7 +230,7 @@ std::string BodyLine(const TListLine& line, bool first, bool scrambled, std::str
     if (scrambled)
         for (const char c : {'\xB7', '\xBA', '\xBD'})
             if (text.find(c) != std::string::npos)
-                return "\"" + Utf8(std::string(1, c)) + "\" cannot be stored scrambled";
+                return "\"" + Cp1252ToUtf8(std::string(1, c)) + "\" cannot be stored scrambled";
     if (first && TrimBlanks(text).starts_with('$'))
         return "starts with \"$\" and would be read as a header line";
     return {};
@@ -260,6 +255,45 @@ int HeaderLine(const std::string& key, const std::string& utf8Value, std::string
     if (line.size() > kMaxLine)
         return Fail(err, "the --" + key + " value is too long for a header line");
     return kExitOk;
+}
+
+// The file layer opens an existing file whose name differs only in case, as the games do; the tool
+// writes exactly the name it is given. A missing file is made under that name first (so that the file
+// layer finds it), never in a folder whose name differs in case; false when it cannot be made.
+bool CreateExactly(const std::string& arg)
+{
+    const QString path = QFile::decodeName(QByteArray::fromStdString(arg));
+    const QFileInfo info(path);
+    if (info.exists() || info.isSymLink())
+        return true;
+    QFile made(path);
+    return made.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+}
+
+// A vocabulary beside another whose name differs only in case is listed twice by the games, under two
+// titles that differ only in case: the player is told which.
+void WarnOfCaseTwins(const std::string& arg, const std::string& name, std::ostream& err)
+{
+    const std::size_t slash = name.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : name.substr(0, slash + 1);
+    const std::string own = name.substr(folder.size());
+    const std::string mask = "*.vcb";
+    if (!FileSystem::MatchesMask(own, mask))
+        return;
+    const auto folded = [](const std::string& text) { return FromCp1252(text).toCaseFolded(); };
+    std::string twins;
+    for (const std::string& other : FileSystem::ListFiles(folder + mask))
+        if (other != own && folded(other) == folded(own))
+            twins += (twins.empty() ? "" : ", ") + Cp1252ToUtf8(other);
+    if (twins.empty())
+        return;
+    const QString base = folded(own.substr(0, own.rfind('.')));
+    std::string titles;
+    for (const std::string& title : TFile::ListFileTitles(folder + mask))
+        if (folded(title) == base)
+            titles += (titles.empty() ? "\"" : ", \"") + Cp1252ToUtf8(title) + '"';
+    err << "keyvane-files: " << arg << ": the folder also holds " << twins
+        << ", whose name differs only in case; the games list each of them (" << titles << ")\n";
 }
 
 int RunMakeVocabulary(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
@@ -321,10 +355,15 @@ int RunMakeVocabulary(const std::vector<std::string>& args, std::ostream&, std::
                               std::to_string(leftOut) + (leftOut == 1 ? " line" : " lines") + " left out";
     if (words == 0)
         return Fail(err, files[1] + ": not written, no word to write (" + count + ")");
+    if (words > kMaxWords)
+        return Fail(err, files[1] + ": not written, " + std::to_string(words) + " words are more than the " +
+                             std::to_string(kMaxWords) + " a game starts with at once");
 
     std::string name;
     if (!ProgramName(files[1], name, err))
         return kExitFailed;
+    if (!CreateExactly(files[1]))
+        return Fail(err, files[1] + ": cannot be created");
     TTextFile file;
     if (file.OpenFile(name, 2) != 1)
         return Fail(err, files[1] + ": cannot be created");
@@ -337,6 +376,7 @@ int RunMakeVocabulary(const std::vector<std::string>& args, std::ostream&, std::
         return Fail(err, files[1] + ": write failed, nothing kept");
     }
     err << "keyvane-files: " << files[1] << ": " << count << '\n';
+    WarnOfCaseTwins(files[1], name, err);
     return kExitOk;
 }
 
@@ -366,12 +406,34 @@ int RunScores(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return Fail(err, args[0] + ": read failed");
     for (int rank = 1; rank <= table.RowCount; ++rank) {
         const TTopTenRow& row = table.Row(rank);
-        out << rank << '\t' << Utf8(row.Name) << '\t' << row.Score << '\t' << Utf8(row.Date) << '\n';
+        out << rank << '\t' << Cp1252ToUtf8(row.Name) << '\t' << row.Score << '\t' << Cp1252ToUtf8(row.Date)
+            << '\n';
     }
     return kExitOk;
 }
 
+// A command's line for the usage text: its name, then its arguments when it takes any.
+std::string CommandLine(const TToolCommand& c)
+{
+    return std::string(c.name) + (*c.arguments ? std::string(" ") + c.arguments : std::string());
+}
+
 } // namespace
+
+int Fail(std::ostream& err, const std::string& message)
+{
+    err << "keyvane-files: " << message << '\n';
+    return kExitFailed;
+}
+
+int UsageError(std::ostream& err, const char* command, const std::string& message)
+{
+    err << "keyvane-files: " << message << '\n';
+    for (const TToolCommand& c : ToolCommands())
+        if (std::string(c.name) == command)
+            err << "usage: keyvane-files " << CommandLine(c) << '\n';
+    return kExitUsage;
+}
 
 const std::vector<TToolCommand>& ToolCommands()
 {
@@ -380,8 +442,8 @@ const std::vector<TToolCommand>& ToolCommands()
         {"header", "FILE", "print the open status and the header fields of FILE", RunHeader},
         {"make-vocabulary",
          "[--scrambled] [--version V] [--description D] [--author A] [--copyright C] INPUT OUTPUT",
-         "write a vocabulary file from a list in UTF-8 (or UTF-16 with a byte-order mark; - reads standard\n"
-         "      input), one word or phrase per line; lines that cannot be stored are named and left out",
+         "write a vocabulary file from a list in UTF-8 or UTF-16 (- reads standard input), at most 250,000\n"
+         "      words, one word or phrase per line; lines that cannot be stored are named and left out",
          RunMakeVocabulary},
         {"scores", "FILE",
          "print the high-score table of the score file FILE, one tab-separated row per line", RunScores},
@@ -400,5 +462,5 @@ void PrintUsage(std::ostream& out)
 {
     out << "usage: keyvane-files COMMAND ARGUMENTS\n";
     for (const TToolCommand& c : ToolCommands())
-        out << "  " << c.name << ' ' << c.arguments << "\n      " << c.summary << '\n';
+        out << "  " << CommandLine(c) << "\n      " << c.summary << '\n';
 }

@@ -19,5 +19,10 @@ struct TToolCommand {
 
 const std::vector<TToolCommand>& ToolCommands();
 
+// Every message goes to err as "keyvane-files: MESSAGE". Fail reports a failure and gives kExitFailed;
+// UsageError reports a wrong command line, adds the command's usage line and gives kExitUsage.
+int Fail(std::ostream& err, const std::string& message);
+int UsageError(std::ostream& err, const char* command, const std::string& message);
+
 // The usage text listing every command.
 void PrintUsage(std::ostream& out);

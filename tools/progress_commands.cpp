@@ -9,20 +9,12 @@
 
 namespace {
 
-int Fail(std::ostream& err, const std::string& message)
-{
-    err << "keyvane-files: " << message << '\n';
-    return kExitFailed;
-}
-
 // Opens the player's store for reading; kExitOk when there is something to read.
 int OpenStore(TProgressStore& store, const std::vector<std::string>& args, const char* command,
               std::ostream& err)
 {
-    if (!args.empty()) {
-        err << "keyvane-files: " << command << " takes no arguments\n";
-        return kExitUsage;
-    }
+    if (!args.empty())
+        return UsageError(err, command, std::string(command) + " takes no arguments");
     switch (store.OpenForReading()) {
     case TProgressStore::TReadState::Ok:
         return kExitOk;
@@ -64,7 +56,7 @@ int RunProgress(const std::vector<std::string>& args, std::ostream& out, std::os
         const auto ch = static_cast<unsigned char>(code);
         if (keys.TotalHits[ch] <= 0)
             continue;
-        rows += FromCp1252(std::string(1, static_cast<char>(ch))).toUtf8().toStdString() + '\t' +
+        rows += Cp1252ToUtf8(std::string(1, static_cast<char>(ch))) + '\t' +
                 std::to_string(keys.TotalHits[ch]) + '\t' + std::to_string(keys.TotalErrors[ch]) + '\t' +
                 Decimal(keys.KeyDifficulty(ch)) + '\n';
     }

@@ -2,8 +2,11 @@
 #include "custom_game_event.h"
 #include "text_file.h"
 
+#include <QFileInfo>
+
 #include <benchmark/benchmark.h>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 namespace {
@@ -83,8 +86,55 @@ void BM_LoadVocabulary(benchmark::State& state, TBody body)
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kLines));
 }
 
+// A vocabulary as keyvane-files writes it from a large list: words of 3 to 14 lower-case letters, or
+// (letters > 0) lines of that many, one a line.
+void WriteLargeVocabulary(const std::string& name, std::int64_t words, std::int64_t letters)
+{
+    std::mt19937 engine(4711);
+    std::uniform_int_distribution<int> length(3, 14);
+    std::uniform_int_distribution<int> letter('a', 'z');
+    std::string text;
+    for (std::int64_t i = 0; i < words; ++i) {
+        for (std::int64_t k = letters > 0 ? letters : length(engine); k > 0; --k)
+            text.push_back(static_cast<char>(letter(engine)));
+        text += "\r\n";
+    }
+    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    out << text;
+    Require(out.good(), "Vocabulary: cannot write " + name);
+}
+
+// What a game does with its vocabulary between the first key and the first beam: it reads the whole
+// file and mixes the list before it takes the first word. Measured for the largest lists, by the
+// number of lines and their length, to find the largest that plays within 2 s.
+void BM_FirstWordOfLargeVocabulary(benchmark::State& state)
+{
+    const std::string name = "Large words.vcb";
+    WriteLargeVocabulary(name, state.range(0), state.range(1));
+    for (auto _ : state) {
+        state.PauseTiming();
+        TCustomGameEvent game("Event=Tris;0;" + name);
+        game.Vocabulary = std::make_unique<std::vector<std::string>>();
+        state.ResumeTiming();
+        game.LoadVocabulary();
+        std::string word;
+        game.NextWord(true, word);
+        state.PauseTiming();
+        Require(static_cast<std::int64_t>(game.Vocabulary->size()) == state.range(0) && !word.empty(),
+                "Vocabulary: the game did not take every word of the large list");
+        game.Vocabulary.reset();
+        state.ResumeTiming();
+    }
+    state.counters["MiB"] = static_cast<double>(QFileInfo(QString::fromStdString(name)).size()) / (1 << 20);
+}
+
 } // namespace
 
+BENCHMARK(BM_FirstWordOfLargeVocabulary)
+    ->ArgsProduct({{250'000, 500'000, 1'000'000}, {0}}) // the tool's limit, twice and four times it
+    ->Args({66'000, 254})                               // the tool's 16 MiB of the longest lines
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK_CAPTURE(BM_LoadVocabulary, plain, TBody::Plain)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LoadVocabulary, scrambled, TBody::Scrambled)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LoadVocabulary, utf8, TBody::Utf8)->Unit(benchmark::kMillisecond);

@@ -12,32 +12,12 @@
 #include "player_progress.h"
 #include "progress_view.h"
 #include "short_string.h"
-#include "text_functions.h"
 #include "wordtris.h"
-
-namespace {
-
-// The file name of a vocabulary as the description's entry: a ";" or "=" in the name would end the
-// entry, so each gets the description's "%" escape and the game opens the file the menu listed.
-std::string VocabularyEntry(const std::string& Vocabulary)
-{
-    return EscapeTokens(Vocabulary + ".vcb", "=;");
-}
-
-} // namespace
 
 std::string TGamesMenu::GameDescription(std::int32_t Code, const TGamesView& Choices)
 {
-    switch (Code) {
-    case 1:
-        return "Event=Bubbles;0";
-    case 2:
-        return ShortString("Event=Tris;0;" + VocabularyEntry(Choices.GetTrisVocabulary()));
-    case 3:
-        return ShortString("Event=Clouds;0;" + VocabularyEntry(Choices.GetCloudsVocabulary()) + ";True");
-    default:
-        return {};
-    }
+    return ShortString(
+        GameDescriptionOf(Code, Code == 3 ? Choices.GetCloudsVocabulary() : Choices.GetTrisVocabulary()));
 }
 
 std::string TGamesMenu::GameTitle(std::int32_t Code)

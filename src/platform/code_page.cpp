@@ -27,6 +27,11 @@ QString FromCp1252(std::string_view text)
     return out;
 }
 
+std::string Cp1252ToUtf8(std::string_view text)
+{
+    return FromCp1252(text).toUtf8().toStdString();
+}
+
 unsigned char CharToCp1252(QChar c)
 {
     const char16_t u = c.unicode();

@@ -29,18 +29,6 @@ bool IsLineEnd(char c)
     return c == '\r' || c == '\n';
 }
 
-// The text cut to at most capacity bytes of UTF-8, never inside a character.
-std::string Utf8Prefix(std::string text, std::size_t capacity)
-{
-    if (text.size() <= capacity)
-        return text;
-    std::size_t n = capacity;
-    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
-        --n;
-    text.resize(n);
-    return text;
-}
-
 // Length of the line end at block[i]: CR LF counts as one line end, a lone CR or LF as another.
 int EndLength(const char* block, int i, int n)
 {
@@ -91,16 +79,40 @@ int TTextFile::OpenFile(const std::string& name, int mode)
 
 void TTextFile::SkipByteOrderMark()
 {
-    char bytes[3] = {};
-    const int n = Size >= 2 && FileSystem::Seek(Handle, 0) ? FileSystem::Read(Handle, bytes, 3) : 0;
+    char bytes[kSniffBytes] = {};
+    const int n = Size >= 2 && FileSystem::Seek(Handle, 0) ? FileSystem::Read(Handle, bytes, kSniffBytes) : 0;
     const std::string_view start(bytes, static_cast<std::size_t>(std::max(n, 0)));
-    if (start.starts_with("\xEF\xBB\xBF"))
+    Position = 0;
+    if (start.starts_with("\xEF\xBB\xBF")) {
         ByteOrderMark = Utf8Mark;
-    else if (start.starts_with("\xFF\xFE"))
-        ByteOrderMark = Utf16LeMark;
-    else if (start.starts_with("\xFE\xFF"))
-        ByteOrderMark = Utf16BeMark;
-    Position = ByteOrderMark == Utf8Mark ? 3 : ByteOrderMark == NoMark ? 0 : 2;
+        Position = 3;
+    } else if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF")) {
+        ByteOrderMark = start[0] == '\xFF' ? Utf16LeMark : Utf16BeMark;
+        Position = 2;
+    } else {
+        ByteOrderMark = Utf16ByLook(start);
+    }
+}
+
+TTextFile::TByteOrderMark TTextFile::Utf16ByLook(std::string_view start)
+{
+    // Text of the code page holds no NUL; UTF-16 of Latin letters has one in every 16-bit unit, in its
+    // high byte. At least half the units with a NUL high byte, and NUL low bytes rare beside them
+    // (U+0100, U+2000...), make the file UTF-16.
+    const std::size_t units = start.size() / 2;
+    std::size_t evenNuls = 0, oddNuls = 0;
+    for (std::size_t i = 0; i < units * 2; i += 2) {
+        evenNuls += start[i] == '\0';
+        oddNuls += start[i + 1] == '\0';
+    }
+    const auto looksLike = [units](std::size_t high, std::size_t low) {
+        return units > 0 && high * 2 >= units && low * 8 < high;
+    };
+    if (looksLike(oddNuls, evenNuls))
+        return Utf16LeMark;
+    if (looksLike(evenNuls, oddNuls))
+        return Utf16BeMark;
+    return NoMark;
 }
 
 int TTextFile::ScanHeader()
@@ -156,7 +168,7 @@ int TTextFile::ReadLine(std::string& text, int capacity)
         std::string whole;
         const int result = ReadWholeLine(whole);
         if (result == 0 || result == 1)
-            text = Utf8Prefix(std::move(whole), static_cast<std::size_t>(std::clamp(capacity, 0, kMaxText)));
+            text = Utf8Prefix(whole, static_cast<std::size_t>(std::clamp(capacity, 0, kMaxText)));
         else if (result == -7)
             text.clear();
         return result;
@@ -216,10 +228,12 @@ int TTextFile::ReadLine(std::string& text, int capacity)
     return Status;
 }
 
-int TTextFile::ReadWholeLine(std::string& text, bool* more)
+int TTextFile::ReadWholeLine(std::string& text, bool* more, bool* nulFound)
 {
     if (more)
         *more = false;
+    if (nulFound)
+        *nulFound = false;
     const int unit = Utf16() ? 2 : 1;
     // A lone byte at the end of a UTF-16 file is no character.
     if (Position > Size - unit) {
@@ -273,6 +287,8 @@ int TTextFile::ReadWholeLine(std::string& text, bool* more)
     }
     if (more)
         *more = longer;
+    if (nulFound)
+        *nulFound = nul;
     Position = pos;
     Status = ended ? 1 : 0;
     return Status;

@@ -3,12 +3,14 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A line-oriented text file: an optional header of up to 15 "$key=value" lines, then the body, which
 // may be stored scrambled. Lines end with CR LF, LF or CR; a line holds at most 254 characters.
-// A file that starts with a UTF-16 byte-order mark (little- or big-endian) is read in 16-bit units,
-// and its lines are delivered in UTF-8: its header and body then read as those of a UTF-8 file.
+// A file that starts with a UTF-16 byte-order mark (little- or big-endian), or looks like UTF-16
+// without one, is read in 16-bit units, and its lines are delivered in UTF-8: its header and body then read
+// as those of a UTF-8 file.
 //
 // OpenFile modes: 1 read (header scanned; others may read, not write), 2 write new (created or
 // emptied; nobody else may open it), 3 append to an existing file (others may read, not write).
@@ -28,7 +30,8 @@ class TTextFile : public TFile {
     // the text as in ReadLine), descrambled, in UTF-8 for a UTF-16 file, and *more tells whether the
     // line went on beyond them. Returns 1 for a line that ended with a line end, 0 with the text of a
     // last line without one, and 0 with an empty text once nothing is left; -7 when a read failed.
-    int ReadWholeLine(std::string& text, bool* more = nullptr);
+    // *nul tells whether a NUL ended the text before the line end.
+    int ReadWholeLine(std::string& text, bool* more = nullptr, bool* nul = nullptr);
     static constexpr int kWholeLineBytes = 2048;
 
     // Writes the text as it stands (no scrambling) followed by CR LF; -5 when not all of it was
@@ -41,10 +44,16 @@ class TTextFile : public TFile {
     static constexpr unsigned char kScrambleKey = 0xB7;
     static std::string Scramble(std::string text);
 
-    // Set by a read opening: the byte-order mark the file starts with, which is passed over.
+    // Set by a read opening: the byte-order mark the file starts with, which is passed over. A file
+    // without a mark whose start has NUL bytes at every other byte is UTF-16 all the same, and gets the
+    // mark of its byte order with nothing to pass over.
     enum TByteOrderMark { NoMark, Utf8Mark, Utf16LeMark, Utf16BeMark };
     TByteOrderMark ByteOrderMark = NoMark;
     bool Utf16() const { return ByteOrderMark == Utf16LeMark || ByteOrderMark == Utf16BeMark; }
+    // UTF-16 by the look of the start of a file without a mark (its first kSniffBytes bytes): the byte
+    // order whose high bytes hold the NULs, or NoMark.
+    static TByteOrderMark Utf16ByLook(std::string_view start);
+    static constexpr int kSniffBytes = 1024;
     // The number of header lines the read opening took.
     int HeaderLines = 0;
 

@@ -3,17 +3,13 @@
 #include "code_page.h"
 
 #include <QChar>
+#include <algorithm>
 
 namespace {
 
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
-}
-
-char UpperAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 // Lower case for one Windows-1252 character; the page holds the lower-case form of each of its
@@ -23,6 +19,15 @@ char LowerCp1252(char c)
     const QString s = FromCp1252(std::string_view(&c, 1));
     const unsigned char lower = CharToCp1252(s.front().toLower());
     return lower != 0 ? static_cast<char>(lower) : c;
+}
+
+// Upper case for one Windows-1252 character ("\xE9" gives "\xC9"); a letter whose capital the page
+// lacks ("\xDF", "\xB5") stays as it is.
+char UpperCp1252(char c)
+{
+    const QString s = FromCp1252(std::string_view(&c, 1));
+    const unsigned char upper = CharToCp1252(s.front().toUpper());
+    return upper != 0 ? static_cast<char>(upper) : c;
 }
 
 } // namespace
@@ -83,9 +88,25 @@ std::string TitleCase(const std::string& name)
     for (char& c : out)
         c = LowerCp1252(c);
     if (!out.empty())
-        out[0] = UpperAscii(out[0]);
+        out[0] = UpperCp1252(out[0]);
     const std::size_t space = out.find(' ');
     if (space != std::string::npos && out.size() - space - 1 >= 2)
-        out[space + 1] = UpperAscii(out[space + 1]);
+        out[space + 1] = UpperCp1252(out[space + 1]);
     return out;
+}
+
+std::string Utf8Prefix(std::string_view text, std::size_t capacity)
+{
+    std::size_t n = std::min(text.size(), capacity);
+    // The last character before the cut starts at its lead byte, at most three continuation bytes back.
+    std::size_t lead = n;
+    while (lead > 0 && n - lead < 3 && (static_cast<unsigned char>(text[lead - 1]) & 0xC0) == 0x80)
+        --lead;
+    if (lead > 0) {
+        const auto b = static_cast<unsigned char>(text[lead - 1]);
+        const std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+        if (length > n - (lead - 1))
+            n = lead - 1;
+    }
+    return std::string(text.substr(0, n));
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Small text functions shared by the file layer, the event descriptions and the score views. Texts
@@ -19,3 +20,8 @@ std::string TrimBlanks(const std::string& text);
 // The name in lower case with its first letter, and the first letter after its first space, in upper
 // case: "animal names list" becomes "Animal Names list".
 std::string TitleCase(const std::string& name);
+
+// At most capacity bytes of UTF-8 text, never ending inside a character: a character that the cut
+// splits, or that an earlier cut left unfinished at the end of text, is left out whole. Bytes that are
+// no UTF-8 at all are kept for the decoder to reject.
+std::string Utf8Prefix(std::string_view text, std::size_t capacity);

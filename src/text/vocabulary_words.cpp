@@ -16,6 +16,7 @@ struct TRawLine {
     std::string Bytes;
     bool MultiByte; // holds a byte of 0x80 or above
     bool Longer;    // the line went on beyond the bytes read
+    bool Nul;       // a NUL ended the text before the line end
     QString Text;   // the decoded text of a multi-byte line, once it has been decoded
     bool Decoded = false;
 };
@@ -24,22 +25,6 @@ bool HasMultiByte(const std::string& bytes)
 {
     return std::any_of(bytes.begin(), bytes.end(),
                        [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
-
-// Bytes cut off at an arbitrary point lose the start of a character that was cut in two.
-std::string WithoutCutCharacter(std::string bytes)
-{
-    const std::size_t n = bytes.size();
-    for (std::size_t back = 1; back <= std::min<std::size_t>(4, n); ++back) {
-        const auto b = static_cast<unsigned char>(bytes[n - back]);
-        if ((b & 0xC0) == 0x80)
-            continue; // a continuation byte: look further back for the lead
-        const std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-        if (length > back)
-            bytes.erase(n - back);
-        break;
-    }
-    return bytes;
 }
 
 // The text of valid UTF-8, in composed form (a letter followed by a combining accent becomes the one
@@ -74,15 +59,15 @@ TVocabularyWords ReadVocabularyWords(TTextFile& file)
     // The text of the read that ends the file still counts: a last line without a line end is a word.
     do {
         std::string text;
-        bool longer = false;
-        if (file.ReadWholeLine(text, &longer) < 0) {
+        bool longer = false, nul = false;
+        if (file.ReadWholeLine(text, &longer, &nul) < 0) {
             out.Status = file.Status;
             break;
         }
         if (longer)
-            text = WithoutCutCharacter(std::move(text));
+            text = Utf8Prefix(text, text.size()); // bytes cut off lose the start of a character cut in two
         const bool multiByte = HasMultiByte(text);
-        lines.push_back({++line, std::move(text), multiByte, longer, QString(), false});
+        lines.push_back({++line, std::move(text), multiByte, longer, nul, QString(), false});
     } while (file.Status == 1);
 
     out.Utf8 = file.ByteOrderMark != TTextFile::NoMark;
@@ -127,6 +112,12 @@ TVocabularyWords ReadVocabularyWords(TTextFile& file)
             }
         }
         word = TrimBlanks(ShortString(word));
+        if (raw.Nul && word.empty()) {
+            out.Skipped.push_back({raw.Line, std::string(), TSkippedWord::NulFirst});
+            continue;
+        }
+        if (raw.Nul)
+            out.NulLines.push_back(raw.Line);
         if (cut)
             out.LongLines.push_back(raw.Line);
         if (!word.empty())
@@ -139,7 +130,7 @@ std::string VocabularyText(const std::string& raw, bool utf8)
 {
     QString text;
     // A header line is cut at 255 bytes, which may fall inside a character.
-    if (!utf8 || !DecodeUtf8(WithoutCutCharacter(raw), text))
+    if (!utf8 || !DecodeUtf8(Utf8Prefix(raw, raw.size()), text))
         return raw;
     return ToCp1252(text);
 }

@@ -12,7 +12,7 @@
 
 // A body line that gave no word: its line number in the file and its text (UTF-8, for messages).
 struct TSkippedWord {
-    enum TReason { NotInCodePage, NotUtf8 };
+    enum TReason { NotInCodePage, NotUtf8, NulFirst };
     int Line = 0;
     std::string Text;
     TReason Reason = NotInCodePage;
@@ -24,6 +24,9 @@ struct TVocabularyWords {
     std::vector<TSkippedWord> Skipped;
     // Line numbers of the lines longer than 255 characters, whose first 255 became the word.
     std::vector<int> LongLines;
+    // Line numbers of the lines whose text a NUL ended, leaving the characters before it as the word; a
+    // line with nothing but blanks before its NUL gives no word and is among Skipped (NulFirst).
+    std::vector<int> NulLines;
     bool Utf8 = false;
     // 1 when the body was read to its end; a read failure leaves its negative status and the words read
     // until then.

@@ -19,16 +19,30 @@ const char* const kBubblesKeySets[3] = {
 
 namespace {
 
-// The games are given the vocabulary in a description of at most 255 characters, the longest being
-// "Event=Clouds;0;" + title + ".vcb;True", with the title's "=" and ";" escaped; a longer title would
-// be cut there and name another file.
+// The games are given the vocabulary in a description of at most 255 characters: a title whose
+// description would be longer would be cut there and name another file.
 bool FitsGameDescription(const std::string& title)
 {
-    return std::string("Event=Clouds;0;.vcb;True").size() + EscapeTokens(title, "=;").size() <=
-           kShortStringMax;
+    return GameDescriptionOf(2, title).size() <= kShortStringMax &&
+           GameDescriptionOf(3, title).size() <= kShortStringMax;
 }
 
 } // namespace
+
+std::string GameDescriptionOf(std::int32_t Code, const std::string& Vocabulary)
+{
+    const std::string file = EscapeTokens(Vocabulary + ".vcb", "=;");
+    switch (Code) {
+    case 1:
+        return "Event=Bubbles;0";
+    case 2:
+        return "Event=Tris;0;" + file;
+    case 3:
+        return "Event=Clouds;0;" + file + ";True";
+    default:
+        return {};
+    }
+}
 
 TGamesView::~TGamesView()
 {

@@ -1,6 +1,7 @@
 #pragma once
 #include "form_view.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -32,6 +33,12 @@ class TGamesView : public TFormView {
     std::function<std::string()> NoticeText;
     std::function<void()> OnShowProgress;
 };
+
+// The event description a game of the menu is started with (Code 1 Bubbles, 2 WordTris, 3 Clouds), as
+// it stands before it is cut to a short string; empty for any other code. Vocabulary is the listed
+// title: the description names its file, with "=" and ";" escaped so that the entry ends where it
+// should and the game opens the file the menu listed.
+std::string GameDescriptionOf(std::int32_t Code, const std::string& Vocabulary);
 
 // The characters of each key set, by the item of the key-set list.
 extern const char* const kBubblesKeySets[3];

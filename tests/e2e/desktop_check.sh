@@ -5,22 +5,14 @@
 set -euo pipefail
 bin="$1"
 shots="${2:-}"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# shellcheck source=tests/e2e/x_display.sh
+source "$(dirname "$0")/x_display.sh"
 
 # The program folder: a copy of the built one, so score files and logs stay out of the build.
 cp -r "$bin" "$work/prog"
 unset QT_QPA_PLATFORM
 # The player's progress goes to a state folder of the check, not to the real home.
 export QT_QPA_PLATFORM=xcb XDG_STATE_HOME="$work/state"
-
-source "$(dirname "$0")/x_display.sh"
 
 # 1. A normal screen: the menu opens in a 777 x 529 window titled "Keyvane's Games!".
 d=":$((RANDOM % 200 + 300))"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The Debian package as a player's computer meets it: install, play, remove.
-# 1. `apt-get install ./FILE.deb` installs it with its dependencies; the package depends on the shared
-#    libraries the program links and on fonts-liberation, and recommends xdg-utils;
+# 1. `apt-get install ./FILE.deb` installs it with its dependencies (or autopkgtest has installed it);
+#    the package depends on the packages of the shared libraries the program loads for its window, its
+#    pictures, its sound and the player's progress, whatever the release calls them, and on
+#    fonts-liberation, and recommends xdg-utils;
 # 2. a new user who is not root starts the program under Xvfb through the desktop entry's command: the
 #    first start makes and stocks the user's own folder, and the Exit tab ends it with status 0;
 # 3. the user plays a short WordTris game and types a name into the top-ten table, which
@@ -10,48 +12,64 @@
 # 5. `apt-get purge` removes every file the package installed (as `dpkg -L` listed them) and leaves the
 #    user's folder alone.
 # The package is purged and the user removed at the end, also when a step fails.
-# Usage (as root): package_check.sh [FILE.deb], by default the keyvane-games_*.deb of the top folder.
-# KV_TEST_DISPLAY picks the X display number.
+# Usage (as root): package_check.sh [FILE.deb], by default the keyvane-games_*.deb of the top folder;
+# package_check.sh --installed checks the package installed already (debian/tests/control: autopkgtest
+# installs it). KV_TEST_DISPLAY picks the X display number.
 set -euo pipefail
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# shellcheck source=tests/e2e/x_display.sh
+source "$(dirname "$0")/x_display.sh"
 [ "$(id -u)" -eq 0 ] || fail "run as root: the check installs and removes the package"
 
+installed() { dpkg-query -W -f='${Status}' keyvane-games 2>/dev/null | grep -q 'install ok installed'; }
+field() { # FIELD: a control field of the package under test
+  if [ -n "$deb" ]; then dpkg-deb -f "$deb" "$1"; else dpkg-query -W -f="\${$1}" keyvane-games; fi
+}
 top=$(cd "$(dirname "$0")/../.." && pwd)
-if [ $# -gt 0 ]; then
+deb=""
+if [ "${1:-}" = --installed ]; then
+  installed || fail "keyvane-games is not installed"
+elif [ $# -gt 0 ]; then
   deb=$(readlink -f "$1")
 else
   debs=("$top"/keyvane-games_*.deb)
   [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "no single keyvane-games_*.deb in $top: run scripts/package"
   deb=${debs[0]}
 fi
-[ -f "$deb" ] || fail "$deb: no such file"
-installed() { dpkg-query -W -f='${Status}' keyvane-games 2>/dev/null | grep -q 'install ok installed'; }
-# A package installed before the check is someone's own: it is not touched.
-installed && fail "keyvane-games is installed already; remove it before the check"
+if [ -n "$deb" ]; then
+  [ -f "$deb" ] || fail "$deb: no such file"
+  # A package installed before the check is someone's own: it is not touched.
+  installed && fail "keyvane-games is installed already; remove it before the check"
+fi
 
-work=$(mktemp -d)
 chmod 755 "$work"
 player=kv-player-$$
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+# Defined only now: a package that was installed before the check is not the check's to remove.
+on_exit() {
   if dpkg -s keyvane-games >/dev/null 2>&1; then
     DEBIAN_FRONTEND=noninteractive apt-get purge -y keyvane-games >/dev/null 2>&1 || true
   fi
-  id "$player" >/dev/null 2>&1 && userdel "$player" 2>/dev/null
-  rm -rf "$work"
+  if id "$player" >/dev/null 2>&1; then userdel "$player" 2>/dev/null || true; fi
 }
-trap cleanup EXIT
 
 # 1. Install.
-depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6svg6 libasound2 fonts-liberation; do
-  grep -q "\b$dep\b" <<<"$depends" || fail "the package does not depend on $dep: $depends"
+depends=$(field Depends)
+grep -q "\bfonts-liberation\b" <<<"$depends" || fail "the package does not depend on fonts-liberation: $depends"
+grep -q "\bxdg-utils\b" <<<"$(field Recommends)" || fail "the package does not recommend xdg-utils"
+if [ -n "$deb" ]; then
+  DEBIAN_FRONTEND=noninteractive apt-get install -y "$deb" >"$work/apt.log" 2>&1 ||
+    fail "apt-get install: $(tail -n 20 "$work/apt.log")"
+  installed || fail "keyvane-games is not installed after apt-get install"
+fi
+# The package of each library the program loads, as this release names it, is a dependency.
+program=/usr/lib/keyvane-games/keyvane-games
+for lib in libQt6Widgets.so libQt6Svg.so libasound.so libsqlite3.so; do
+  path=$(ldd "$program" | awk -v lib="$lib" 'index($1, lib) == 1 { print $3; exit }')
+  [ -n "$path" ] || fail "the program does not load $lib"
+  owner=$(dpkg -S "$(readlink -f "$path")" 2>/dev/null || dpkg -S "$path" 2>/dev/null) ||
+    fail "no package holds $path"
+  owner=${owner%%:*}
+  grep -q "\b$owner\b" <<<"$depends" || fail "the package does not depend on $owner ($lib): $depends"
 done
-grep -q "\bxdg-utils\b" <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "the package does not recommend xdg-utils"
-DEBIAN_FRONTEND=noninteractive apt-get install -y "$deb" >"$work/apt.log" 2>&1 ||
-  fail "apt-get install: $(tail -n 20 "$work/apt.log")"
-installed || fail "keyvane-games is not installed after apt-get install"
 dpkg -L keyvane-games >"$work/files"
 entry=/usr/share/applications/org.keyvane.games.desktop
 for f in /usr/games/keyvane-games /usr/games/keyvane-files /usr/lib/keyvane-games/keyvane-games \
@@ -75,7 +93,6 @@ as_player() {
 }
 
 d=":${KV_TEST_DISPLAY:-$((RANDOM % 200 + 800))}"
-source "$(dirname "$0")/x_display.sh"
 start_display "$d" 1280x1024x24
 
 start() { # starts the desktop entry's command as the player

@@ -1,6 +1,19 @@
-# Shared by the checks of the real program: a virtual X display and the program's window on it.
-# Sourced after the script has set `work` (its scratch folder), the array `pids` (killed when the
-# script ends) and `fail`.
+# shellcheck shell=bash
+# Shared by the checks of the real program: their scratch folder, the processes they start, their
+# failure, and a virtual X display with the program's window on it. Sourced at the start of a check:
+# it sets `work` (a new scratch folder, removed when the check ends), the array `pids` (processes the
+# check started, killed when it ends) and `fail`. A check with more to undo at the end defines
+# `on_exit`, which runs after those processes are killed and before the folder goes.
+
+work=$(mktemp -d)
+pids=()
+fail() { echo "FAIL: $*" >&2; exit 1; }
+end_check() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  if declare -F on_exit >/dev/null; then on_exit; fi
+  rm -rf "$work"
+}
+trap end_check EXIT
 
 # start_display DISPLAY GEOMETRY: starts Xvfb on DISPLAY (":N") and waits until it answers. -noreset
 # keeps the server up when its last client leaves, so the next start of the program finds it.

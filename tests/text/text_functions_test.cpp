@@ -56,12 +56,47 @@ TEST(TitleCase, FirstLetterAndLetterAfterFirstSpace)
         {"1abc def", "1abc Def"},
         {"\xC9"
          "COLE",
-         "\xE9"
+         "\xC9"
          "cole"},
+        // Letters beyond ASCII take their capital from the code page, where it has one.
+        {"\xFC"
+         "bung \xE9t\xE9",
+         "\xDC"
+         "bung \xC9t\xE9"},
+        {"\xDF"
+         "x \xFF"
+         "ab",
+         "\xDF"
+         "x \x9F"
+         "ab"},
         {"", ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(TitleCase(c.name), c.title) << c.name;
+}
+
+// Both cuts of UTF-8 text, at a capacity and at the end of bytes cut off before, leave out a character
+// they would split, and only that.
+TEST(Utf8Prefix, NeverEndsInsideACharacter)
+{
+    struct Case {
+        std::string text;
+        std::size_t capacity;
+        std::string prefix;
+    } const cases[] = {
+        {"ab\xC3\xA9", 3, "ab"},            // the cut falls inside a two-byte letter
+        {"ab\xC3\xA9", 4, "ab\xC3\xA9"},    // right after it
+        {"ab\xC3\xA9x", 99, "ab\xC3\xA9x"}, // nothing to cut
+        {"a\xE6\x97\xA5", 3, "a"},          // three bytes, two kept
+        {"a\xF0\x9F\x98\x80", 4, "a"},      // four bytes, three kept
+        {"a\xF0\x9F\x98\x80", 5, "a\xF0\x9F\x98\x80"},
+        {"ab\xC3", 3, "ab"}, // cut off before: the lead byte alone goes
+        {"a\xE6\x97", 3, "a"},
+        {"\xC3\xA9", 0, ""},
+        {"", 5, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Utf8Prefix(c.text, c.capacity), c.prefix) << c.text << " at " << c.capacity;
 }
 
 TEST(ListFileTitles, VisibleRegularFilesOnly)

@@ -69,11 +69,11 @@ TEST(VocabularyWords, TheCodeOfAFileIsChosenByItsBody)
     }
 }
 
-// A UTF-16 file with its byte-order mark.
-std::string Utf16(const std::u16string& text, bool littleEndian)
+// A UTF-16 file, with its byte-order mark unless told otherwise.
+std::string Utf16(const std::u16string& text, bool littleEndian, bool mark = true)
 {
     std::string bytes;
-    for (const char16_t u : u"\uFEFF" + text) {
+    for (const char16_t u : (mark ? u"\uFEFF" : u"") + text) {
         const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
         bytes += littleEndian ? std::string{lo, hi} : std::string{hi, lo};
     }
@@ -178,3 +178,38 @@ TEST(VocabularyWords, AScrambledUtf8BodyIsReadAsUtf8)
 }
 
 } // namespace
+
+// Without a byte-order mark, a UTF-16 list read byte by byte gave its first word only: every other line
+// starts with a NUL, which ended its text before any character, and nothing was said.
+TEST(VocabularyWords, Utf16WithoutAMarkIsReadAsUtf16AndNulLinesAreNamed)
+{
+    const std::u16string eight =
+        u"apple\r\nbanana\r\ncherry\r\n\u00DCbung\r\n\u00E9cole\r\nfig\r\ngrape\r\nhat\r\n";
+    const std::vector<std::string> words = {"apple",
+                                            "banana",
+                                            "cherry",
+                                            "\xDC"
+                                            "bung",
+                                            "\xE9"
+                                            "cole",
+                                            "fig",
+                                            "grape",
+                                            "hat"};
+    for (const bool le : {true, false}) {
+        TTextFile f;
+        const TVocabularyWords w = ReadFile(Utf16(eight, le, false), f);
+        EXPECT_EQ(f.ByteOrderMark, le ? TTextFile::Utf16LeMark : TTextFile::Utf16BeMark);
+        EXPECT_EQ(w.Words, words);
+        EXPECT_TRUE(w.Skipped.empty());
+    }
+    // A few NULs in a file of the code page do not make it UTF-16; each line they cut is named.
+    TTextFile f;
+    const TVocabularyWords w = ReadFile(std::string("cat\r\n\0dog\r\nbi\0rd\r\n  \0\r\nowl\r\n", 28), f);
+    EXPECT_EQ(f.ByteOrderMark, TTextFile::NoMark);
+    EXPECT_EQ(w.Words, (std::vector<std::string>{"cat", "bi", "owl"}));
+    ASSERT_EQ(w.Skipped.size(), 2u);
+    EXPECT_EQ(w.Skipped[0].Line, 2);
+    EXPECT_EQ(w.Skipped[0].Reason, TSkippedWord::NulFirst);
+    EXPECT_EQ(w.Skipped[1].Line, 4);
+    EXPECT_EQ(w.NulLines, std::vector<int>{3});
+}

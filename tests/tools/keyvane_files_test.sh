@@ -86,6 +86,16 @@ expect "words after a byte-order mark" 0 bom.words words bom.vcb
 printf '\377\376c\000a\000f\000\351\000\r\000\n\000o\000x\000' >utf16.vcb
 printf 'caf\303\251\nox\n' >utf16.words
 expect "words UTF-16" 0 utf16.words words utf16.vcb
+# UTF-16 LE without a byte-order mark, as some tools write it: every word, not the first alone; and
+# the line whose text a NUL empties is named.
+printf 'a\000p\000p\000l\000e\000\r\000\n\000c\000a\000f\000\351\000\r\000\n\000o\000x\000' >bare16.vcb
+printf 'apple\ncaf\303\251\nox\n' >bare16.words
+expect "words UTF-16 without a mark" 0 bare16.words words bare16.vcb
+printf 'cat\r\n\000dog\r\nowl\r\n' >nulfirst.vcb
+printf 'cat\nowl\n' >nulfirst.words
+expect "words line starting with a NUL" 0 nulfirst.words words nulfirst.vcb
+[ "$(cat err)" = "keyvane-files: nulfirst.vcb: line 2: a NUL byte before any character, skipped" ] ||
+    fail "words line starting with a NUL: not named: $(cat err)"
 
 # make-vocabulary: mixed line ends in, CR LF and Windows-1252 out; the header in its fixed order
 printf 'apple\r\nbanana split\ncaf\303\251\rlast' >list.txt
@@ -132,11 +142,32 @@ cmp -s stdin.vcb ab.expected || fail "make from standard input: bytes differ"
 printf '\376\377\000a\000\n\000b' >list16.txt
 expect "make UTF-16 list" 0 empty make-vocabulary list16.txt list16.vcb
 cmp -s list16.vcb ab.expected || fail "make UTF-16 list: bytes differ"
+printf 'a\000\n\000b\000' >bare16.txt
+expect "make UTF-16 list without a mark" 0 empty make-vocabulary bare16.txt bare16-made.vcb
+cmp -s bare16-made.vcb ab.expected || fail "make UTF-16 list without a mark: bytes differ"
+
+# The output is exactly the name given: a file whose name differs only in case is left alone, and the
+# player hears that the games will list both.
+printf 'lion\r\n' >animals.vcb
+cp animals.vcb animals.before
+expect "make onto a name differing in case" 0 empty make-vocabulary list16.txt Animals.vcb
+cmp -s animals.vcb animals.before || fail "make onto a name differing in case: animals.vcb was replaced"
+cmp -s Animals.vcb ab.expected || fail "make onto a name differing in case: Animals.vcb differs"
+grep -q 'Animals.vcb: the folder also holds animals.vcb' err || fail "make onto a name differing in case: $(cat err)"
+mkdir words
+refuse "make into a folder named in another case" 1 "Words/new.vcb: cannot be created" \
+    make-vocabulary list16.txt Words/new.vcb
+[ -e words/new.vcb ] && fail "make into a folder named in another case: wrote words/new.vcb"
 mkfifo pipe
 refuse "make from the zero device" 1 "not a regular file" make-vocabulary /dev/zero zero.vcb
 refuse "make from a pipe" 1 "not a regular file" make-vocabulary pipe pipe.vcb
-head -c 70000000 /dev/zero | "$tool" make-vocabulary - zero.vcb 2>err
-[ $? -eq 1 ] && grep -q 'standard input: larger than 64 MiB' err || fail "make from an endless input: $(cat err)"
+head -c 17000000 /dev/zero | "$tool" make-vocabulary - zero.vcb 2>err
+[ $? -eq 1 ] && grep -q 'standard input: larger than 16 MiB' err || fail "make from an endless input: $(cat err)"
+# More words than a game starts with at once: nothing is written.
+seq 250001 | "$tool" make-vocabulary - many.vcb 2>err
+[ $? -eq 1 ] && grep -q 'many.vcb: not written, 250001 words are more than the 250000' err && [ ! -e many.vcb ] ||
+    fail "make from too many words: $(cat err)"
+seq 250000 | "$tool" make-vocabulary - enough.vcb 2>err || fail "make from 250000 words: $(cat err)"
 
 refuse "words missing" 1 "missing.vcb" words missing.vcb
 refuse "make missing input" 1 "missing.txt" make-vocabulary missing.txt out.vcb
@@ -146,6 +177,7 @@ refuse "words two files" 2 "usage" words a b
 refuse "make one file" 2 "usage" make-vocabulary list.txt
 refuse "make option without value" 2 "usage" make-vocabulary list.txt out.vcb --author
 refuse "make unknown option" 2 "usage" make-vocabulary --crypted list.txt out.vcb
+refuse "history with an argument" 2 "^usage: keyvane-files history$" history x
 
 [ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
 echo "all keyvane-files checks passed"
