@@ -1,11 +1,15 @@
 #include "player_progress.h"
 
 #include "errors.h"
+#include "file.h"
 #include "keyboard_layout.h"
 #include "practice_keys.h"
 #include "system.h"
+#include "text_file.h"
+#include "vocabulary_words.h"
 
 #include <QLoggingCategory>
+#include <cmath>
 
 namespace {
 
@@ -36,6 +40,7 @@ void TPlayerProgress::Record(const TGameRecord& record)
 {
     if (!store_.IsOpen())
         return;
+    AddToDay(keyDays_, static_cast<int>(std::floor(Now())), record.KeyRecord);
     if (!store_.RecordGame(record, DateTimeText(Now()), keys_))
         LogError(TProgressStore::kErrorCode,
                  "a finished game could not be added to the progress: " + store_.Problem);
@@ -46,12 +51,12 @@ std::string TPlayerProgress::Notice()
     if (!Kept())
         return kProgressNotKept;
     // The notice names keys and scores only: the keyboard layout is asked for by the view alone.
-    return ProgressNotice(CollectProgress(&store_, KeysOrNone(keys_), Now()));
+    return ProgressNotice(CollectProgress(&store_, KeysOrNone(keys_), keyDays_, Now()));
 }
 
 TProgressData TPlayerProgress::Collect()
 {
-    TProgressData data = CollectProgress(&store_, KeysOrNone(keys_), Now());
+    TProgressData data = CollectProgress(&store_, KeysOrNone(keys_), keyDays_, Now());
     const std::string layout = XKeyboardLayout();
     if (layout == "de" || layout == "fr")
         data.Layout = layout;
@@ -60,5 +65,24 @@ TProgressData TPlayerProgress::Collect()
 
 std::string TPlayerProgress::PracticeKeys() const
 {
-    return PracticeKeySet(KeysOrNone(keys_));
+    return PracticeKeySet(RankKeys(keyDays_, static_cast<int>(std::floor(Now()))), KeysOrNone(keys_));
+}
+
+std::vector<std::string> TPlayerProgress::PracticeWords() const
+{
+    // A very long list is sampled evenly, so that a game starts without a wait.
+    constexpr std::size_t kWordsPerFile = 20000;
+    std::vector<std::string> candidates;
+    for (const std::string& title : TFile::ListFileTitles("*.vcb")) {
+        TTextFile file;
+        if (file.OpenFile(title + ".vcb", 1) != 1)
+            continue;
+        const std::vector<std::string> words = ReadVocabularyWords(file).Words;
+        file.CloseFile();
+        const std::size_t step = words.size() / kWordsPerFile + 1;
+        for (std::size_t i = 0; i < words.size(); i += step)
+            candidates.push_back(words[i]);
+    }
+    return ::PracticeWords(RankKeys(keyDays_, static_cast<int>(std::floor(Now()))), KeysOrNone(keys_),
+                           candidates);
 }

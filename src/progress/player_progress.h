@@ -5,6 +5,7 @@
 #include "progress_store.h"
 
 #include <string>
+#include <vector>
 
 // The player's progress for one run of the program: at start the statistics take the stored
 // totals, every finished game is folded into the store, and the menu asks it for its notice, the
@@ -28,10 +29,15 @@ class TPlayerProgress {
     TProgressData Collect();
     // The key set of "my difficult keys".
     std::string PracticeKeys() const;
+    // The words of "my difficult words", drawn from the vocabularies of the program's folder.
+    std::vector<std::string> PracticeWords() const;
 
+    // The player's key record by day, as far as this run knows it.
+    const TKeyDays& KeyDays() const { return keyDays_; }
     TProgressStore& Store() { return store_; }
 
   private:
     TProgressStore store_;
     TDifficultKeys* keys_ = nullptr;
+    TKeyDays keyDays_;
 };

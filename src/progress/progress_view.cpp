@@ -3,6 +3,7 @@
 #include "book_form.h"
 #include "progress_drawing.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 TProgressPage::TProgressPage(QWidget* parent) : QWidget(parent)
@@ -10,6 +11,21 @@ TProgressPage::TProgressPage(QWidget* parent) : QWidget(parent)
     setObjectName("ProgressPage");
     setGeometry(0, 0, kProgressWidth, kProgressHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void TProgressPage::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && BackControlRect().contains(event->position()) && OnBack)
+        OnBack();
+}
+
+void TProgressPage::mouseMoveEvent(QMouseEvent* event)
+{
+    if (BackControlRect().contains(event->position()))
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
 }
 
 void TProgressPage::paintEvent(QPaintEvent*)
@@ -22,6 +38,10 @@ TProgressView::TProgressView() : holder_(std::make_unique<QWidget>()), page_(new
 {
     ViewName = "Progress";
     page_->show();
+    page_->OnBack = [this] {
+        if (OnLeave)
+            OnLeave();
+    };
 }
 
 TProgressView::~TProgressView()
