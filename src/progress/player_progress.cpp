@@ -34,10 +34,42 @@ void TPlayerProgress::Start(TDifficultKeys& keys)
         return;
     }
     store_.LoadTotals(keys);
+    LoadKeyDays();
+}
+
+void TPlayerProgress::LoadKeyDays()
+{
+    TKeyDays days;
+    if (store_.ReadKeyDays(static_cast<int>(std::floor(Now())) - kKeyDaysKept + 1, days))
+        keyDays_ = std::move(days);
 }
 
 void TPlayerProgress::Record(const TGameRecord& record)
 {
+    if (!store_.IsOpen())
+        return;
+    if (store_.Moved()) {
+        // The file was removed or replaced while the program ran: what this run holds goes into the
+        // file now found there (a new one when there is none), with the game, instead of into the
+        // unseen old one.
+        const std::string path = store_.Path();
+        if (store_.Open() && store_.PutTotals(KeysOrNone(keys_), keyDays_))
+            LogError(TProgressStore::kErrorCode,
+                     "progress database " + path +
+                         " was removed or replaced while the program ran; a new one "
+                         "was started with the progress held in memory");
+        else if (store_.IsOpen())
+            LogError(TProgressStore::kErrorCode,
+                     "progress database " + path +
+                         " was replaced while the program ran; the games go on into "
+                         "the file now there");
+        else
+            LogError(TProgressStore::kErrorCode,
+                     "progress database " + path +
+                         " was removed while the program ran and no new one can be "
+                         "made: " +
+                         store_.Problem);
+    }
     if (!store_.IsOpen())
         return;
     AddToDay(keyDays_, static_cast<int>(std::floor(Now())), record.KeyRecord);
@@ -51,7 +83,13 @@ std::string TPlayerProgress::Notice()
     if (!Kept())
         return kProgressNotKept;
     // The notice names keys and scores only: the keyboard layout is asked for by the view alone.
-    return ProgressNotice(CollectProgress(&store_, KeysOrNone(keys_), keyDays_, Now()));
+    TProgressData data = CollectProgress(&store_, KeysOrNone(keys_), keyDays_, Now());
+    // A damaged file set aside is told once.
+    if (store_.SetAsideName != toldSetAside_) {
+        data.SetAsideName = store_.SetAsideName;
+        toldSetAside_ = store_.SetAsideName;
+    }
+    return ProgressNotice(data);
 }
 
 TProgressData TPlayerProgress::Collect()

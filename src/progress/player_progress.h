@@ -36,8 +36,14 @@ class TPlayerProgress {
     const TKeyDays& KeyDays() const { return keyDays_; }
     TProgressStore& Store() { return store_; }
 
+    // Days of the key record read from the store: older days weigh less than 1/10000 of today's.
+    static constexpr int kKeyDaysKept = 190;
+
   private:
+    void LoadKeyDays();
+
     TProgressStore store_;
     TDifficultKeys* keys_ = nullptr;
     TKeyDays keyDays_;
+    std::string toldSetAside_;
 };

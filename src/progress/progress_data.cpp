@@ -30,7 +30,7 @@ TProgressData CollectProgress(TProgressStore* store, const TDifficultKeys& keys,
         return data;
     const std::string weekAgo = DateTimeText(now - 7.0);
     for (int g = 0; g < 3; ++g) {
-        data.Scores[g] = store->RecentScores(kHistoryGames[g], kChartGames);
+        data.Scores[g] = store->RecentScores(kHistoryGames[g], kChartGames, &data.ScoreDays[g]);
         data.WeekBest[g] = store->BestScoreSince(kHistoryGames[g], weekAgo);
     }
     return data;

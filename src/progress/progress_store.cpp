@@ -2,6 +2,7 @@
 
 #include "code_page.h"
 #include "errors.h"
+#include "key_record_sql.h"
 #include "sqlite_statement.h"
 #include "user_folder.h"
 
@@ -134,7 +135,12 @@ TProgressStore::TCheck TProgressStore::Check()
         return TCheck::Damaged;
     if (version > kSchemaVersion)
         return TCheck::Later;
-    return tables == 2 ? TCheck::Ok : TCheck::Damaged;
+    if (tables != 2)
+        return TCheck::Damaged;
+    // A file of an earlier version is brought up to this one; a reader takes it as it is.
+    if (version < kSchemaVersion && !readOnly_ && !Migrate(version))
+        return (sqlite3_errcode(db_) & 0xff) == SQLITE_BUSY ? TCheck::Busy : TCheck::Damaged;
+    return TCheck::Ok;
 }
 
 bool TProgressStore::Sound()
@@ -151,11 +157,31 @@ bool TProgressStore::CreateSchema()
         return false;
     std::string pragmas = "PRAGMA application_id = " + std::to_string(kApplicationId) +
                           "; PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
-    if (Exec(db_, kSchema) != SQLITE_OK || Exec(db_, pragmas.c_str()) != SQLITE_OK) {
+    if (Exec(db_, kSchema) != SQLITE_OK || KeyRecordSql::CreateTables(db_) != SQLITE_OK ||
+        Exec(db_, pragmas.c_str()) != SQLITE_OK) {
         Exec(db_, "ROLLBACK");
         return false;
     }
     return Exec(db_, "COMMIT") == SQLITE_OK;
+}
+
+bool TProgressStore::Migrate(std::int64_t version)
+{
+    if (Exec(db_, "BEGIN IMMEDIATE") != SQLITE_OK)
+        return false;
+    int rc = SQLITE_OK;
+    // Another copy may have migrated the file while this one waited for it.
+    version = QueryInt(db_, "PRAGMA user_version", rc);
+    bool ok = rc == SQLITE_OK;
+    if (ok && version < 2)
+        ok = KeyRecordSql::CreateTables(db_) == SQLITE_OK;
+    const std::string pragma = "PRAGMA user_version = " + std::to_string(kSchemaVersion);
+    if (ok && version < kSchemaVersion)
+        ok = Exec(db_, pragma.c_str()) == SQLITE_OK;
+    if (ok && Exec(db_, "COMMIT") == SQLITE_OK)
+        return true;
+    Exec(db_, "ROLLBACK");
+    return false;
 }
 
 bool TProgressStore::Open()
@@ -319,6 +345,10 @@ int TProgressStore::Fold(const TGameRecord& record, const std::string& playedAt,
         }
     }
     if (ok) {
+        rc = KeyRecordSql::AddDay(db_, KeyRecordSql::DayOf(playedAt.substr(0, 10)), record.KeyRecord);
+        ok = rc == SQLITE_DONE;
+    }
+    if (ok) {
         TStatement row(db_, "INSERT INTO games (played_at, game, choice, score, seconds, keystrokes, "
                             "errors, level) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
         row.Bind(1, playedAt);
@@ -379,17 +409,68 @@ std::vector<THistoryRow> TProgressStore::History(int last)
     return rows;
 }
 
-std::vector<std::int32_t> TProgressStore::RecentScores(const std::string& game, int count)
+std::vector<std::int32_t> TProgressStore::RecentScores(const std::string& game, int count,
+                                                       std::vector<std::string>* days)
 {
     std::vector<std::int32_t> scores;
+    if (days)
+        days->clear();
     if (!db_)
         return scores;
-    TStatement s(db_, "SELECT score FROM games WHERE game = ? ORDER BY id DESC LIMIT ?");
+    TStatement s(db_,
+                 "SELECT score, substr(played_at, 1, 10) FROM games WHERE game = ? ORDER BY id DESC LIMIT ?");
     s.Bind(1, game);
     s.Bind(2, std::int64_t{count});
-    while (s.Step() == SQLITE_ROW)
+    while (s.Step() == SQLITE_ROW) {
         scores.insert(scores.begin(), Counted(s.Int(0)));
+        if (days)
+            days->insert(days->begin(), s.Text(1));
+    }
     return scores;
+}
+
+bool TProgressStore::ReadKeyDays(int fromDay, TKeyDays& days)
+{
+    days.clear();
+    if (!db_)
+        return false;
+    int rc = SQLITE_OK;
+    if (readOnly_ && QueryInt(db_, "SELECT count(*) FROM sqlite_master WHERE name = 'key_days'", rc) == 0)
+        return rc == SQLITE_OK; // version 1: no key record yet
+    return KeyRecordSql::ReadDays(db_, fromDay, days) == SQLITE_DONE;
+}
+
+bool TProgressStore::Moved()
+{
+    int moved = 0;
+    return db_ && sqlite3_file_control(db_, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved;
+}
+
+bool TProgressStore::PutTotals(const TDifficultKeys& keys, const TKeyDays& days)
+{
+    if (!db_ || readOnly_ || Exec(db_, "BEGIN IMMEDIATE") != SQLITE_OK)
+        return false;
+    int rc = SQLITE_OK;
+    bool ok = QueryInt(db_, "SELECT count(*) FROM keys", rc) == 0 && rc == SQLITE_OK &&
+              QueryInt(db_, "SELECT count(*) FROM key_days", rc) == 0 && rc == SQLITE_OK;
+    TStatement put(db_, "INSERT INTO keys (code, total_hits, total_errors, exposure) VALUES (?, ?, ?, ?)");
+    for (int code = TDifficultKeys::TCharCounts::kFirst; ok && code <= 255; ++code) {
+        const auto ch = static_cast<unsigned char>(code);
+        if (keys.TotalHits[ch] <= 0 && keys.Exposure[ch] <= 0)
+            continue;
+        put.Bind(1, std::int64_t{code});
+        put.Bind(2, std::int64_t{keys.TotalHits[ch]});
+        put.Bind(3, std::int64_t{keys.TotalErrors[ch]});
+        put.Bind(4, std::int64_t{keys.Exposure[ch]});
+        ok = put.Step() == SQLITE_DONE;
+        put.Reset();
+    }
+    for (const TKeyDay& d : days)
+        ok = ok && KeyRecordSql::AddDay(db_, d.Day, d.Keys) == SQLITE_DONE;
+    if (ok && Exec(db_, "COMMIT") == SQLITE_OK)
+        return true;
+    Exec(db_, "ROLLBACK");
+    return false;
 }
 
 std::int32_t TProgressStore::BestScoreSince(const std::string& game, const std::string& since)

@@ -1,6 +1,7 @@
 #pragma once
 #include "difficult_keys.h"
 #include "game_record.h"
+#include "key_ranking.h"
 
 #include <cstdint>
 #include <string>
@@ -27,7 +28,8 @@ struct THistoryRow {
 // cannot be read is kept beside under another name and a new one is started; play never stops for it.
 class TProgressStore {
   public:
-    static constexpr int kSchemaVersion = 1;
+    // 1: the statistics' totals and the games; 2: the player's key record beside them.
+    static constexpr int kSchemaVersion = 2;
     // "KVG1": marks the file as this program's, for tools that look at the header.
     static constexpr std::int32_t kApplicationId = 0x4B564731;
     static constexpr const char* kFileName = "progress.db";
@@ -56,10 +58,20 @@ class TProgressStore {
     // Folds record's keystrokes into the stored totals and adds its history row, in one
     // transaction. On success the stored totals after the fold go to *totals when given.
     bool RecordGame(const TGameRecord& record, const std::string& playedAt, TDifficultKeys* totals);
+    // The player's key record from fromDay on (a day of the platform clock), oldest first; none in a
+    // file of version 1 opened for reading.
+    bool ReadKeyDays(int fromDay, TKeyDays& days);
+    // The file was removed or renamed since it was opened (SQLite goes on writing to it unseen).
+    bool Moved();
+    // Writes the statistics' totals and the key record days into a store that holds none yet, as
+    // after the file was removed while the program ran. One transaction.
+    bool PutTotals(const TDifficultKeys& keys, const TKeyDays& days);
     // Every history row, oldest first; or the last `last` rows when last > 0.
     std::vector<THistoryRow> History(int last = 0);
-    // The scores of the last `count` games of game, oldest first.
-    std::vector<std::int32_t> RecentScores(const std::string& game, int count);
+    // The scores of the last `count` games of game, oldest first; their dates ("YYYY-MM-DD") go to
+    // *days when given.
+    std::vector<std::int32_t> RecentScores(const std::string& game, int count,
+                                           std::vector<std::string>* days = nullptr);
     // The best score of game played at or after since ("YYYY-MM-DD HH:MM:SS"); -1 when none.
     std::int32_t BestScoreSince(const std::string& game, const std::string& since);
 
@@ -78,6 +90,8 @@ class TProgressStore {
     // setting a file aside, as it reads every page.
     bool Sound();
     bool CreateSchema();
+    // Brings a file of an earlier schema version up to this one, in one transaction.
+    bool Migrate(std::int64_t version);
     bool SetAside();
     // Both give SQLite's result code: SQLITE_DONE / SQLITE_OK on success.
     int ReadTotals(TDifficultKeys& keys);
