@@ -26,14 +26,61 @@ TProgressData CollectProgress(TProgressStore* store, const TDifficultKeys& keys,
         }
         data.Ranking = RankKeys(totals, data.Today);
     }
-    if (!store || !store->IsOpen())
+    if (!store)
         return data;
+    if (!store->IsOpen()) {
+        data.Problem = store->Problem();
+        return data;
+    }
     const std::string weekAgo = DateTimeText(now - 7.0);
     for (int g = 0; g < 3; ++g) {
-        data.Scores[g] = store->RecentScores(kHistoryGames[g], kChartGames, &data.ScoreDays[g]);
-        data.WeekBest[g] = store->BestScoreSince(kHistoryGames[g], weekAgo);
+        if (!store->RecentScores(kHistoryGames[g], kChartGames, data.Scores[g], &data.ScoreDays[g]) ||
+            !store->BestScoreSince(kHistoryGames[g], weekAgo, data.WeekBest[g])) {
+            data.Problem = store->Problem();
+            data.Scores = {};
+            data.ScoreDays = {};
+            data.WeekBest = {-1, -1, -1};
+            break;
+        }
     }
     return data;
+}
+
+std::string ProblemReason(TStoreProblem problem)
+{
+    switch (problem) {
+    case TStoreProblem::None:
+        break;
+    case TStoreProblem::FolderNotWritable:
+        return "the folder for it cannot be written";
+    case TStoreProblem::FolderOpenToOthers:
+        return "other users may write the folder for it";
+    case TStoreProblem::ForeignLink:
+        return "the way to it passes a link of another user";
+    case TStoreProblem::LaterVersion:
+        return "it was saved by a later version of the program";
+    case TStoreProblem::Held:
+        return "another copy of the program holds it";
+    case TStoreProblem::CannotOpen:
+        return "its file cannot be opened";
+    case TStoreProblem::ReadOnly:
+        return "its file cannot be written";
+    case TStoreProblem::ReadFailed:
+        return "its file could not be read";
+    case TStoreProblem::Damaged:
+        return "its file is damaged and could not be set aside";
+    }
+    return {};
+}
+
+std::string ProblemNotice(TStoreProblem problem)
+{
+    if (problem == TStoreProblem::None)
+        return {};
+    if (problem == TStoreProblem::Held)
+        return "Your progress cannot be reached just now: " + ProblemReason(problem) +
+               ". Your games are stored at the next chance.";
+    return "Your progress is not being kept: " + ProblemReason(problem) + ". The games run as usual.";
 }
 
 std::string ProgressNotice(const TProgressData& data)
@@ -59,7 +106,7 @@ std::string ProgressNotice(const TProgressData& data)
     if (!data.SetAsideName.empty())
         text += "Your progress file could not be read and was put aside as " + data.SetAsideName +
                 "; your progress starts afresh. ";
-    if (keys.empty() && best.empty() && !data.HasGames())
+    if (keys.empty() && best.empty() && !data.HasGames() && data.Ranking.empty())
         return text + "Your progress shows here after your first game: press Alt+Y to see it.";
     if (!keys.empty())
         text += "Your hardest keys: " + keys + ". ";

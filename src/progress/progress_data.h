@@ -2,6 +2,7 @@
 #include "difficult_keys.h"
 #include "game_record.h"
 #include "key_ranking.h"
+#include "store_problem.h"
 
 #include <array>
 #include <cstdint>
@@ -19,12 +20,13 @@ struct TProgressData {
     TDifficultKeys Keys;                                // the statistics' totals; recent counts unused
     TKeyDays KeyDays;                                   // the player's key record by day
     int Today = 0;                                      // the day of the platform clock
-    std::vector<TKeyStanding> Ranking;                  // RankKeys of KeyDays, hardest first
+    std::vector<TKeyStanding> Ranking;                  // the keys typed, hardest first
     std::array<std::vector<std::int32_t>, 3> Scores;    // the last games' scores, oldest first
     std::array<std::vector<std::string>, 3> ScoreDays;  // their days, "YYYY-MM-DD"
     std::array<std::int32_t, 3> WeekBest{{-1, -1, -1}}; // best of the last seven days; -1 none
     std::string Layout = "us";                          // keyboard drawn: "us", "de" or "fr"
-    // Set when the progress file was found damaged and set aside at start: where it is now.
+    TStoreProblem Problem = TStoreProblem::None;        // why the scores could not be read
+    // The name a damaged progress file was set aside under, for the notice to tell once.
     std::string SetAsideName;
     bool HasGames() const
     {
@@ -32,15 +34,24 @@ struct TProgressData {
     }
 };
 
-// Reads the player's progress: totals from keys, the key record from days, scores from store (none
-// without one). now is a date-time of the platform clock.
+// Reads the player's progress: totals from keys, the key record from days (ranked; without any days
+// the statistics' totals stand in for it), scores from store (none without one). now is a date-time
+// of the platform clock. The scores stop at the first that cannot be read, and Problem says why.
 TProgressData CollectProgress(TProgressStore* store, const TDifficultKeys& keys, const TKeyDays& days,
                               double now);
 
-// The menu's notice: the three hardest keys and the best scores of the week, and how to open the
-// progress view; for a new player, where the progress will show. Windows-1252.
+// The menu's notice: the three hardest keys ("comma", "full stop" by name) and the best scores of the
+// week, and how to open the progress view; for a new player, that Alt+Y shows the progress; first of
+// all, once, a damaged file set aside. Windows-1252.
 std::string ProgressNotice(const TProgressData& data);
 
 // The notice when the state folder cannot be written.
 inline constexpr const char* kProgressNotKept =
     "Your progress is not being kept: the folder for it cannot be written. The games run as usual.";
+
+// Why the progress could not be reached, as the player reads it: "another copy of the program holds
+// it"; empty for None.
+std::string ProblemReason(TStoreProblem problem);
+// The menu's notice for a problem: progress not kept for a lasting one; for a store held by another
+// copy, that the games wait to be stored. Windows-1252.
+std::string ProblemNotice(TStoreProblem problem);

@@ -77,7 +77,7 @@ TEST(KeyRecordStore, AVersion1DatabaseIsReadAsItIsAndMigratedInPlaceWithNothingL
     EXPECT_EQ(UserVersion(folder + "/progress.db"), 1);
 
     TProgressStore store(folder);
-    ASSERT_TRUE(store.Open()) << store.Problem;
+    ASSERT_TRUE(store.Open()) << store.Detail();
     EXPECT_TRUE(store.SetAsideName.empty());
     EXPECT_EQ(UserVersion(folder + "/progress.db"), 2);
     TDifficultKeys keys;
@@ -85,8 +85,10 @@ TEST(KeyRecordStore, AVersion1DatabaseIsReadAsItIsAndMigratedInPlaceWithNothingL
     EXPECT_EQ(keys.TotalHits['e'], 30);
     EXPECT_EQ(keys.TotalErrors['e'], 6);
     EXPECT_EQ(keys.Exposure['e'], 120);
-    ASSERT_EQ(store.History().size(), 1u);
-    EXPECT_EQ(store.History()[0].Score, 250);
+    std::vector<THistoryRow> history;
+    ASSERT_TRUE(store.History(history));
+    ASSERT_EQ(history.size(), 1u);
+    EXPECT_EQ(history[0].Score, 250);
 
     ASSERT_TRUE(store.RecordGame(KeyGame('a', 'q', 6, 2), "2026-12-09 10:00:00", nullptr));
     ASSERT_TRUE(store.RecordGame(KeyGame('a', 'q', 2, 1), "2026-12-09 11:00:00", nullptr));
@@ -101,7 +103,8 @@ TEST(KeyRecordStore, AVersion1DatabaseIsReadAsItIsAndMigratedInPlaceWithNothingL
     EXPECT_EQ(a.TimedMs, 8 * 150);
     EXPECT_EQ(a.MostConfused().Typed, 'q');
     EXPECT_EQ(a.MostConfused().Count, 3);
-    EXPECT_EQ(store.History().size(), 3u);
+    ASSERT_TRUE(store.History(history));
+    EXPECT_EQ(history.size(), 3u);
 }
 
 // The file removed while the program runs: the next game goes into a new file that also gets the
@@ -130,7 +133,9 @@ TEST(KeyRecordStore, AFileRemovedWhileThePlayerPlaysIsStartedAgainWithWhatTheRun
     ASSERT_EQ(days.size(), 1u);
     EXPECT_EQ(days[0].Keys['a'].Errors, 10);
     EXPECT_EQ(days[0].Keys['s'].Keystrokes, 20);
-    EXPECT_EQ(reread.History().size(), 2u) << "the history of the removed file is gone with it";
+    std::vector<THistoryRow> history;
+    ASSERT_TRUE(reread.History(history));
+    EXPECT_EQ(history.size(), 2u) << "the history of the removed file is gone with it";
     const std::string log = dir.Read("Errors.log");
     EXPECT_NE(log.find("was removed or replaced while the program ran"), std::string::npos) << log;
     EXPECT_EQ(log.find("removed or replaced"), log.rfind("removed or replaced")) << "one entry";
