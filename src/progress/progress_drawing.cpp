@@ -425,6 +425,11 @@ QRectF BackControlRect()
     return QRectF(kRight - 62, 12, 62, 21);
 }
 
+QRectF LastGamesArea()
+{
+    return QRectF(kLeft, kGamesTop + 15, kRight - kLeft, kDaysTop - kGamesTop - 17);
+}
+
 void PaintProgress(QPainter& p, const TProgressData& data)
 {
     p.setRenderHint(QPainter::Antialiasing);
@@ -432,7 +437,8 @@ void PaintProgress(QPainter& p, const TProgressData& data)
     p.fillRect(QRectF(0, 0, kProgressWidth, kProgressHeight), Qt::white);
     DrawTitle(p);
     DrawKeyboard(p, data);
-    if (!data.HasGames() && data.Ranking.empty()) {
+    // A store that could not be read is no sign of a new player.
+    if (!data.HasGames() && data.Ranking.empty() && data.Problem == TStoreProblem::None) {
         DrawNewPlayer(p);
         return;
     }

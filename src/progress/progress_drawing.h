@@ -23,6 +23,8 @@ int KeyStep(double difficulty);
 QRectF KeyRectOf(const std::string& layout, QChar ch);
 // The "Back" control at the top of the page.
 QRectF BackControlRect();
+// The charts of the last games, below their heading.
+QRectF LastGamesArea();
 
 // Draws the whole page: the keyboard coloured by difficulty, the hardest keys with their error rate,
 // speed and most frequent confusion, a chart of the last scores of each game, and the accuracy and

@@ -7,13 +7,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace {
-
-// The part of the page that the drawing gives the charts of the last games, below their heading.
-const QRectF kChartsArea(12, 300, kProgressWidth - 24, kProgressHeight - 306);
-
-} // namespace
-
 TProgressPage::TProgressPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName("ProgressPage");
@@ -43,12 +36,13 @@ void TProgressPage::paintEvent(QPaintEvent*)
     if (Data.Problem == TStoreProblem::None)
         return;
     // Charts left empty by a store that could not be read would say "no games yet"; they say why.
-    p.fillRect(kChartsArea, Qt::white);
+    const QRectF area = LastGamesArea();
+    p.fillRect(area, Qt::white);
     p.setPen(QColor(40, 40, 40));
     QFont font("Arial");
     font.setPixelSize(12);
     p.setFont(font);
-    p.drawText(kChartsArea, Qt::AlignCenter | Qt::TextWordWrap,
+    p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
                FromCp1252("Your last games could not be read: " + ProblemReason(Data.Problem) + "."));
 }
 
