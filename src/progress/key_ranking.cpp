@@ -16,7 +16,7 @@ struct TSums {
     double Errors = 0;
     double Timed = 0;
     double TimedMs = 0;
-    std::vector<double> Confusions = std::vector<double>(256, 0.0);
+    std::vector<double> Confusions; // by the character typed; made at the first confusion
 };
 
 } // namespace
@@ -58,6 +58,8 @@ std::vector<TKeyStanding> RankKeys(const TKeyDays& days, int today)
             s.Errors += weight * t.Errors;
             s.Timed += weight * t.TimedStrokes;
             s.TimedMs += weight * double(t.TimedMs);
+            if (!t.Confusions.empty() && s.Confusions.empty())
+                s.Confusions.assign(256, 0.0);
             for (const TKeyTally::TConfusion& c : t.Confusions)
                 s.Confusions[c.Typed] += weight * c.Count;
             allKeystrokes += weight * t.Keystrokes;
@@ -84,7 +86,7 @@ std::vector<TKeyStanding> RankKeys(const TKeyDays& days, int today)
         if (s.Timed >= kTimedNeeded)
             speeds.push_back(k.MsPerKey);
         const auto most = std::max_element(s.Confusions.begin(), s.Confusions.end());
-        if (*most > 0) {
+        if (most != s.Confusions.end() && *most > 0) {
             k.Confused = static_cast<unsigned char>(most - s.Confusions.begin());
             k.ConfusedCount = static_cast<std::int32_t>(std::lround(*most));
         }

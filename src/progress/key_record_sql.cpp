@@ -29,10 +29,11 @@ CREATE TABLE IF NOT EXISTS key_confusions (
   PRIMARY KEY (day, code, typed)) WITHOUT ROWID;
 )";
 
-// Counts read back are kept within what the record can hold; a hand-edited file cannot overflow them.
+// Counts read back are kept within 2^24, as the store keeps the statistics' counts: a hand-edited file
+// cannot make the sums over days overflow.
 std::int32_t Count(std::int64_t v)
 {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, 0, INT32_MAX / 2));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, 0, std::int64_t{1} << 24));
 }
 
 TKeyRecord& DayRecord(TKeyDays& days, int day)
@@ -51,7 +52,19 @@ std::string DayText(int day)
 
 int DayOf(const std::string& text)
 {
-    const QDate date = QDate::fromString(QString::fromStdString(text), "yyyy-MM-dd");
+    // Read by hand: the key record reads thousands of these, and parsing a date by a format is slow.
+    auto digits = [&text](std::size_t from, std::size_t count) {
+        int v = 0;
+        for (std::size_t i = from; i < from + count; ++i) {
+            if (text[i] < '0' || text[i] > '9')
+                return -1;
+            v = v * 10 + (text[i] - '0');
+        }
+        return v;
+    };
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return -1;
+    const QDate date(digits(0, 4), digits(5, 2), digits(8, 2));
     return date.isValid() ? static_cast<int>(kDayZero.daysTo(date)) : -1;
 }
 
@@ -101,13 +114,28 @@ int AddDay(sqlite3* db, int day, const TKeyRecord& keys)
 int ReadDays(sqlite3* db, int fromDay, TKeyDays& days)
 {
     TKeyDays read;
+    // Room for every day asked for at once: a day's record is large to move.
+    Sql::TStatement count(db, "SELECT count(DISTINCT day) FROM key_days WHERE day >= ?");
     const std::string from = DayText(fromDay);
+    count.Bind(1, from);
+    if (count.Step() == SQLITE_ROW)
+        read.reserve(std::size_t(std::clamp<std::int64_t>(count.Int(0), 0, 100000)));
+    // The rows come day by day: each day's text is read once.
+    std::string lastText;
+    int lastDay = -1;
+    auto dayOf = [&](const std::string& text) {
+        if (text != lastText) {
+            lastText = text;
+            lastDay = DayOf(text);
+        }
+        return lastDay;
+    };
     Sql::TStatement counts(db, "SELECT day, code, keystrokes, errors, timed, timed_ms FROM key_days "
                                "WHERE day >= ? ORDER BY day");
     counts.Bind(1, from);
     int rc;
     while ((rc = counts.Step()) == SQLITE_ROW) {
-        const int day = DayOf(counts.Text(0));
+        const int day = dayOf(counts.Text(0));
         const std::int64_t code = counts.Int(1);
         if (day < 0 || code < TKeyRecord::kFirst || code > 255)
             continue;
@@ -119,15 +147,17 @@ int ReadDays(sqlite3* db, int fromDay, TKeyDays& days)
     }
     if (rc != SQLITE_DONE)
         return rc;
-    Sql::TStatement confusions(db, "SELECT day, code, typed, times FROM key_confusions WHERE day >= ?");
+    Sql::TStatement confusions(db, "SELECT day, code, typed, times FROM key_confusions WHERE day >= ? "
+                                   "ORDER BY day");
     confusions.Bind(1, from);
     while ((rc = confusions.Step()) == SQLITE_ROW) {
-        const int day = DayOf(confusions.Text(0));
+        const int day = dayOf(confusions.Text(0));
         const std::int64_t code = confusions.Int(1);
         const std::int64_t typed = confusions.Int(2);
-        const auto at =
-            std::find_if(read.begin(), read.end(), [day](const TKeyDay& d) { return d.Day == day; });
-        if (at == read.end() || code < TKeyRecord::kFirst || code > 255 || typed < 0 || typed > 255)
+        const auto at = std::lower_bound(read.begin(), read.end(), day,
+                                         [](const TKeyDay& d, int v) { return d.Day < v; });
+        if (at == read.end() || at->Day != day || code < TKeyRecord::kFirst || code > 255 || typed < 0 ||
+            typed > 255)
             continue;
         at->Keys[static_cast<unsigned char>(code)].Confuse(static_cast<unsigned char>(typed),
                                                            Count(confusions.Int(3)));

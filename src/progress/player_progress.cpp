@@ -116,12 +116,14 @@ void TPlayerProgress::StartAgainIfMoved()
                          : "the games go on into the file now there"));
 }
 
-TKeyDays TPlayerProgress::KeyDays() const
+const TKeyDays& TPlayerProgress::KeyDays() const
 {
-    TKeyDays days = keyDays_;
+    if (waiting_.empty())
+        return keyDays_;
+    withWaiting_ = keyDays_;
     for (const TWaitingGame& game : waiting_)
-        AddToDay(days, KeyRecordSql::DayOf(game.PlayedAt.substr(0, 10)), game.Record.KeyRecord);
-    return days;
+        AddToDay(withWaiting_, KeyRecordSql::DayOf(game.PlayedAt.substr(0, 10)), game.Record.KeyRecord);
+    return withWaiting_;
 }
 
 void TPlayerProgress::LoadKeyDays()

@@ -48,7 +48,7 @@ class TPlayerProgress {
 
     // The player's key record by day, as far as this run knows it: what was read from the store and
     // stored since, and the games still waiting to be stored.
-    TKeyDays KeyDays() const;
+    const TKeyDays& KeyDays() const;
     TProgressStore& Store() { return store_; }
 
     // Days of the key record read from the store: older days weigh less than 1/10000 of today's.
@@ -70,8 +70,9 @@ class TPlayerProgress {
     int waitMs_;
     TDifficultKeys* keys_ = nullptr;
     std::deque<TWaitingGame> waiting_;
-    // The key record as stored.
+    // The key record as stored, and with the waiting games added when there are any.
     TKeyDays keyDays_;
+    mutable TKeyDays withWaiting_;
     // The damaged file the notice has told of.
     std::string toldSetAside_;
 };

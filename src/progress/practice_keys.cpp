@@ -78,7 +78,6 @@ std::vector<std::string> PracticeWords(const std::vector<TKeyStanding>& ranking,
 
     struct TScored {
         double Score;
-        std::size_t Order;
         std::string Word;
     };
     std::vector<TScored> scored;
@@ -95,7 +94,7 @@ std::vector<std::string> PracticeWords(const std::vector<TKeyStanding>& ranking,
             if (confused[ch] && word.find(static_cast<char>(confused[ch])) != std::string::npos)
                 score += weight[ch] / 2;
         }
-        scored.push_back({score / double(word.size() + 3), scored.size(), word});
+        scored.push_back({score / double(word.size() + 3), word});
     }
     std::stable_sort(scored.begin(), scored.end(),
                      [](const TScored& a, const TScored& b) { return a.Score > b.Score; });

@@ -11,8 +11,11 @@ TProgressData CollectProgress(TProgressStore* store, const TDifficultKeys& keys,
 {
     TProgressData data;
     data.Keys.TakeTotals(keys);
-    data.KeyDays = days;
     data.Today = static_cast<int>(std::floor(now));
+    // The page draws the last days; the ranking weighs them all.
+    for (const TKeyDay& d : days)
+        if (d.Day > data.Today - kChartDays)
+            data.KeyDays.push_back(d);
     data.Ranking = RankKeys(days, data.Today);
     if (days.empty()) {
         // Progress kept before the key record existed: the statistics' totals stand in for it, as

@@ -18,7 +18,7 @@ inline constexpr int kChartDays = 30;
 // Everything the progress view and the menu's notice show, read in one go.
 struct TProgressData {
     TDifficultKeys Keys;                                // the statistics' totals; recent counts unused
-    TKeyDays KeyDays;                                   // the player's key record by day
+    TKeyDays KeyDays;                                   // the key record of the last kChartDays days
     int Today = 0;                                      // the day of the platform clock
     std::vector<TKeyStanding> Ranking;                  // the keys typed, hardest first
     std::array<std::vector<std::int32_t>, 3> Scores;    // the last games' scores, oldest first
@@ -30,7 +30,8 @@ struct TProgressData {
     std::string SetAsideName;
     bool HasGames() const
     {
-        return !KeyDays.empty() || !Scores[0].empty() || !Scores[1].empty() || !Scores[2].empty();
+        return !KeyDays.empty() || !Ranking.empty() || !Scores[0].empty() || !Scores[1].empty() ||
+               !Scores[2].empty();
     }
 };
 

@@ -114,36 +114,6 @@ TEST(ProgressDrawing, NeighbouringStepsOfTheScaleStayApartForColourBlindEyes)
         EXPECT_EQ(KeyStep(difficulty), step) << difficulty;
 }
 
-TEST(ProgressDrawing, ABrandNewPlayerSeesNoChartsAndAPlayerWithGamesSeesThem)
-{
-    TProgressData fresh;
-    TProgressData played;
-    played.Today = 46000;
-    TKeyRecord keys;
-    keys.Correct('a', 200);
-    keys.Error('a', 'q');
-    AddToDay(played.KeyDays, played.Today, keys);
-    played.Ranking = RankKeys(played.KeyDays, played.Today);
-    played.Scores[1] = {30, 50};
-    played.ScoreDays[1] = {"2025-12-08", "2025-12-09"};
-    // The charts' baseline runs across the page's lower part; the new player's page has none there.
-    auto inkBelow = [](const QImage& image, int y) {
-        int n = 0;
-        for (int x = 0; x < image.width(); ++x)
-            n += image.pixelColor(x, y).lightness() < 200;
-        return n;
-    };
-    const QImage freshPage = Draw(fresh, 1.0);
-    const QImage playedPage = Draw(played, 1.0);
-    int freshInk = 0, playedInk = 0;
-    for (int y = 260; y < kProgressHeight; ++y) {
-        freshInk += inkBelow(freshPage, y);
-        playedInk += inkBelow(playedPage, y);
-    }
-    EXPECT_EQ(freshInk, 0);
-    EXPECT_GT(playedInk, 500);
-}
-
 TEST(ProgressDrawing, GermanAndFrenchKeyboardsPutTheKeysWhereTheirLayoutsHaveThem)
 {
     TProgressData data;
