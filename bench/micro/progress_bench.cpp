@@ -169,7 +169,8 @@ void BM_ProgressCollectAndDrawYear(benchmark::State& state)
     TDifficultKeys keys;
     TPlayerProgress progress(BigHistory().Folder());
     progress.Start(keys);
-    Require(progress.KeyDays().size() >= 180, "Progress: the key record is not loaded");
+    Require(progress.KeyDays().size() >= TPlayerProgress::kKeyDaysKept,
+            "Progress: the key record is not loaded");
     QImage image(QSize(kProgressWidth, kProgressHeight) * 2, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(2);
     for (auto _ : state) {

@@ -51,8 +51,9 @@ class TPlayerProgress {
     const TKeyDays& KeyDays() const;
     TProgressStore& Store() { return store_; }
 
-    // Days of the key record read from the store: older days weigh less than 1/10000 of today's.
-    static constexpr int kKeyDaysKept = 190;
+    // Days of the key record read from the store, and so weighed in the ranking: all older days
+    // together would weigh about 5 % of the record, and reading a year of days would slow the start.
+    static constexpr int kKeyDaysKept = 60;
 
   private:
     struct TWaitingGame {
