@@ -1,9 +1,14 @@
 #include "bench_support.h"
 #include "difficult_keys.h"
+#include "key_record_sql.h"
+#include "player_progress.h"
 #include "progress_data.h"
 #include "progress_drawing.h"
 #include "progress_store.h"
 #include "system.h"
+
+#include <cmath>
+#include <random>
 
 #include <QImage>
 #include <QPainter>
@@ -13,9 +18,24 @@
 
 namespace {
 
-constexpr int kHistoryGames = 10000;
+constexpr int kStoredGames = 10000;
 
-// A player's state folder with 10,000 games in the history and every letter typed.
+// The keys of one day of a player who types every letter, mistypes some and confuses a few.
+TKeyRecord ADaysKeys(std::mt19937& random)
+{
+    TKeyRecord keys;
+    for (unsigned char ch = 'a'; ch <= 'z'; ++ch)
+        for (int i = 0; i < 40; ++i) {
+            if (random() % 20 == 0)
+                keys.Error(ch, static_cast<unsigned char>('a' + random() % 26));
+            else
+                keys.Correct(ch, 150 + int(random() % 300));
+        }
+    return keys;
+}
+
+// A player's state folder with 10,000 games in the history, every letter typed, and a year of the
+// key record.
 class TBigHistory {
   public:
     TBigHistory()
@@ -38,15 +58,21 @@ class TBigHistory {
                            "INSERT INTO games (played_at, game, choice, score, seconds, keystrokes, errors, "
                            "level) VALUES (?, ?, 'Animals', ?, 95.5, 240, 12, 3)",
                            -1, &row, nullptr);
-        for (int i = 1; i < kHistoryGames; ++i) {
-            const std::string when = DateTimeText(Now() - (kHistoryGames - i) / 24.0);
+        for (int i = 1; i < kStoredGames; ++i) {
+            const std::string when = DateTimeText(Now() - (kStoredGames - i) / 24.0);
             sqlite3_bind_text(row, 1, when.c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(row, 2, kHistoryGames_[i % 3], -1, SQLITE_STATIC);
+            sqlite3_bind_text(row, 2, kHistoryGames[i % 3], -1, SQLITE_STATIC);
             sqlite3_bind_int(row, 3, (i * 37) % 1000);
             Require(sqlite3_step(row) == SQLITE_DONE, "Progress: cannot add a history row");
             sqlite3_reset(row);
         }
         sqlite3_finalize(row);
+        // A year of daily play: every letter typed every day, with errors, times and confusions.
+        std::mt19937 random(365);
+        const int today = static_cast<int>(std::floor(Now()));
+        for (int day = today - 364; day <= today; ++day)
+            Require(KeyRecordSql::AddDay(db, day, ADaysKeys(random)) == SQLITE_DONE,
+                    "Progress: cannot add a day");
         Require(sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK,
                 "Progress: commit failed");
         sqlite3_close(db);
@@ -54,7 +80,6 @@ class TBigHistory {
     std::string Folder() const { return dir_.path().toStdString() + "/keyvane-games"; }
 
   private:
-    static constexpr const char* kHistoryGames_[3] = {"Bubbles", "WordTris", "Clouds"};
     QTemporaryDir dir_;
 };
 
@@ -84,7 +109,7 @@ void BM_ProgressLoadHistory10000(benchmark::State& state)
     Require(store.Open(), "Progress: cannot open the database");
     for (auto _ : state) {
         std::vector<THistoryRow> rows;
-        Require(store.History(rows) && rows.size() >= kHistoryGames, "Progress: the history is not complete");
+        Require(store.History(rows) && rows.size() >= kStoredGames, "Progress: the history is not complete");
     }
 }
 BENCHMARK(BM_ProgressLoadHistory10000)->Unit(benchmark::kMillisecond);
@@ -97,7 +122,7 @@ void BM_ProgressCollectFrom10000(benchmark::State& state)
     TDifficultKeys keys;
     store.LoadTotals(keys);
     for (auto _ : state) {
-        const TProgressData data = CollectProgress(&store, keys, Now());
+        const TProgressData data = CollectProgress(&store, keys, {}, Now());
         Require(data.Scores[2].size() == kChartGames, "Progress: the charts are not full");
     }
 }
@@ -113,6 +138,8 @@ void BM_ProgressRecordGame(benchmark::State& state)
     TGameRecord game;
     game.Game = "WordTris";
     game.Choice = "Animals";
+    std::mt19937 random(1);
+    game.KeyRecord = ADaysKeys(random);
     for (unsigned char ch = 'a'; ch <= 'z'; ++ch) {
         game.Hits[ch] = 8;
         game.KeyErrors[ch] = ch % 3;
@@ -122,6 +149,38 @@ void BM_ProgressRecordGame(benchmark::State& state)
 }
 BENCHMARK(BM_ProgressRecordGame)->Unit(benchmark::kMillisecond);
 
+// What start-up adds before the menu's first paint: the store opened, the statistics' totals and the
+// key record loaded, and the menu's notice made.
+void BM_ProgressStartAndNotice(benchmark::State& state)
+{
+    TDifficultKeys keys;
+    for (auto _ : state) {
+        TPlayerProgress progress(BigHistory().Folder());
+        progress.Start(keys);
+        Require(!progress.Notice().empty(), "Progress: no notice");
+    }
+}
+BENCHMARK(BM_ProgressStartAndNotice)->Unit(benchmark::kMillisecond);
+
+// Opening the page over a year of the key record: reading what it shows and drawing it at a screen
+// scale of 2.
+void BM_ProgressCollectAndDrawYear(benchmark::State& state)
+{
+    TDifficultKeys keys;
+    TPlayerProgress progress(BigHistory().Folder());
+    progress.Start(keys);
+    Require(progress.KeyDays().size() >= TPlayerProgress::kKeyDaysKept,
+            "Progress: the key record is not loaded");
+    QImage image(QSize(kProgressWidth, kProgressHeight) * 2, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(2);
+    for (auto _ : state) {
+        const TProgressData data = progress.Collect();
+        QPainter p(&image);
+        PaintProgress(p, data);
+    }
+}
+BENCHMARK(BM_ProgressCollectAndDrawYear)->Unit(benchmark::kMillisecond);
+
 // Drawing the whole page at a screen scale of 2, with every chart full.
 void BM_ProgressDrawView(benchmark::State& state)
 {
@@ -129,7 +188,9 @@ void BM_ProgressDrawView(benchmark::State& state)
     Require(store.Open(), "Progress: cannot open the database");
     TDifficultKeys keys;
     store.LoadTotals(keys);
-    const TProgressData data = CollectProgress(&store, keys, Now());
+    TKeyDays days;
+    store.ReadKeyDays(0, days);
+    const TProgressData data = CollectProgress(&store, keys, days, Now());
     QImage image(QSize(kProgressWidth, kProgressHeight) * 2, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(2);
     for (auto _ : state) {

@@ -44,11 +44,17 @@ std::unique_ptr<TEvent> TGamesMenu::CreateGame(std::int32_t Code, const TGamesVi
         bubbles->KeySet = ShortString(Choices.GetBubblesKeys());
         return bubbles;
     }
+    std::unique_ptr<TCustomGameEvent> game;
     if (Code == 2)
-        return std::make_unique<TWTrisEvent>(description);
-    if (Code == 3)
-        return std::make_unique<TCloudGame>(description);
-    return nullptr;
+        game = std::make_unique<TWTrisEvent>(description);
+    else if (Code == 3)
+        game = std::make_unique<TCloudGame>(description);
+    const bool practice = Code == 2 ? Choices.TrisPractice : Choices.CloudsPractice;
+    if (game && practice && Choices.PracticeWords) {
+        game->GivenWords = Choices.PracticeWords();
+        game->WordsGiven = true;
+    }
+    return game;
 }
 
 void TGamesMenu::GamesLoop()
@@ -81,6 +87,7 @@ void TGamesMenu::GamesLoop()
         TPlayerProgress* player = Progress;
         games->NoticeText = [player] { return player->Notice(); };
         games->PracticeKeySet = [player] { return player->PracticeKeys(); };
+        games->PracticeWords = [player] { return player->PracticeWords(); };
         games->OnShowProgress = [&, chapter] {
             if (chapter->LeftView == progress.get())
                 return;
@@ -117,5 +124,6 @@ void TGamesMenu::GamesLoop()
     chapter->RightView = nullptr;
     games->NoticeText = nullptr;
     games->PracticeKeySet = nullptr;
+    games->PracticeWords = nullptr;
     games->OnShowProgress = nullptr;
 }

@@ -183,6 +183,13 @@ void TCustomGameEvent::NextWord(bool Lower, std::string& Word)
 
 void TCustomGameEvent::LoadVocabulary()
 {
+    if (WordsGiven && Vocabulary) {
+        for (const std::string& word : GivenWords)
+            if (!word.empty())
+                Vocabulary->push_back(ShortString(word));
+        WordIndex = static_cast<std::int32_t>(Vocabulary->size());
+        return;
+    }
     if (VocabularyFile.empty() || !Vocabulary)
         return;
     TTextFile file;

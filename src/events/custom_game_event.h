@@ -49,6 +49,10 @@ class TCustomGameEvent : public TTimedEvent {
     QPointer<TPaintBox> PlayField;
     QImage FieldBitmap;
     std::string VocabularyFile;
+    // Words given by whoever made the game, played instead of a vocabulary file's when WordsGiven is
+    // set (the player's practice words).
+    std::vector<std::string> GivenWords;
+    bool WordsGiven = false;
     std::unique_ptr<std::vector<std::string>> Vocabulary;
     std::int32_t WordIndex = 0;
     std::string CurrentWord;

@@ -80,7 +80,13 @@ void TBubbles::Load()
     KeySet = ShortString(KeySet);
     if (KeySet.empty())
         KeySet = kDefaultKeySet;
-    ScoreDivisor = KeySet.size() < 7 ? 4 : KeySet.size() < 10 ? 2 : 1;
+    // A practice set repeats its hardest keys to bring them more often; the points go by how many
+    // different keys there are.
+    std::string distinct;
+    for (char c : KeySet)
+        if (distinct.find(c) == std::string::npos)
+            distinct += c;
+    ScoreDivisor = distinct.size() < 7 ? 4 : distinct.size() < 10 ? 2 : 1;
     ColumnChars.fill(0);
     Redraw();
     SetStepInterval(kStepMs);
@@ -117,7 +123,8 @@ void TBubbles::Load()
 
 void TBubbles::Unload()
 {
-    const TGameRecord record = MakeGameRecord(*this, "Bubbles", BubblesKeySetName(KeySet), Level);
+    const TGameRecord record =
+        MakeGameRecord(*this, kGameBubbles, BubblesKeySetName(KeySet), Level, KeyRecorder.Record);
     EnsureDifficultKeys()->Evaluate();
     TCustomGameEvent::Unload();
     // Finished or cancelled, the score goes to the table, which the menu then shows on its left page.
@@ -196,7 +203,9 @@ void TBubbles::KeyPressed(QObject* Sender, char& Key)
     }
     if (State != kRunning)
         return;
-    if (!PopBubbles(static_cast<unsigned char>(Key)))
+    const bool popped = PopBubbles(static_cast<unsigned char>(Key));
+    KeyRecorder.Single(static_cast<unsigned char>(Key), popped);
+    if (!popped)
         WrongKey();
 }
 

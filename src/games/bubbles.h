@@ -1,6 +1,7 @@
 #pragma once
 #include "bubble.h"
 #include "custom_game_event.h"
+#include "key_record.h"
 
 #include <QPointer>
 #include <array>
@@ -72,6 +73,9 @@ class TBubbles : public TCustomGameEvent {
     std::int32_t MissedCount = 0;
     // The last key press matched no bubble.
     bool AfterWrongKey = false;
+    // The player's key record of this game: a key that pops a bubble is a right keystroke of its
+    // character, one that pops none a wrong keystroke of the character pressed.
+    TKeyRecorder KeyRecorder;
     QPointer<TMissedLcd> MissedLcdCtl;
 
   private:

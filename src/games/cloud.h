@@ -46,6 +46,8 @@ class TCloud {
     // At or left of GreyFrom the cloud shows look 2, at or left of DarkFrom look 3.
     std::int32_t GreyFrom = 0;
     std::int32_t DarkFrom = 0;
+    // Tells the clouds of a game apart, for the key record's word timing.
+    std::uint32_t Serial = 0;
     // This is the selected cloud; set before each paint.
     bool Highlighted = false;
     QColor TypedColour{255, 0, 0};

@@ -268,6 +268,7 @@ TCloud TCloudGame::NewCloud(std::uint8_t Kind)
 {
     TCloud cloud;
     cloud.Kind = Kind;
+    cloud.Serial = ++cloudSerial_;
     cloud.Canvas = &FieldBitmap;
     cloud.X = FieldSize().width();
     switch (Kind) {
@@ -445,13 +446,35 @@ void TCloudGame::SelectedCloudKey(char Key)
         return;
     }
     const auto pos = static_cast<std::size_t>(cloud.TypedPos);
-    if (pos <= cloud.Word.size() && SameLetter(Key, cloud.Word[pos - 1])) {
+    const bool right = pos <= cloud.Word.size() && SameLetter(Key, cloud.Word[pos - 1]);
+    if (KeyOfSelectedWord(cloud, Key, right)) {
+        if (cloud.Serial != keyedCloud_)
+            KeyRecorder.NewWord();
+        keyedCloud_ = cloud.Serial;
+        KeyRecorder.Key(static_cast<unsigned char>(cloud.Word[pos - 1]), static_cast<unsigned char>(Key),
+                        right, TickCount());
+    }
+    if (right) {
         ++cloud.TypedPos;
         EnsureDifficultKeys()->RecordKey(static_cast<unsigned char>(Key), false);
     } else {
         PlaySoundSlot(kSoundError);
         EnsureDifficultKeys()->RecordKey(static_cast<unsigned char>(Key), true);
     }
+}
+
+bool TCloudGame::KeyOfSelectedWord(const TCloud& Cloud, char Key, bool Right) const
+{
+    const auto pos = static_cast<std::size_t>(Cloud.TypedPos);
+    if (pos < 1 || pos > Cloud.Word.size() || Cloud.Shade() != 3)
+        return false;
+    if (Right || pos > 1)
+        return true;
+    for (const TCloud& other : Clouds)
+        if (&other != &Cloud && other.Shade() == 3 && other.TypedPos == 1 && !other.Word.empty() &&
+            SameLetter(Key, other.Word[0]))
+            return false;
+    return true;
 }
 
 void TCloudGame::NextSelection(bool Caught)
@@ -480,7 +503,8 @@ void TCloudGame::PaintClouds()
 
 void TCloudGame::Unload()
 {
-    const TGameRecord record = MakeGameRecord(*this, "Clouds", VocabularyTitle(VocabularyFile), Level);
+    const TGameRecord record =
+        MakeGameRecord(*this, kGameClouds, VocabularyTitle(*this), Level, KeyRecorder.Record);
     EnsureDifficultKeys()->Evaluate();
     TTopTenView* topTen = EnsureTopTenView();
     topTen->ShowResult("Clouds", "Keyvane", Score);

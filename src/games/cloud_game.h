@@ -1,6 +1,7 @@
 #pragma once
 #include "cloud.h"
 #include "custom_game_event.h"
+#include "key_record.h"
 
 #include <QPointer>
 #include <array>
@@ -95,8 +96,16 @@ class TCloudGame : public TCustomGameEvent {
     // Without the option the game plays the same mixed sky: no other sky exists in this program.
     bool MixedClouds = false;
     QPointer<TMissedLcd> MissedLcdCtl;
+    // The player's key record of this game: each key against the next character of the selected
+    // cloud's word.
+    TKeyRecorder KeyRecorder;
 
   private:
+    // Whether a key at the selected cloud is a keystroke of its word: the word is shown, and a wrong
+    // first key is not plainly meant for another cloud whose word it starts.
+    bool KeyOfSelectedWord(const TCloud& Cloud, char Key, bool Right) const;
+    std::uint32_t cloudSerial_ = 0;
+    std::uint32_t keyedCloud_ = 0;
     // Catches or moves the selection for Backspace, Enter and Space; types any other character.
     void SelectedCloudKey(char Key);
     void NextSelection(bool Caught);

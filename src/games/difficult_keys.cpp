@@ -17,11 +17,6 @@ constexpr std::int32_t kExposureLimit = 29000;
 constexpr std::int32_t kExposureReset = 25000;
 constexpr float kTopRating = 100.0f;
 
-bool Rated(unsigned char ch)
-{
-    return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || ch == ',' || ch == '.';
-}
-
 // Nearest integer, halves to the even neighbour (the default rounding mode).
 std::int32_t Nearest(double x)
 {
@@ -29,6 +24,11 @@ std::int32_t Nearest(double x)
 }
 
 } // namespace
+
+bool TDifficultKeys::Rated(unsigned char ch)
+{
+    return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || ch == ',' || ch == '.';
+}
 
 TDifficultKeys* EnsureDifficultKeys()
 {

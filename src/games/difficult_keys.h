@@ -28,6 +28,9 @@ class TDifficultKeys {
     // How difficult ch is for the player: the error percentage scaled so that 25 % rates 100,
     // damped for keys seen fewer than 15 times. Only letters, "," and "." are rated; others give 0.
     float KeyDifficulty(unsigned char ch) const;
+    // The characters that are rated: the letters A-Z and a-z, the comma and the full stop. Others
+    // are counted but rate 0.
+    static bool Rated(unsigned char ch);
     // Takes the long-term totals (hits, errors, exposure) of other; the recent counts stay.
     void TakeTotals(const TDifficultKeys& other);
 

@@ -1,6 +1,7 @@
 #include "game_record.h"
 
 #include "custom_game_event.h"
+#include "games_stg.h"
 #include "games_view.h"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ TGameRecordSink& Sink()
 } // namespace
 
 TGameRecord MakeGameRecord(const TCustomGameEvent& game, const std::string& name, const std::string& choice,
-                           float level)
+                           float level, const TKeyRecord& keys)
 {
     TGameRecord record;
     record.Game = name;
@@ -29,16 +30,16 @@ TGameRecord MakeGameRecord(const TCustomGameEvent& game, const std::string& name
     record.Seconds = std::max(0, game.ShownSeconds) * kSecondsPerClockSecond;
     record.Level = level;
     TakeRecentKeys(*EnsureDifficultKeys(), record);
+    record.KeyRecord = keys;
     return record;
 }
 
 std::string BubblesKeySetName(const std::string& keySet)
 {
-    static const char* const kNames[3] = {"a-z", "a-z, A-Z", "a-z, A-Z, 0-9"};
     for (int i = 0; i < 3; ++i)
         if (keySet == kBubblesKeySets[i])
-            return kNames[i];
-    return "my difficult keys: " + keySet;
+            return kBubblesKeySetCaptions[i];
+    return DifficultKeysCaption(keySet);
 }
 
 std::string VocabularyTitle(const std::string& file)
@@ -49,6 +50,11 @@ std::string VocabularyTitle(const std::string& file)
                    [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); }))
         return file.substr(0, file.size() - kExtension.size());
     return file;
+}
+
+std::string VocabularyTitle(const TCustomGameEvent& game)
+{
+    return game.WordsGiven ? kDifficultWordsItem : VocabularyTitle(game.VocabularyFile);
 }
 
 void TakeRecentKeys(const TDifficultKeys& keys, TGameRecord& record)

@@ -8,6 +8,7 @@
 #include "game_record.h"
 #include "helpers.h"
 #include "sounds.h"
+#include "system.h"
 #include "top_ten_view.h"
 #include "tris_stg.h"
 #include "word_view_canvas.h"
@@ -113,7 +114,8 @@ void TWTrisEvent::Load()
 
 void TWTrisEvent::Unload()
 {
-    const TGameRecord record = MakeGameRecord(*this, "WordTris", VocabularyTitle(VocabularyFile), SpeedLevel);
+    const TGameRecord record =
+        MakeGameRecord(*this, kGameWordTris, VocabularyTitle(*this), SpeedLevel, KeyRecorder.Record);
     TTrisStgFrm* tris = TrisStgFrm;
     for (TImage* block : {tris->RightBlock2, tris->RightBlock3, tris->LeftBlock2, tris->LeftBlock3})
         block->ClearPicture();
@@ -153,6 +155,9 @@ void TWTrisEvent::KeyPressed(QObject* Sender, char& Key)
         return;
     const char expected = expectedText[static_cast<std::size_t>(TypedIndex - 1)];
     TDifficultKeys* keys = EnsureDifficultKeys();
+    if (!ContinuesLandedBeam(Key, expected))
+        KeyRecorder.Key(static_cast<unsigned char>(expected), static_cast<unsigned char>(Key),
+                        Key == expected, TickCount());
     if (Key != expected) {
         // No penalty beyond the sound; the statistics count the key that was due.
         PlaySoundSlot(kSoundError);
@@ -188,7 +193,13 @@ void TWTrisEvent::GameStep()
         DrawRows(CurrentWord, BeamRow);
         return;
     }
-    // The beam landed on the pile.
+    // The beam landed on the pile. The player may be in the middle of its word and type on for a
+    // moment; those keys are no keystrokes of the next word.
+    landedRest_.clear();
+    if (beam == kPressSpace)
+        landedRest_ = " ";
+    else if (TypedIndex > 1)
+        landedRest_ = (beam + " ").substr(std::min(beam.size() + 1, std::size_t(TypedIndex - 1)));
     BeamRow = 0;
     MissedWords.push_back(beam);
     LastRow = kRows + 1;
@@ -201,8 +212,22 @@ void TWTrisEvent::GameStep()
     NewBeam();
 }
 
+bool TWTrisEvent::ContinuesLandedBeam(char Key, char Expected)
+{
+    if (landedRest_.empty())
+        return false;
+    if (Key != landedRest_.front()) {
+        landedRest_.clear();
+        return false;
+    }
+    landedRest_.erase(0, 1);
+    // A key right for the new beam as well counts for it.
+    return Key != Expected;
+}
+
 void TWTrisEvent::NewBeam()
 {
+    KeyRecorder.NewWord();
     std::string word;
     NextWord(true, word);
     TypedIndex = 1;

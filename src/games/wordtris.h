@@ -1,5 +1,6 @@
 #pragma once
 #include "custom_game_event.h"
+#include "key_record.h"
 
 #include <QColor>
 #include <QPointer>
@@ -64,8 +65,15 @@ class TWTrisEvent : public TCustomGameEvent {
     QColor EmptyRowColour = QColor(255, 255, 255);
     // The word display under the box.
     QPointer<TWordViewCanvas> WordView;
+    // The player's key record of this game: each key against the character of the beam that was due.
+    TKeyRecorder KeyRecorder;
 
   private:
+    // Keeps keys that go on typing a beam that has just landed out of the key record: they belong to
+    // no word on the field.
+    bool ContinuesLandedBeam(char Key, char Expected);
+    // What was still to type of the beam that landed last, while the player may be typing on.
+    std::string landedRest_;
     // The console picture's top before the game moved it down under the box.
     int savedConsoleTop_ = 0;
 };

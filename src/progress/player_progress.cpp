@@ -1,11 +1,16 @@
 #include "player_progress.h"
 
 #include "errors.h"
+#include "file.h"
+#include "key_record_sql.h"
 #include "keyboard_layout.h"
 #include "practice_keys.h"
 #include "system.h"
+#include "text_file.h"
+#include "vocabulary_words.h"
 
 #include <QLoggingCategory>
+#include <cmath>
 
 namespace {
 
@@ -16,6 +21,11 @@ const TDifficultKeys& KeysOrNone(const TDifficultKeys* keys)
 {
     static const TDifficultKeys none;
     return keys ? *keys : none;
+}
+
+int Today()
+{
+    return static_cast<int>(std::floor(Now()));
 }
 
 } // namespace
@@ -60,16 +70,21 @@ void TPlayerProgress::Start(TDifficultKeys& keys)
 
 void TPlayerProgress::CatchUp()
 {
+    StartAgainIfMoved();
     if (!store_.IsOpen()) {
         if (!store_.Open())
             return;
         // Games waiting to be folded bring the stored totals with them.
         if (waiting_.empty() && keys_)
             store_.LoadTotals(*keys_);
+        LoadKeyDays();
     }
     while (!waiting_.empty()) {
         const TWaitingGame& game = waiting_.front();
-        if (!store_.RecordGame(game.Record, game.PlayedAt, keys_)) {
+        const bool stored = store_.RecordGame(game.Record, game.PlayedAt, keys_);
+        if (stored)
+            AddToDay(keyDays_, KeyRecordSql::DayOf(game.PlayedAt.substr(0, 10)), game.Record.KeyRecord);
+        else {
             if (store_.Problem() == TStoreProblem::Held) {
                 qCWarning(lcProgress, "%zu finished games wait for the progress, held by another copy",
                           waiting_.size());
@@ -80,6 +95,42 @@ void TPlayerProgress::CatchUp()
         }
         waiting_.pop_front();
     }
+}
+
+void TPlayerProgress::StartAgainIfMoved()
+{
+    if (!store_.IsOpen() || !store_.Moved())
+        return;
+    const std::string path = store_.Path();
+    if (!store_.Open()) {
+        LogError(TProgressStore::kErrorCode,
+                 "progress database " + path +
+                     " was removed while the program ran and no new one can be made: " + store_.Detail());
+        return;
+    }
+    // A file put in its place that holds progress already is taken as it is.
+    const bool filled = store_.PutTotals(KeysOrNone(keys_), keyDays_);
+    LogError(TProgressStore::kErrorCode,
+             "progress database " + path + " was removed or replaced while the program ran; " +
+                 (filled ? "a new one was started with the progress held in memory"
+                         : "the games go on into the file now there"));
+}
+
+const TKeyDays& TPlayerProgress::KeyDays() const
+{
+    if (waiting_.empty())
+        return keyDays_;
+    withWaiting_ = keyDays_;
+    for (const TWaitingGame& game : waiting_)
+        AddToDay(withWaiting_, KeyRecordSql::DayOf(game.PlayedAt.substr(0, 10)), game.Record.KeyRecord);
+    return withWaiting_;
+}
+
+void TPlayerProgress::LoadKeyDays()
+{
+    TKeyDays days;
+    if (store_.ReadKeyDays(Today() - kKeyDaysKept + 1, days))
+        keyDays_ = std::move(days);
 }
 
 void TPlayerProgress::Record(const TGameRecord& record)
@@ -98,7 +149,12 @@ std::string TPlayerProgress::Notice()
         return ProblemNotice(problem);
     TProgressStore::TAction action(store_, waitMs_);
     // The notice names keys and scores only: the keyboard layout is asked for by the view alone.
-    const TProgressData data = CollectProgress(&store_, KeysOrNone(keys_), Now());
+    TProgressData data = CollectProgress(&store_, KeysOrNone(keys_), KeyDays(), Now());
+    // A damaged file set aside is told once.
+    if (store_.SetAsideName != toldSetAside_) {
+        data.SetAsideName = store_.SetAsideName;
+        toldSetAside_ = store_.SetAsideName;
+    }
     if (data.Problem != TStoreProblem::None) {
         qCWarning(lcProgress, "the progress could not be read: %s", store_.Detail().c_str());
         return data.Problem == TStoreProblem::Held
@@ -115,7 +171,7 @@ TProgressData TPlayerProgress::Collect()
         TProgressStore::TAction action(store_, waitMs_);
         if (Kept() && keys_)
             CatchUp();
-        data = CollectProgress(&store_, KeysOrNone(keys_), Now());
+        data = CollectProgress(&store_, KeysOrNone(keys_), KeyDays(), Now());
     }
     if (!store_.IsOpen())
         data.Problem = Problem();
@@ -131,5 +187,23 @@ TProgressData TPlayerProgress::Collect()
 
 std::string TPlayerProgress::PracticeKeys() const
 {
-    return PracticeKeySet(KeysOrNone(keys_));
+    return PracticeKeySet(RankKeys(KeyDays(), Today()), KeysOrNone(keys_));
+}
+
+std::vector<std::string> TPlayerProgress::PracticeWords() const
+{
+    // A very long list is sampled evenly, so that a game starts without a wait.
+    constexpr std::size_t kWordsPerFile = 20000;
+    std::vector<std::string> candidates;
+    for (const std::string& title : TFile::ListFileTitles("*.vcb")) {
+        TTextFile file;
+        if (file.OpenFile(title + ".vcb", 1) != 1)
+            continue;
+        const std::vector<std::string> words = ReadVocabularyWords(file).Words;
+        file.CloseFile();
+        const std::size_t step = words.size() / kWordsPerFile + 1;
+        for (std::size_t i = 0; i < words.size(); i += step)
+            candidates.push_back(words[i]);
+    }
+    return ::PracticeWords(RankKeys(KeyDays(), Today()), KeysOrNone(keys_), candidates);
 }

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <string>
+#include <vector>
 
 // The player's progress for one run of the program: at start the statistics take the stored
 // totals, every finished game is folded into the store, and the menu asks it for its notice, the
@@ -42,8 +43,17 @@ class TPlayerProgress {
     TProgressData Collect();
     // The key set of "my difficult keys".
     std::string PracticeKeys() const;
+    // The words of "my difficult words", drawn from the vocabularies of the program's folder.
+    std::vector<std::string> PracticeWords() const;
 
+    // The player's key record by day, as far as this run knows it: what was read from the store and
+    // stored since, and the games still waiting to be stored.
+    const TKeyDays& KeyDays() const;
     TProgressStore& Store() { return store_; }
+
+    // Days of the key record read from the store, and so weighed in the ranking: all older days
+    // together would weigh about 5 % of the record, and reading a year of days would slow the start.
+    static constexpr int kKeyDaysKept = 60;
 
   private:
     struct TWaitingGame {
@@ -52,9 +62,18 @@ class TPlayerProgress {
     };
     // Opens the store when it is not open and folds the waiting games, inside the caller's action.
     void CatchUp();
+    // A file removed or replaced while the program ran: opens what is there now (a new file when
+    // nothing is) and gives it the progress this run holds.
+    void StartAgainIfMoved();
+    void LoadKeyDays();
 
     TProgressStore store_;
     int waitMs_;
     TDifficultKeys* keys_ = nullptr;
     std::deque<TWaitingGame> waiting_;
+    // The key record as stored, and with the waiting games added when there are any.
+    TKeyDays keyDays_;
+    mutable TKeyDays withWaiting_;
+    // The damaged file the notice has told of.
+    std::string toldSetAside_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 #include "difficult_keys.h"
+#include "game_record.h"
+#include "key_ranking.h"
 #include "store_problem.h"
 
 #include <array>
@@ -9,27 +11,39 @@
 
 class TProgressStore;
 
-// The games as the history names them, in the menu's order.
-inline constexpr const char* kHistoryGames[3] = {"Bubbles", "WordTris", "Clouds"};
-// How many scores each game's chart shows.
+// How many scores each game's chart shows, and how many days the accuracy and speed charts.
 inline constexpr int kChartGames = 20;
+inline constexpr int kChartDays = 30;
 
 // Everything the progress view and the menu's notice show, read in one go.
 struct TProgressData {
-    TDifficultKeys Keys;                                // the totals; recent counts unused
+    TDifficultKeys Keys;                                // the statistics' totals; recent counts unused
+    TKeyDays KeyDays;                                   // the key record of the last kChartDays days
+    int Today = 0;                                      // the day of the platform clock
+    std::vector<TKeyStanding> Ranking;                  // the keys typed, hardest first
     std::array<std::vector<std::int32_t>, 3> Scores;    // the last games' scores, oldest first
+    std::array<std::vector<std::string>, 3> ScoreDays;  // their days, "YYYY-MM-DD"
     std::array<std::int32_t, 3> WeekBest{{-1, -1, -1}}; // best of the last seven days; -1 none
     std::string Layout = "us";                          // keyboard drawn: "us", "de" or "fr"
     TStoreProblem Problem = TStoreProblem::None;        // why the scores could not be read
+    // The name a damaged progress file was set aside under, for the notice to tell once.
+    std::string SetAsideName;
+    bool HasGames() const
+    {
+        return !KeyDays.empty() || !Ranking.empty() || !Scores[0].empty() || !Scores[1].empty() ||
+               !Scores[2].empty();
+    }
 };
 
-// Reads the player's progress: totals from keys, scores from store (none without one). now is a
-// date-time of the platform clock. The scores stop at the first that cannot be read, and Problem
-// says why.
-TProgressData CollectProgress(TProgressStore* store, const TDifficultKeys& keys, double now);
+// Reads the player's progress: totals from keys, the key record from days (ranked; without any days
+// the statistics' totals stand in for it), scores from store (none without one). now is a date-time
+// of the platform clock. The scores stop at the first that cannot be read, and Problem says why.
+TProgressData CollectProgress(TProgressStore* store, const TDifficultKeys& keys, const TKeyDays& days,
+                              double now);
 
-// The menu's notice: the three hardest keys and the best scores of the week, and how to open the
-// progress view. Empty when there is nothing to show yet. Windows-1252.
+// The menu's notice: the three hardest keys ("comma", "full stop" by name) and the best scores of the
+// week, and how to open the progress view; for a new player, that Alt+Y shows the progress; first of
+// all, once, a damaged file set aside. Windows-1252.
 std::string ProgressNotice(const TProgressData& data);
 
 // The notice when the state folder cannot be written.

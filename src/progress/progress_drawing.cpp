@@ -2,29 +2,44 @@
 
 #include "code_page.h"
 #include "keyboard_map.h"
-#include "practice_keys.h"
 
+#include <QDate>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
-constexpr double kMargin = 12;
-constexpr double kKeyUnit = 22.5;
+// The book's page: the title and its rule as on the top-ten page, in its green.
+constexpr double kLeft = 16;
+constexpr double kRight = 321;
+constexpr double kRuleY = 37.5;
+constexpr double kKeyUnit = 21.5;
 constexpr double kKeyGap = 2;
 constexpr double kKeyboardTop = 44;
-constexpr double kHardestTop = 168;
-constexpr double kChartsTop = 300;
-constexpr double kHardestRow = 20;
-constexpr double kChartHeight = 112;
+constexpr double kLegendTop = 133;
+constexpr double kHardestTop = 150;
+constexpr double kHardestRow = 15;
+constexpr int kHardestShown = 5;
+constexpr double kGamesTop = 250;
+constexpr double kDaysTop = 336;
 
-const QColor kInk(40, 40, 40);
-const QColor kFaint(120, 120, 120);
-const QColor kRule(111, 154, 74); // the green of the menu's frames
-const QColor kUnratedKey(250, 250, 250);
-const QColor kChartBar(143, 178, 206);
-const QColor kBestBar(214, 64, 45);
+const QColor kGreen(0, 128, 0);
+const QColor kLightGreen(192, 220, 192);
+const QColor kInk(30, 30, 30);
+const QColor kFaint(110, 110, 110);
+const QColor kGrid(215, 215, 215);
+const QColor kBar(120, 160, 120);
+const QColor kBestBar(168, 29, 35);
+const QColor kLine(0, 100, 160);
+
+// Calm to hot; the lightness (CIE L*) runs 93, 87, 72, 54, 37.
+const QColor kSteps[kKeySteps] = {QColor(0xe3, 0xf1, 0xa6), QColor(0xfd, 0xd5, 0x6a),
+                                  QColor(0xf9, 0x9b, 0x45), QColor(0xe0, 0x54, 0x2c),
+                                  QColor(0xa8, 0x1d, 0x23)};
+// The lower edges of steps 1 to 4, in difficulty (about the lowest error percentage the key can have).
+constexpr double kStepEdges[kKeySteps - 1] = {2.5, 5, 10, 20};
 
 QFont Font(int px, bool bold = false)
 {
@@ -41,157 +56,360 @@ unsigned char Byte(QChar c)
     return b.size() == 1 ? static_cast<unsigned char>(b[0]) : 0;
 }
 
-bool Rated(unsigned char ch)
+QString Text(const std::string& cp1252)
 {
-    return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || ch == ',' || ch == '.';
-}
-
-QColor Mix(const QColor& a, const QColor& b, double t)
-{
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
+    return FromCp1252(cp1252);
 }
 
 QRectF KeyBox(const TKeyCap& cap)
 {
-    return QRectF(kMargin + cap.Place.x() * kKeyUnit, kKeyboardTop + cap.Place.y() * kKeyUnit,
+    // The widest keyboard is 13.5 keys; it is centred between the page's margins.
+    const double left = kLeft + (kRight - kLeft - 13.5 * kKeyUnit) / 2;
+    return QRectF(left + cap.Place.x() * kKeyUnit, kKeyboardTop + cap.Place.y() * kKeyUnit,
                   kKeyUnit - kKeyGap, kKeyUnit - kKeyGap);
+}
+
+const TKeyStanding* StandingOf(const TProgressData& data, unsigned char ch)
+{
+    for (const TKeyStanding& k : data.Ranking)
+        if (k.Ch == ch)
+            return &k;
+    return nullptr;
+}
+
+// Dark steps carry white letters.
+QColor InkOn(int step)
+{
+    return step >= 3 ? QColor(Qt::white) : kInk;
+}
+
+void DrawTitle(QPainter& p)
+{
+    p.setPen(kGreen);
+    p.setFont(Font(17, true));
+    p.drawText(QRectF(27, 10, 220, 26), Qt::AlignLeft | Qt::AlignVCenter, "M Y   P R O G R E S S");
+    const QRectF back = BackControlRect();
+    p.setPen(QPen(kGreen, 1));
+    p.setBrush(kLightGreen);
+    p.drawRoundedRect(back, 4, 4);
+    QPainterPath arrow;
+    arrow.moveTo(back.left() + 7, back.center().y());
+    arrow.lineTo(back.left() + 13, back.center().y() - 4.5);
+    arrow.lineTo(back.left() + 13, back.center().y() + 4.5);
+    arrow.closeSubpath();
+    p.setBrush(kGreen);
+    p.setPen(Qt::NoPen);
+    p.drawPath(arrow);
+    p.setPen(kInk);
+    p.setFont(Font(12, true));
+    p.drawText(back.adjusted(15, 0, 0, 0), Qt::AlignCenter, "Back");
+    p.setPen(QPen(kGreen, 1));
+    p.drawLine(QPointF(kLeft, kRuleY), QPointF(kRight, kRuleY));
 }
 
 void DrawKeyboard(QPainter& p, const TProgressData& data)
 {
-    p.setFont(Font(11, true));
     for (const TKeyCap& cap : KeyboardMap(data.Layout)) {
         // A key is as hard as the harder of its two characters, and typed when either was.
+        const TKeyStanding* hardest = nullptr;
         bool rated = false;
-        bool typed = false;
-        float rating = 0;
         for (QChar c : {cap.Base, cap.Shifted}) {
             const unsigned char ch = c.isNull() ? 0 : Byte(c);
-            if (!Rated(ch))
+            if (!TDifficultKeys::Rated(ch))
                 continue;
             rated = true;
-            typed = typed || data.Keys.Exposure[ch] > 0;
-            rating = std::max(rating, data.Keys.KeyDifficulty(ch));
+            const TKeyStanding* k = StandingOf(data, ch);
+            if (k && (!hardest || k->Difficulty > hardest->Difficulty))
+                hardest = k;
         }
         const QRectF box = KeyBox(cap);
-        p.setPen(QPen(kFaint, 1));
-        p.setBrush(rated ? KeyColour(rating, typed) : kUnratedKey);
-        p.drawRoundedRect(box, 3, 3);
-        p.setPen(rated ? kInk : kFaint);
-        if (cap.Base.isLetter() && cap.Shifted == cap.Base.toUpper()) {
-            p.drawText(box, Qt::AlignCenter, cap.Shifted);
+        int step = -1;
+        if (hardest) {
+            step = KeyStep(hardest->Difficulty);
+            p.setPen(QPen(kFaint, 1));
+            p.setBrush(KeyStepColour(step));
         } else {
-            p.setFont(Font(9));
-            if (!cap.Shifted.isNull())
+            // Not typed yet (or not rated): an outline only.
+            p.setPen(QPen(rated ? kFaint : kGrid, 1, rated ? Qt::DashLine : Qt::SolidLine));
+            p.setBrush(Qt::NoBrush);
+        }
+        p.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+        p.setPen(hardest ? InkOn(step) : rated ? kInk : kFaint);
+        const bool letter = cap.Base.isLetter() && cap.Shifted == cap.Base.toUpper();
+        const bool percent = hardest && hardest->ErrorRate >= 0.05 && hardest->Keystrokes >= 5;
+        if (letter) {
+            p.setFont(Font(percent ? 9 : 11, true));
+            p.drawText(percent ? box.adjusted(0, 0, 0, -8) : box, Qt::AlignCenter, cap.Shifted);
+        } else {
+            p.setFont(Font(8));
+            if (!cap.Shifted.isNull() && !percent)
                 p.drawText(box.adjusted(3, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, cap.Shifted);
-            p.drawText(box.adjusted(3, 0, 0, -1), Qt::AlignLeft | Qt::AlignBottom, cap.Base);
-            p.setFont(Font(11, true));
+            p.drawText(percent ? box.adjusted(0, 0, 0, -8) : box.adjusted(3, 0, 0, -1),
+                       percent ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignBottom, cap.Base);
+        }
+        if (percent) {
+            p.setFont(Font(8));
+            p.drawText(box.adjusted(0, 9, 0, 0), Qt::AlignCenter,
+                       QString::number(std::lround(100 * hardest->ErrorRate)));
         }
     }
-    // The scale under the keyboard.
-    const QRectF scale(kMargin + 60, kKeyboardTop + 4 * kKeyUnit + 6, 150, 8);
-    QLinearGradient ramp(scale.topLeft(), scale.topRight());
-    for (int r = 0; r <= 100; r += 25)
-        ramp.setColorAt(r / 100.0, KeyColour(float(r), true));
-    p.setPen(QPen(kFaint, 0.5));
-    p.setBrush(ramp);
-    p.drawRect(scale);
-    p.setFont(Font(10));
+    // The scale: the five steps from calm to hot, and the outline of a key not typed yet.
+    p.setFont(Font(9));
     p.setPen(kInk);
-    p.drawText(QRectF(kMargin, scale.top() - 3, 56, 14), Qt::AlignRight | Qt::AlignVCenter, "easy");
-    p.drawText(QRectF(scale.right() + 4, scale.top() - 3, 60, 14), Qt::AlignLeft | Qt::AlignVCenter, "hard");
-    p.setBrush(KeyColour(0, false));
-    p.drawRect(QRectF(scale.right() + 40, scale.top(), 12, 8));
-    p.drawText(QRectF(scale.right() + 56, scale.top() - 3, 70, 14), Qt::AlignLeft | Qt::AlignVCenter,
-               "not typed");
+    p.drawText(QRectF(kLeft, kLegendTop, 28, 11), Qt::AlignLeft | Qt::AlignVCenter, "calm");
+    for (int s = 0; s < kKeySteps; ++s) {
+        p.setPen(QPen(kFaint, 0.5));
+        p.setBrush(KeyStepColour(s));
+        p.drawRect(QRectF(kLeft + 26 + s * 15, kLegendTop + 1.5, 14, 8));
+    }
+    p.setPen(kInk);
+    p.drawText(QRectF(kLeft + 104, kLegendTop, 24, 11), Qt::AlignLeft | Qt::AlignVCenter, "hot");
+    p.setPen(QPen(kFaint, 1, Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(kLeft + 128, kLegendTop + 1, 14, 9), 2, 2);
+    p.setPen(kInk);
+    p.drawText(QRectF(kLeft + 146, kLegendTop, 70, 11), Qt::AlignLeft | Qt::AlignVCenter, "not typed yet");
+    p.drawText(QRectF(kLeft + 210, kLegendTop, kRight - kLeft - 210, 11), Qt::AlignRight | Qt::AlignVCenter,
+               "numbers: % errors");
+}
+
+void DrawHeading(QPainter& p, double top, const QString& text)
+{
+    p.setPen(kGreen);
+    p.setFont(Font(12, true));
+    p.drawText(QRectF(kLeft, top, kRight - kLeft, 14), Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
 void DrawHardest(QPainter& p, const TProgressData& data)
 {
-    p.setPen(kInk);
-    p.setFont(Font(14, true));
-    p.drawText(QPointF(kMargin, kHardestTop), "Your five hardest keys");
-    const std::vector<TKeyRating> hardest = HardestKeys(data.Keys);
-    p.setFont(Font(12));
-    if (hardest.empty()) {
-        p.setPen(kFaint);
-        p.drawText(QRectF(kMargin, kHardestTop + 8, kProgressWidth - 2 * kMargin, 40), Qt::TextWordWrap,
-                   "None yet: the keys you mistype in WordTris and Clouds show here.");
-        return;
-    }
-    for (std::size_t i = 0; i < hardest.size() && i < 5; ++i) {
-        const TKeyRating& k = hardest[i];
-        const double top = kHardestTop + 7 + double(i) * kHardestRow;
-        const QRectF cap(kMargin, top, kHardestRow - 2, kHardestRow - 2);
+    DrawHeading(p, kHardestTop, "Your hardest keys");
+    const double columns[] = {kLeft, kLeft + 24, kLeft + 92, kLeft + 136, kLeft + 186};
+    p.setFont(Font(9));
+    p.setPen(kFaint);
+    const double head = kHardestTop + 14;
+    p.drawText(QRectF(columns[1], head, 66, 11), Qt::AlignLeft | Qt::AlignVCenter, "difficulty");
+    p.drawText(QRectF(columns[2] - 6, head, 44, 11), Qt::AlignRight | Qt::AlignVCenter, "errors");
+    p.drawText(QRectF(columns[3], head, 46, 11), Qt::AlignRight | Qt::AlignVCenter, "ms / key");
+    p.drawText(QRectF(columns[4], head, kRight - columns[4], 11), Qt::AlignLeft | Qt::AlignVCenter,
+               "typed instead");
+    const double most = data.Ranking.empty() ? 1 : std::max(1.0, data.Ranking.front().Difficulty);
+    for (std::size_t i = 0; i < data.Ranking.size() && i < std::size_t(kHardestShown); ++i) {
+        const TKeyStanding& k = data.Ranking[i];
+        const double top = head + 13 + double(i) * kHardestRow;
+        const int step = KeyStep(k.Difficulty);
+        const QRectF cap(columns[0], top, 18, kHardestRow - 2);
         p.setPen(QPen(kFaint, 1));
-        p.setBrush(KeyColour(k.Rating, true));
-        p.drawRoundedRect(cap, 3, 3);
+        p.setBrush(KeyStepColour(step));
+        p.drawRoundedRect(cap, 2, 2);
+        p.setPen(InkOn(step));
+        p.setFont(Font(10, true));
+        p.drawText(cap, Qt::AlignCenter, Text(std::string(1, char(k.Ch))));
+        // The list is in the order of this bar.
+        p.setPen(Qt::NoPen);
+        p.setBrush(KeyStepColour(step));
+        p.drawRect(QRectF(columns[1], top + 2, std::max(1.0, 62 * k.Difficulty / most), kHardestRow - 6));
         p.setPen(kInk);
-        p.setFont(Font(12, true));
-        p.drawText(cap, Qt::AlignCenter, FromCp1252(std::string(1, char(k.Ch))));
-        p.setFont(Font(12));
-        const int percent = k.Hits > 0 ? int(std::lround(100.0 * k.Errors / k.Hits)) : 0;
-        p.drawText(QRectF(cap.right() + 10, top, 260, cap.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString("%1 % errors in %2 keystrokes").arg(percent).arg(k.Hits));
+        p.setFont(Font(10));
+        p.drawText(QRectF(columns[2] - 6, top, 44, kHardestRow - 2), Qt::AlignRight | Qt::AlignVCenter,
+                   QString("%1 %").arg(std::lround(100 * k.ErrorRate)));
+        p.drawText(QRectF(columns[3], top, 46, kHardestRow - 2), Qt::AlignRight | Qt::AlignVCenter,
+                   k.MsPerKey > 0 ? QString::number(std::lround(k.MsPerKey)) : QString("–"));
+        if (k.ConfusedCount > 0)
+            p.drawText(QRectF(columns[4], top, kRight - columns[4], kHardestRow - 2),
+                       Qt::AlignLeft | Qt::AlignVCenter,
+                       Text("types " + KeyName(k.Confused) + " for " + KeyName(k.Ch) + ": " +
+                            std::to_string(k.ConfusedCount) + (k.ConfusedCount == 1 ? " time" : " times")));
     }
 }
 
-void DrawChart(QPainter& p, const QRectF& frame, const char* game, const std::vector<std::int32_t>& scores)
+QString DayLabel(int day)
+{
+    return QDate(1899, 12, 30).addDays(day).toString("d MMM");
+}
+
+QString DayLabel(const std::string& isoDay)
+{
+    const QDate d = QDate::fromString(QString::fromStdString(isoDay.substr(0, 10)), "yyyy-MM-dd");
+    return d.isValid() ? d.toString("d MMM") : QString();
+}
+
+// A chart's frame: its title, a scale with the top value and 0 (or bottom), the baseline and the
+// dates under it. Gives the plotting area.
+QRectF ChartFrame(QPainter& p, const QRectF& frame, const QString& title, const QString& top,
+                  const QString& bottom, const QString& firstDay, const QString& lastDay)
 {
     p.setPen(kInk);
-    p.setFont(Font(12, true));
-    p.drawText(QRectF(frame.left(), frame.top(), frame.width(), 16), Qt::AlignLeft | Qt::AlignTop, game);
-    const QRectF plot(frame.left(), frame.top() + 34, frame.width(), frame.height() - 34);
-    p.setPen(QPen(kRule, 1));
+    p.setFont(Font(10, true));
+    p.drawText(QRectF(frame.left(), frame.top(), frame.width(), 12), Qt::AlignLeft | Qt::AlignVCenter, title);
+    const QRectF plot(frame.left() + 20, frame.top() + 16, frame.width() - 22, frame.height() - 28);
+    p.setFont(Font(8));
+    p.setPen(kFaint);
+    p.drawText(QRectF(frame.left(), plot.top() - 5, 18, 10), Qt::AlignRight | Qt::AlignVCenter, top);
+    p.drawText(QRectF(frame.left(), plot.bottom() - 5, 18, 10), Qt::AlignRight | Qt::AlignVCenter, bottom);
+    p.drawText(QRectF(plot.left(), plot.bottom() + 1, plot.width() / 2, 10), Qt::AlignLeft | Qt::AlignVCenter,
+               firstDay);
+    p.drawText(QRectF(plot.center().x(), plot.bottom() + 1, plot.width() / 2, 10),
+               Qt::AlignRight | Qt::AlignVCenter, lastDay);
+    p.setPen(QPen(kGrid, 1));
+    p.drawLine(QPointF(plot.left(), plot.top()), QPointF(plot.right(), plot.top()));
+    p.setPen(QPen(kFaint, 1));
     p.drawLine(plot.bottomLeft(), plot.bottomRight());
+    return plot;
+}
+
+// A round number at least v: 1, 2 or 5 times a power of ten.
+double NiceCeiling(double v)
+{
+    if (v <= 1)
+        return 1;
+    const double power = std::pow(10.0, std::floor(std::log10(v)));
+    for (double m : {1.0, 2.0, 5.0, 10.0})
+        if (m * power >= v)
+            return m * power;
+    return 10 * power;
+}
+
+void DrawScoreChart(QPainter& p, const QRectF& frame, const char* game,
+                    const std::vector<std::int32_t>& scores, const std::vector<std::string>& days)
+{
     if (scores.empty()) {
+        ChartFrame(p, frame, game, "", "", "", "");
         p.setPen(kFaint);
-        p.setFont(Font(10));
-        p.drawText(plot, Qt::AlignCenter, "no games yet");
+        p.setFont(Font(9));
+        p.drawText(frame.adjusted(20, 16, 0, -12), Qt::AlignCenter, "no games yet");
         return;
     }
     const auto best = std::max_element(scores.begin(), scores.end());
-    const double top = std::max(1, *best);
+    const double top = NiceCeiling(std::max(1, *best));
+    const QRectF plot = ChartFrame(p, frame, game, QString::number(top), "0",
+                                   days.empty() ? QString() : DayLabel(days.front()),
+                                   days.empty() ? QString() : DayLabel(days.back()));
     const double step = plot.width() / kChartGames;
     for (std::size_t i = 0; i < scores.size(); ++i) {
-        const double h = std::max(1.0, (plot.height() - 4) * std::max(0, scores[i]) / top);
+        const double h = std::max(1.0, plot.height() * std::max(0, scores[i]) / top);
         const QRectF bar(plot.left() + double(i) * step + 0.5, plot.bottom() - h, step - 1, h);
         const bool isBest = scores.begin() + long(i) == best;
         p.setPen(Qt::NoPen);
-        p.setBrush(isBest ? kBestBar : kChartBar);
+        p.setBrush(isBest ? kBestBar : kBar);
         p.drawRect(bar);
-        if (isBest) {
-            // The best game: its bar in red with its score above, and a marker over it.
-            QPainterPath marker;
-            const double cx = bar.center().x();
-            marker.moveTo(cx - 4, plot.top() - 9);
-            marker.lineTo(cx + 4, plot.top() - 9);
-            marker.lineTo(cx, plot.top() - 3);
-            marker.closeSubpath();
-            p.setBrush(kBestBar);
-            p.drawPath(marker);
-            p.setPen(kInk);
-            p.setFont(Font(10));
-            const QRectF label(std::clamp(cx - 30, frame.left(), frame.right() - 60), plot.top() - 22, 60,
-                               12);
-            p.drawText(label, Qt::AlignCenter, QString("best %1").arg(*best));
-        }
     }
+    // The best game is the dark red bar; its score stands in the title line.
+    p.setPen(kBestBar);
+    p.setFont(Font(9, true));
+    p.drawText(QRectF(frame.left(), frame.top(), frame.width(), 12), Qt::AlignRight | Qt::AlignVCenter,
+               QString("best %1").arg(*best));
+}
+
+// Accuracy and speed of each of the last kChartDays days.
+struct TDayFigures {
+    bool Typed = false;
+    double Accuracy = 0; // percent of keystrokes right
+    double Speed = 0;    // characters per minute of timed correct keystrokes; 0 when none was timed
+};
+
+std::vector<TDayFigures> LastDays(const TProgressData& data)
+{
+    std::vector<TDayFigures> figures(kChartDays);
+    for (const TKeyDay& d : data.KeyDays) {
+        const int index = d.Day - (data.Today - kChartDays + 1);
+        if (index < 0 || index >= kChartDays)
+            continue;
+        double n = 0, e = 0, timed = 0, ms = 0;
+        for (int code = TKeyRecord::kFirst; code <= 255; ++code) {
+            const TKeyTally& t = d.Keys[static_cast<unsigned char>(code)];
+            n += t.Keystrokes;
+            e += t.Errors;
+            timed += t.TimedStrokes;
+            ms += double(t.TimedMs);
+        }
+        if (n <= 0)
+            continue;
+        TDayFigures& f = figures[std::size_t(index)];
+        f.Typed = true;
+        f.Accuracy = 100 * (1 - e / n);
+        f.Speed = ms > 0 ? 60000 * timed / ms : 0;
+    }
+    return figures;
+}
+
+void DrawDayChart(QPainter& p, const QRectF& frame, const QString& title,
+                  const std::vector<TDayFigures>& days, int today, bool speed)
+{
+    double low = 0, high = 0;
+    bool any = false;
+    for (const TDayFigures& d : days) {
+        const double v = speed ? d.Speed : d.Accuracy;
+        if (!d.Typed || (speed && v <= 0))
+            continue;
+        high = any ? std::max(high, v) : v;
+        low = any ? std::min(low, v) : v;
+        any = true;
+    }
+    if (speed) {
+        low = 0;
+        high = NiceCeiling(std::max(high, 1.0));
+    } else {
+        // Accuracy lives near the top: the scale starts at the ten below the worst day.
+        high = 100;
+        low = std::clamp(std::floor(low / 10) * 10, 0.0, 90.0);
+    }
+    const QRectF plot = ChartFrame(p, frame, title, QString::number(high), QString::number(low),
+                                   DayLabel(today - kChartDays + 1), DayLabel(today));
+    if (!any) {
+        p.setPen(kFaint);
+        p.setFont(Font(9));
+        p.drawText(plot, Qt::AlignCenter, "no keystrokes yet");
+        return;
+    }
+    const double step = plot.width() / (kChartDays - 1);
+    QPainterPath line;
+    bool started = false;
+    std::vector<QPointF> points;
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const double v = speed ? days[i].Speed : days[i].Accuracy;
+        if (!days[i].Typed || (speed && v <= 0))
+            continue;
+        const QPointF at(plot.left() + double(i) * step,
+                         plot.bottom() - plot.height() * (v - low) / (high - low));
+        if (started)
+            line.lineTo(at);
+        else
+            line.moveTo(at);
+        started = true;
+        points.push_back(at);
+    }
+    p.setPen(QPen(kLine, 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(line);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kLine);
+    for (const QPointF& at : points)
+        p.drawEllipse(at, 1.8, 1.8);
+}
+
+void DrawNewPlayer(QPainter& p)
+{
+    p.setPen(kInk);
+    p.setFont(Font(12));
+    p.drawText(QRectF(kLeft, kHardestTop + 6, kRight - kLeft, 120), Qt::TextWordWrap,
+               "This page fills up as you play: after your first game the keys you find hard turn from "
+               "pale to dark red, and your hardest keys show here with what you type for them.\n\n"
+               "Below them come your scores game by game, and your accuracy and speed day by day.");
 }
 
 } // namespace
 
-QColor KeyColour(float rating, bool typed)
+QColor KeyStepColour(int step)
 {
-    if (!typed)
-        return QColor(205, 205, 205);
-    static const QColor calm(163, 209, 120);
-    static const QColor warm(246, 206, 82);
-    static const QColor hot(214, 64, 45);
-    const double r = std::clamp(double(rating), 0.0, 100.0) / 100.0;
-    return r < 0.5 ? Mix(calm, warm, r * 2) : Mix(warm, hot, (r - 0.5) * 2);
+    return kSteps[std::clamp(step, 0, kKeySteps - 1)];
+}
+
+int KeyStep(double difficulty)
+{
+    int step = 0;
+    while (step < kKeySteps - 1 && difficulty >= kStepEdges[step])
+        ++step;
+    return step;
 }
 
 QRectF KeyRectOf(const std::string& layout, QChar ch)
@@ -202,30 +420,41 @@ QRectF KeyRectOf(const std::string& layout, QChar ch)
     return {};
 }
 
+QRectF BackControlRect()
+{
+    return QRectF(kRight - 62, 12, 62, 21);
+}
+
+QRectF LastGamesArea()
+{
+    return QRectF(kLeft, kGamesTop + 15, kRight - kLeft, kDaysTop - kGamesTop - 17);
+}
+
 void PaintProgress(QPainter& p, const TProgressData& data)
 {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.fillRect(QRectF(0, 0, kProgressWidth, kProgressHeight), Qt::white);
-    p.setPen(kInk);
-    p.setFont(Font(20, true));
-    p.drawText(QRectF(kMargin, 6, kProgressWidth - 2 * kMargin, 28), Qt::AlignLeft | Qt::AlignVCenter,
-               "My progress");
-    p.setFont(Font(10));
-    p.setPen(kFaint);
-    p.drawText(QRectF(kMargin, 6, kProgressWidth - 2 * kMargin, 28), Qt::AlignRight | Qt::AlignVCenter,
-               "Esc: back to the games");
-    p.setPen(QPen(kRule, 1));
-    p.drawLine(QPointF(kMargin, 36.5), QPointF(kProgressWidth - kMargin, 36.5));
-
+    DrawTitle(p);
     DrawKeyboard(p, data);
+    // A store that could not be read is no sign of a new player.
+    if (!data.HasGames() && data.Ranking.empty() && data.Problem == TStoreProblem::None) {
+        DrawNewPlayer(p);
+        return;
+    }
     DrawHardest(p, data);
 
-    p.setPen(kInk);
-    p.setFont(Font(14, true));
-    p.drawText(QPointF(kMargin, kChartsTop - 4), "Your last games");
-    const double width = (kProgressWidth - 2 * kMargin - 2 * 10) / 3;
+    DrawHeading(p, kGamesTop, QString("Your last %1 games").arg(kChartGames));
+    const double gap = 8;
+    const double width = (kRight - kLeft - 2 * gap) / 3;
     for (int g = 0; g < 3; ++g)
-        DrawChart(p, QRectF(kMargin + g * (width + 10), kChartsTop, width, kChartHeight), kHistoryGames[g],
-                  data.Scores[g]);
+        DrawScoreChart(p, QRectF(kLeft + g * (width + gap), kGamesTop + 16, width, 68), kHistoryGames[g],
+                       data.Scores[g], data.ScoreDays[g]);
+
+    DrawHeading(p, kDaysTop, QString("The last %1 days").arg(kChartDays));
+    const std::vector<TDayFigures> days = LastDays(data);
+    const double half = (kRight - kLeft - gap) / 2;
+    DrawDayChart(p, QRectF(kLeft, kDaysTop + 16, half, 70), "Accuracy (%)", days, data.Today, false);
+    DrawDayChart(p, QRectF(kLeft + half + gap, kDaysTop + 16, half, 70), "Speed (characters a minute)", days,
+                 data.Today, true);
 }

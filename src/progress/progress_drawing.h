@@ -11,14 +11,22 @@ class QPainter;
 inline constexpr int kProgressWidth = 337;
 inline constexpr int kProgressHeight = 425;
 
-// The fill of a key: calm green at rating 0 through amber to hot red at 100 and above; grey for a
-// rated key never typed.
-QColor KeyColour(float rating, bool typed);
+// The colour scale of the keys, from calm to hot in kKeySteps steps whose lightness falls step by
+// step, so that the order reads without telling hues apart.
+inline constexpr int kKeySteps = 5;
+QColor KeyStepColour(int step);
+// The step of a key's difficulty (TKeyStanding::Difficulty).
+int KeyStep(double difficulty);
 
 // Where the key typing ch (without or with Shift) lies on the drawn keyboard of layout; an empty
 // rectangle when the keyboard has no such key.
 QRectF KeyRectOf(const std::string& layout, QChar ch);
+// The "Back" control at the top of the page.
+QRectF BackControlRect();
+// The charts of the last games, below their heading.
+QRectF LastGamesArea();
 
-// Draws the whole page: the keyboard coloured by rating, the five hardest keys and a chart of the
-// last scores of each game with the best one marked.
+// Draws the whole page: the keyboard coloured by difficulty, the hardest keys with their error rate,
+// speed and most frequent confusion, a chart of the last scores of each game, and the accuracy and
+// speed of the last 30 days. A player without a game yet sees how the page will fill up.
 void PaintProgress(QPainter& p, const TProgressData& data);

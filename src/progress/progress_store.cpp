@@ -3,6 +3,7 @@
 #include "code_page.h"
 #include "errors.h"
 #include "file_system.h"
+#include "key_record_sql.h"
 #include "sqlite_statement.h"
 #include "system.h"
 #include "user_folder.h"
@@ -49,7 +50,7 @@ CREATE TABLE games (
 // is an empty file). A new version adds its step here and raises kSchemaVersion; every step a file
 // needs runs in one transaction, so a file is always at one version or the next, never between.
 using TMigration = int (*)(sqlite3*);
-constexpr TMigration kMigrations[] = {CreateVersion1};
+constexpr TMigration kMigrations[] = {CreateVersion1, KeyRecordSql::CreateTables};
 static_assert(std::size(kMigrations) == TProgressStore::kSchemaVersion, "one step for every version");
 
 // The indexes behind what the menu's notice and the progress view ask: a game's last scores, and its
@@ -485,6 +486,10 @@ int TProgressStore::Fold(const TGameRecord& record, const std::string& playedAt,
         }
     }
     if (ok) {
+        rc = KeyRecordSql::AddDay(db_, KeyRecordSql::DayOf(playedAt.substr(0, 10)), record.KeyRecord);
+        ok = rc == SQLITE_DONE;
+    }
+    if (ok) {
         TStatement row(db_, "INSERT INTO games (played_at, game, choice, score, seconds, keystrokes, "
                             "errors, level) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
         row.Bind(1, playedAt);
@@ -545,18 +550,78 @@ bool TProgressStore::History(std::vector<THistoryRow>& rows, int last)
     return rc == SQLITE_DONE || FailWith(rc);
 }
 
-bool TProgressStore::RecentScores(const std::string& game, int count, std::vector<std::int32_t>& scores)
+bool TProgressStore::RecentScores(const std::string& game, int count, std::vector<std::int32_t>& scores,
+                                  std::vector<std::string>* days)
 {
     scores.clear();
+    if (days)
+        days->clear();
     if (!db_)
         return false;
-    TStatement s(db_, "SELECT score FROM games WHERE game = ? ORDER BY id DESC LIMIT ?");
+    TStatement s(db_,
+                 "SELECT score, substr(played_at, 1, 10) FROM games WHERE game = ? ORDER BY id DESC LIMIT ?");
     s.Bind(1, game);
     s.Bind(2, std::int64_t{count});
     int rc;
-    while ((rc = s.Step()) == SQLITE_ROW)
+    while ((rc = s.Step()) == SQLITE_ROW) {
         scores.insert(scores.begin(), Whole(s.Int(0)));
+        if (days)
+            days->insert(days->begin(), s.Text(1));
+    }
     return rc == SQLITE_DONE || FailWith(rc);
+}
+
+bool TProgressStore::ReadKeyDays(int fromDay, TKeyDays& days)
+{
+    days.clear();
+    if (!db_)
+        return false;
+    int rc = SQLITE_OK;
+    // A file of version 1 that a reader opened has no key record yet.
+    if (readOnly_ && QueryInt(db_, "SELECT count(*) FROM sqlite_master WHERE name = 'key_days'", rc) == 0)
+        return rc == SQLITE_OK || FailWith(rc);
+    rc = KeyRecordSql::ReadDays(db_, fromDay, days);
+    return rc == SQLITE_DONE || FailWith(rc);
+}
+
+bool TProgressStore::Moved()
+{
+    int moved = 0;
+    return db_ && sqlite3_file_control(db_, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved;
+}
+
+bool TProgressStore::PutTotals(const TDifficultKeys& keys, const TKeyDays& days)
+{
+    if (!db_ || readOnly_)
+        return false;
+    int rc = Exec(db_, "BEGIN IMMEDIATE");
+    if (rc != SQLITE_OK)
+        return FailWith(rc);
+    const bool empty = QueryInt(db_, "SELECT count(*) FROM keys", rc) == 0 && rc == SQLITE_OK &&
+                       QueryInt(db_, "SELECT count(*) FROM key_days", rc) == 0 && rc == SQLITE_OK;
+    bool ok = empty;
+    TStatement put(db_, "INSERT INTO keys (code, total_hits, total_errors, exposure) VALUES (?, ?, ?, ?)");
+    for (int code = TDifficultKeys::TCharCounts::kFirst; ok && code <= 255; ++code) {
+        const auto ch = static_cast<unsigned char>(code);
+        if (keys.TotalHits[ch] <= 0 && keys.Exposure[ch] <= 0)
+            continue;
+        put.Bind(1, std::int64_t{code});
+        put.Bind(2, std::int64_t{keys.TotalHits[ch]});
+        put.Bind(3, std::int64_t{keys.TotalErrors[ch]});
+        put.Bind(4, std::int64_t{keys.Exposure[ch]});
+        rc = put.Step();
+        ok = rc == SQLITE_DONE;
+        put.Reset();
+    }
+    for (const TKeyDay& d : days)
+        if (ok) {
+            rc = KeyRecordSql::AddDay(db_, d.Day, d.Keys);
+            ok = rc == SQLITE_DONE;
+        }
+    if (ok && (rc = Exec(db_, "COMMIT")) == SQLITE_OK)
+        return true;
+    Exec(db_, "ROLLBACK");
+    return empty ? FailWith(rc) : false;
 }
 
 bool TProgressStore::BestScoreSince(const std::string& game, const std::string& since, std::int32_t& best)

@@ -1,6 +1,7 @@
 #pragma once
 #include "difficult_keys.h"
 #include "game_record.h"
+#include "key_ranking.h"
 #include "store_problem.h"
 
 #include <cstdint>
@@ -31,7 +32,8 @@ class TProgressStore {
   public:
     // The version a new database gets. Older versions are brought up to it step by step (see
     // kMigrations in the source), later ones are left alone.
-    static constexpr int kSchemaVersion = 1;
+    // 1: the statistics' totals and the games; 2: the player's key record beside them.
+    static constexpr int kSchemaVersion = 2;
     // "KVG1": marks the file as this program's, for tools that look at the header.
     static constexpr std::int32_t kApplicationId = 0x4B564731;
     static constexpr const char* kFileName = "progress.db";
@@ -80,8 +82,19 @@ class TProgressStore {
     bool RecordGame(const TGameRecord& record, const std::string& playedAt, TDifficultKeys* totals);
     // Every history row, oldest first; or the last `last` rows when last > 0. False on a read error.
     bool History(std::vector<THistoryRow>& rows, int last = 0);
-    // The scores of the last `count` games of game, oldest first. False on a read error.
-    bool RecentScores(const std::string& game, int count, std::vector<std::int32_t>& scores);
+    // The scores of the last `count` games of game, oldest first; their days ("YYYY-MM-DD") go to
+    // *days when given. False on a read error.
+    bool RecentScores(const std::string& game, int count, std::vector<std::int32_t>& scores,
+                      std::vector<std::string>* days = nullptr);
+    // The player's key record from fromDay on (a day of the platform clock), oldest first; none in a
+    // file of version 1 opened for reading. False on a read error.
+    bool ReadKeyDays(int fromDay, TKeyDays& days);
+    // The file was removed or renamed since it was opened: SQLite would go on writing to it unseen.
+    bool Moved();
+    // Writes the statistics' totals and the key record's days into a store that holds neither yet,
+    // as after the file was removed while the program ran. One transaction; false when the store
+    // holds totals already or the writing failed.
+    bool PutTotals(const TDifficultKeys& keys, const TKeyDays& days);
     // The best score of game played at or after since ("YYYY-MM-DD HH:MM:SS"); -1 when none.
     // False on a read error.
     bool BestScoreSince(const std::string& game, const std::string& since, std::int32_t& best);

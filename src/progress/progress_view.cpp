@@ -4,20 +4,29 @@
 #include "code_page.h"
 #include "progress_drawing.h"
 
+#include <QMouseEvent>
 #include <QPainter>
-
-namespace {
-
-// The part of the page that the drawing gives the charts of the last games, below their heading.
-const QRectF kChartsArea(12, 300, kProgressWidth - 24, kProgressHeight - 306);
-
-} // namespace
 
 TProgressPage::TProgressPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName("ProgressPage");
     setGeometry(0, 0, kProgressWidth, kProgressHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void TProgressPage::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && BackControlRect().contains(event->position()) && OnBack)
+        OnBack();
+}
+
+void TProgressPage::mouseMoveEvent(QMouseEvent* event)
+{
+    if (BackControlRect().contains(event->position()))
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
 }
 
 void TProgressPage::paintEvent(QPaintEvent*)
@@ -27,12 +36,13 @@ void TProgressPage::paintEvent(QPaintEvent*)
     if (Data.Problem == TStoreProblem::None)
         return;
     // Charts left empty by a store that could not be read would say "no games yet"; they say why.
-    p.fillRect(kChartsArea, Qt::white);
+    const QRectF area = LastGamesArea();
+    p.fillRect(area, Qt::white);
     p.setPen(QColor(40, 40, 40));
     QFont font("Arial");
     font.setPixelSize(12);
     p.setFont(font);
-    p.drawText(kChartsArea, Qt::AlignCenter | Qt::TextWordWrap,
+    p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
                FromCp1252("Your last games could not be read: " + ProblemReason(Data.Problem) + "."));
 }
 
@@ -40,6 +50,10 @@ TProgressView::TProgressView() : holder_(std::make_unique<QWidget>()), page_(new
 {
     ViewName = "Progress";
     page_->show();
+    page_->OnBack = [this] {
+        if (OnLeave)
+            OnLeave();
+    };
 }
 
 TProgressView::~TProgressView()

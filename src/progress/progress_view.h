@@ -11,14 +11,19 @@ class TProgressPage : public QWidget {
   public:
     explicit TProgressPage(QWidget* parent);
     TProgressData Data;
+    // A click on the page's "Back" control.
+    std::function<void()> OnBack;
 
   protected:
     void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 };
 
 // The player's progress on the left page of the games menu, in place of the games picture or the
 // top ten: the keyboard coloured by difficulty, the hardest keys and the last scores of each game.
-// Esc leaves it (OnLeave); starting a game leaves it with the rest of the menu.
+// Esc or a click on its "Back" control leaves it (OnLeave); starting a game leaves it with the rest
+// of the menu.
 class TProgressView : public TFormView {
   public:
     TProgressView();

@@ -67,6 +67,19 @@ TGamesStg::TGamesStg()
     FormCreate();
 }
 
+std::string DifficultKeysCaption(const std::string& keySet)
+{
+    std::string caption = std::string(kDifficultKeysItem) + ":";
+    std::string seen;
+    for (char c : keySet)
+        if (seen.find(c) == std::string::npos) {
+            seen += c;
+            caption += ' ';
+            caption += c;
+        }
+    return caption;
+}
+
 TGamesStg::~TGamesStg()
 {
     if (GamesStg == this)
@@ -84,8 +97,7 @@ void TGamesStg::FormCreate()
     Buddy(this, "WordTrisLbl", "WordTrisBtn");
     Buddy(this, "VocabularyLbl", "TrisFileList");
     Buddy(this, "VocabularyLbl2", "CloudsFileList");
-    BubblesKeys->addItem("a-z");
-    BubblesKeys->addItem("a-z, A-Z");
-    BubblesKeys->addItem("a-z, A-Z, 0-9");
+    for (const char* caption : kBubblesKeySetCaptions)
+        BubblesKeys->addItem(caption);
     BubblesKeys->addItem(kDifficultKeysItem);
 }

@@ -66,6 +66,8 @@ void TGamesView::Load()
     for (const std::string& title : TFile::ListFileTitles("*.vcb"))
         if (FitsGameDescription(title))
             stg->TrisFileList->addItem(FromCp1252(title));
+    if (PracticeWords)
+        stg->TrisFileList->addItem(kDifficultWordsItem);
     stg->TrisFileList->setCurrentIndex(stg->TrisFileList->count() > 0 ? 0 : -1);
     stg->TrisFileList->OnChange = [this](QObject* s) { TrisFileListChange(s); };
     TrisFileListChange(stg->TrisFileList);
@@ -77,6 +79,8 @@ void TGamesView::Load()
     stg->CloudsFileList->OnChange = [this](QObject* s) { CloudsFileListChange(s); };
     CloudsFileListChange(stg->CloudsFileList);
 
+    stg->BubblesKeys->setItemText(3, FromCp1252(PracticeKeySet ? DifficultKeysCaption(PracticeKeySet())
+                                                               : std::string(kDifficultKeysItem)));
     stg->BubblesKeys->setCurrentIndex(0);
     stg->BubblesKeys->OnChange = [this](QObject* s) { BubblesKeysChange(s); };
     BubblesKeysChange(stg->BubblesKeys);
@@ -106,14 +110,26 @@ void TGamesView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift)
     }
 }
 
+namespace {
+
+// The practice item is the last of a list that offers it.
+bool PracticeItemChosen(const TComboBox* list, bool offered)
+{
+    return offered && list->count() > 0 && list->currentIndex() == list->count() - 1;
+}
+
+} // namespace
+
 void TGamesView::TrisFileListChange(QObject*)
 {
     TrisVocabulary = ShortString(GamesStg->TrisFileList->Text());
+    TrisPractice = PracticeItemChosen(GamesStg->TrisFileList, bool(PracticeWords));
 }
 
 void TGamesView::CloudsFileListChange(QObject*)
 {
     CloudsVocabulary = ShortString(GamesStg->CloudsFileList->Text());
+    CloudsPractice = PracticeItemChosen(GamesStg->CloudsFileList, bool(PracticeWords));
 }
 
 void TGamesView::BubblesKeysChange(QObject*)

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 // The right page of the games menu: a key set for Bubbles, a vocabulary each for WordTris and Clouds,
 // the three Start buttons and the Info button. It finishes with 1, 2 or 3 for the chosen game.
@@ -30,6 +31,11 @@ class TGamesView : public TFormView {
     // fourth key set; NoticeText the notice (empty keeps the tip); OnShowProgress opens the progress
     // view, on a click on the notice or Alt+Y. Unset, the fourth item keeps the key set chosen before.
     std::function<std::string()> PracticeKeySet;
+    // Set by the games loop when the player's progress can give practice words: the vocabulary lists
+    // then end with "my difficult words", and choosing it sets TrisPractice or CloudsPractice.
+    std::function<std::vector<std::string>()> PracticeWords;
+    bool TrisPractice = false;
+    bool CloudsPractice = false;
     std::function<std::string()> NoticeText;
     std::function<void()> OnShowProgress;
 };

@@ -107,8 +107,8 @@ TEST(ProgressMenu, AGameWithMistakesIsKeptShownAndItsKeysArePractised)
     EXPECT_EQ(notice.rfind("Your hardest keys: a. ", 0), 0u) << notice;
     EXPECT_NE(notice.find("Alt+Y"), std::string::npos) << notice;
     EXPECT_TRUE(progressShown) << "the progress view takes the top ten's place";
-    EXPECT_EQ(GamesStg->BubblesKeys->itemText(3).toStdString(), "my difficult keys");
-    EXPECT_EQ(keySet, "afjdks");
+    EXPECT_EQ(GamesStg->BubblesKeys->itemText(3).toStdString(), "my difficult keys: a f j d k s");
+    EXPECT_EQ(keySet, "aafjdks") << "the hard key twice, so that it brings more bubbles";
 
     TProgressStore store(folder);
     ASSERT_TRUE(store.Open());
@@ -119,7 +119,7 @@ TEST(ProgressMenu, AGameWithMistakesIsKeptShownAndItsKeysArePractised)
     EXPECT_EQ(history[0].Choice, "Cat");
     EXPECT_EQ(history[0].Errors, 4);
     EXPECT_EQ(history[1].Game, "Bubbles");
-    EXPECT_EQ(history[1].Choice, "my difficult keys: afjdks");
+    EXPECT_EQ(history[1].Choice, "my difficult keys: a f j d k s");
     TDifficultKeys stored;
     ASSERT_TRUE(store.LoadTotals(stored));
     EXPECT_EQ(stored.TotalHits['a'], played.TotalHits['a']) << "the statistics hold what the store holds";

@@ -218,3 +218,28 @@ TEST_F(BubblesTest, TheSixthEscapeStopsTheGameOnceAndLaterKeysChangeNothing)
 }
 
 } // namespace
+
+namespace {
+
+// Unlike the statistics, the key record counts the key after a wrong one: it pops its bubble.
+TEST_F(BubblesTest, TheKeyRecordCountsEveryKeyAgainstTheCharacterPressed)
+{
+    Play();
+    Put(0, 'a');
+    Put(1, 'b');
+    for (char k : {'z', 'a', 'b', ' '})
+        Press(k);
+    const TKeyRecord& r = game->KeyRecorder.Record;
+    const struct {
+        char ch;
+        std::int32_t keystrokes, errors;
+    } rows[] = {{'z', 1, 1}, {'a', 1, 0}, {'b', 1, 0}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(r[static_cast<unsigned char>(row.ch)].Keystrokes, row.keystrokes) << row.ch;
+        EXPECT_EQ(r[static_cast<unsigned char>(row.ch)].Errors, row.errors) << row.ch;
+        EXPECT_TRUE(r[static_cast<unsigned char>(row.ch)].Confusions.empty()) << row.ch;
+    }
+    EXPECT_EQ(r.Keystrokes(), 3) << "the space is no character of a bubble";
+}
+
+} // namespace

@@ -345,3 +345,42 @@ TEST_F(CloudsTest, SelectedDarkCloudIsFramedAndItsWordShowsTheTypedPartInRed)
 }
 
 } // namespace
+
+namespace {
+
+// Keys count in the key record against the next character of the selected cloud's word, and only when
+// they are keystrokes of that word: its word is shown, and a wrong first key does not start the word
+// of another shown cloud.
+TEST_F(CloudsTest, TheKeyRecordCountsOnlyKeystrokesOfTheSelectedWord)
+{
+    const struct {
+        std::uint8_t kind;
+        std::int32_t x; // dark at 420 and left of it, grey up to 500
+        const char* keys;
+        char ch;
+        std::int32_t keystrokes, errors;
+    } rows[] = {
+        {TCloud::kStormy, 300, "squ", 'u', 2, 1}, // q typed for u, then u
+        {TCloud::kStormy, 300, "SU", 'u', 1, 0},  // capitals are right, as the game takes them
+        {TCloud::kStormy, 450, "su", 's', 0, 0},  // grey: its word is not shown yet
+        {TCloud::kWhite, 300, "su", 's', 0, 0},   // a white cloud has no word
+        {TCloud::kStormy, 300, "r", 's', 0, 0},   // r starts the other cloud's word "rain"
+        {TCloud::kStormy, 300, "x", 's', 1, 1},   // x starts no word: an error of s
+        {TCloud::kStormy, 300, "sr", 'u', 1, 1},  // once typing, a wrong key is an error
+    };
+    for (const auto& r : rows) {
+        game->Clouds.clear();
+        game->KeyRecorder = TKeyRecorder();
+        Add(r.kind, r.kind == TCloud::kWhite ? "" : "sun", r.x);
+        Add(TCloud::kStormy, "rain", 200);
+        game->Selected = 0;
+        for (const char* k = r.keys; *k; ++k)
+            Press(*k);
+        const TKeyTally& t = game->KeyRecorder.Record[static_cast<unsigned char>(r.ch)];
+        EXPECT_EQ(t.Keystrokes, r.keystrokes) << r.keys << " at " << r.x;
+        EXPECT_EQ(t.Errors, r.errors) << r.keys << " at " << r.x;
+        EXPECT_EQ(game->KeyRecorder.Record['r'].Keystrokes, 0) << "the other cloud was not typed at";
+    }
+}
+
+} // namespace

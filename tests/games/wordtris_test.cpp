@@ -201,3 +201,44 @@ TEST_F(WordTrisTest, SixthMissEndsTheGameWithoutRedrawingTheBox)
 }
 
 } // namespace
+
+namespace {
+
+// The key record counts each key against the beam's character that was due, times the right ones from
+// the word's previous key, and leaves out the keys that go on typing a beam that has landed.
+TEST_F(WordTrisTest, TheKeyRecordCountsKeysAgainstTheDueCharacter)
+{
+    const struct {
+        const char* script; // characters typed; '|' lets the beam land; '~' waits 300 ms, '#' 2.5 s
+        char ch;
+        std::int32_t keystrokes, errors, timed, ms, confusedQ;
+    } rows[] = {
+        {"cqat ", 'a', 2, 1, 1, 0, 1},    // q typed for a, then a
+        {"c~a~t ", 'a', 1, 0, 1, 300, 0}, // timed from the word's previous key
+        {"c#a ", 'a', 1, 0, 0, 0, 0},     // a pause over 2 s says nothing of speed
+        {"c~a~t ~c", 'c', 2, 0, 0, 0, 0}, // a new beam's first key has no time
+        {"ca|t c", 't', 0, 0, 0, 0, 0},   // the rest of a landed word is no keystroke
+        {"ca|t c", 'c', 2, 0, 0, 0, 0},   // and the new beam's first key counts
+        {"ca|x", 'c', 2, 1, 0, 0, 0},     // a key that does not go on with it is an error
+    };
+    for (const auto& r : rows) {
+        TWTrisEvent& g = Play("cat");
+        for (const char* s = r.script; *s; ++s) {
+            if (*s == '|')
+                while (g.MissedWords.empty())
+                    g.GameStep();
+            else if (*s == '~' || *s == '#')
+                SleepMs(*s == '~' ? 300 : 2500);
+            else
+                Type(std::string(1, *s));
+        }
+        const TKeyTally& t = g.KeyRecorder.Record[static_cast<unsigned char>(r.ch)];
+        EXPECT_EQ(t.Keystrokes, r.keystrokes) << r.script;
+        EXPECT_EQ(t.Errors, r.errors) << r.script;
+        EXPECT_EQ(t.TimedStrokes, r.timed) << r.script;
+        EXPECT_EQ(t.TimedMs, r.ms) << r.script;
+        EXPECT_EQ(t.MostConfused().Typed == 'q' ? t.MostConfused().Count : 0, r.confusedQ) << r.script;
+    }
+}
+
+} // namespace

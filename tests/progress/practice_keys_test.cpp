@@ -47,7 +47,7 @@ TEST(PracticeKeys, TheHardestRatedKeysComeFirstBetweenSixAndTwelve)
 TEST(PracticeKeys, TheNoticeNamesTheThreeHardestKeysAndTheWeeksBest)
 {
     TProgressData data;
-    EXPECT_EQ(ProgressNotice(data), "") << "nothing to show keeps the menu's tip";
+    EXPECT_EQ(ProgressNotice(data), "Your progress shows here after your first game: press Alt+Y to see it.");
     Rate(data.Keys, 'r', 20);
     Rate(data.Keys, 'e', 10);
     Rate(data.Keys, 't', 15);
@@ -55,6 +55,28 @@ TEST(PracticeKeys, TheNoticeNamesTheThreeHardestKeysAndTheWeeksBest)
     data.WeekBest = {950, -1, 120};
     EXPECT_EQ(ProgressNotice(data), "Your hardest keys: r, t, e. Best this week: Bubbles 950, Clouds 120. "
                                     "Click here or press Alt+Y to see your progress.");
+}
+
+TEST(PracticeKeys, TheNoticeNamesPunctuationAndTheKeyRecordRanksBeforeTheStatistics)
+{
+    TProgressData data;
+    Rate(data.Keys, 'r', 20);
+    TKeyRecord keys;
+    for (unsigned char ch = 'a'; ch <= 'z'; ++ch)
+        for (int i = 0; i < 50; ++i)
+            keys.Correct(ch, 200);
+    for (int i = 0; i < 30; ++i) {
+        keys.Error(',', '.');
+        keys.Error('.', ',');
+        keys.Correct(',', 200);
+        keys.Correct('.', 200);
+    }
+    AddToDay(data.KeyDays, 46000, keys);
+    data.Ranking = RankKeys(data.KeyDays, 46000);
+    EXPECT_EQ(ProgressNotice(data),
+              "Your hardest keys: comma, full stop. Click here or press Alt+Y to see your progress.");
+    const std::string set = PracticeKeySet(data.Ranking, data.Keys);
+    EXPECT_EQ(set, ",.,.fjdk") << "the hard keys twice, filled up to six keys with the home row";
 }
 
 } // namespace

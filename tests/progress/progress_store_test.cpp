@@ -195,7 +195,10 @@ TEST(ProgressStore, ADatabaseOfALaterVersionIsLeftAlone)
     }
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "PRAGMA user_version = 2", nullptr, nullptr, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(
+                  db, ("PRAGMA user_version = " + std::to_string(TProgressStore::kSchemaVersion + 1)).c_str(),
+                  nullptr, nullptr, nullptr),
+              SQLITE_OK);
     sqlite3_close(db);
     const QByteArray before = Contents(path);
 

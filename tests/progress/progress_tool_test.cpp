@@ -1,5 +1,6 @@
 #include "progress_store.h"
 #include "scratch_dir.h"
+#include "system.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +16,13 @@ struct TRun {
     std::string err;
 };
 
-TRun Tool(const std::string& stateHome, const QString& command)
+TRun Tool(const std::string& stateHome, const QString& command, const QStringList& more = {})
 {
     QProcess tool;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_STATE_HOME", QString::fromStdString(stateHome));
     tool.setProcessEnvironment(env);
-    tool.start(KV_FILES_TOOL, {command});
+    tool.start(KV_FILES_TOOL, QStringList{command} + more);
     tool.waitForFinished(10000);
     return {tool.exitCode(), tool.readAllStandardOutput().toStdString(),
             tool.readAllStandardError().toStdString()};
@@ -55,7 +56,8 @@ TEST(ProgressTool, PrintsTheKeyTableAndTheHistoryAsTabSeparatedText)
 
     const TRun keys = Tool(dir.Path(), "progress");
     EXPECT_EQ(keys.status, 0) << keys.err;
-    EXPECT_EQ(keys.out, "e\t10\t2\t53.3\n\xC3\xA9\t2\t1\t0.0\n");
+    EXPECT_EQ(keys.out, "e\t10\t2\t53.3\t-\t-\t-\n\xC3\xA9\t2\t1\t0.0\t-\t-\t-\n")
+        << "no key record in this game: its columns are empty";
     const TRun history = Tool(dir.Path(), "history");
     EXPECT_EQ(history.status, 0) << history.err;
     EXPECT_EQ(history.out,
@@ -101,6 +103,42 @@ TEST(ProgressTool, ADamagedHistoryPageEndsTheCommandAsAFailure)
     EXPECT_EQ(history.status, 1);
     EXPECT_NE(history.err.find("malformed"), std::string::npos) << history.err;
     EXPECT_EQ(history.out, "");
+}
+
+// The key record's columns: error rate, ms per right keystroke, the key typed instead most often;
+// --days limits them to the last days.
+TEST(ProgressTool, TheKeyRecordColumnsCountTheKeysThatWereDue)
+{
+    ScratchDir dir;
+    TProgressStore store(dir.Path() + "/keyvane-games");
+    ASSERT_TRUE(store.Open());
+    TGameRecord game;
+    game.Game = "WordTris";
+    for (int i = 0; i < 6; ++i)
+        game.KeyRecord.Correct('a', 100 + 20 * i);
+    game.KeyRecord.Error('a', 'q');
+    game.KeyRecord.Error('a', 'q');
+    game.KeyRecord.Error('a', ',');
+    ASSERT_TRUE(store.RecordGame(game, DateTimeText(Now()), nullptr));
+    game.KeyRecord = TKeyRecord();
+    game.KeyRecord.Error('a', 's');
+    ASSERT_TRUE(store.RecordGame(game, "2020-01-01 10:00:00", nullptr));
+
+    const struct {
+        QStringList args;
+        int status;
+        std::string out;
+    } rows[] = {
+        {{}, 0, "a\t0\t0\t0.0\t40.0\t150\tq 2\n"},
+        {{"--days", "1"}, 0, "a\t0\t0\t0.0\t33.3\t150\tq 2\n"},
+        {{"--days", "0"}, 2, ""},
+        {{"--days", "x"}, 2, ""},
+    };
+    for (const auto& r : rows) {
+        const TRun run = Tool(dir.Path(), "progress", r.args);
+        EXPECT_EQ(run.status, r.status) << r.args.join(' ').toStdString() << run.err;
+        EXPECT_EQ(run.out, r.out) << r.args.join(' ').toStdString();
+    }
 }
 
 } // namespace
