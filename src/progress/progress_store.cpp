@@ -62,11 +62,6 @@ CREATE INDEX IF NOT EXISTS games_by_game ON games (game, id);
 CREATE INDEX IF NOT EXISTS games_by_time ON games (game, played_at, score);
 )";
 
-std::string Utf8(const std::string& cp1252)
-{
-    return FromCp1252(cp1252).toUtf8().toStdString();
-}
-
 // A count read from the file, within what the statistics can take.
 std::int32_t Counted(std::int64_t v)
 {
@@ -494,7 +489,7 @@ int TProgressStore::Fold(const TGameRecord& record, const std::string& playedAt,
                             "errors, level) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
         row.Bind(1, playedAt);
         row.Bind(2, record.Game);
-        row.Bind(3, Utf8(record.Choice));
+        row.Bind(3, Cp1252ToUtf8(record.Choice));
         row.Bind(4, std::int64_t{record.Score});
         row.Bind(5, record.Seconds);
         row.Bind(6, std::int64_t{record.Keystrokes});
