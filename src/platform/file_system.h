@@ -66,6 +66,11 @@ bool WriteContents(int handle, const std::string& name, const char* data, int co
 // space fails, as on a full disk. A negative count lifts the limit (the default).
 void SetWriteBudget(std::int64_t bytes);
 
+// A file made by this program at path (the system's bytes) in a folder its group may write gets the
+// folder's group and the group's read and write bits, whatever the player's umask, so that the other
+// players of a class's folder can replace it. Files the program creates itself get this on creation.
+void ShareWithFolderGroup(const std::string& path);
+
 // True for an existing file that is not a folder.
 bool FileExists(const std::string& name);
 

@@ -1,0 +1,67 @@
+#include "lock_file.h"
+
+#include "file_system.h"
+
+#include <QFile>
+#include <QLockFile>
+#include <QLoggingCategory>
+#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcLock, "keyvane.lock")
+
+std::atomic<bool> enabled{true};
+
+} // namespace
+
+TLockFile::TLockFile() = default;
+
+TLockFile::~TLockFile()
+{
+    Unlock();
+}
+
+void TLockFile::SetEnabled(bool on)
+{
+    enabled = on;
+}
+
+TLockFile::TResult TLockFile::TryLock(const std::string& name)
+{
+    Unlock();
+    if (!enabled)
+        return TResult::Held;
+    const std::string path = FileSystem::NativePath(name);
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string lockPath =
+        folder + "." + (slash == std::string::npos ? path : path.substr(slash + 1)) + ".lock";
+    auto lock = std::make_unique<QLockFile>(QFile::decodeName(QByteArray::fromStdString(lockPath)));
+    lock->setStaleLockTime(kStaleSeconds * 1000);
+    // One attempt: a stale lock found here is removed and the attempt made again at once.
+    if (lock->tryLock(0)) {
+        FileSystem::ShareWithFolderGroup(lockPath);
+        lock_ = std::move(lock);
+        return TResult::Held;
+    }
+    if (lock->error() == QLockFile::LockFailedError)
+        return TResult::Busy;
+    qCInfo(lcLock) << "no lock file can be made beside" << path.c_str() << "error" << lock->error();
+    return TResult::Unavailable;
+}
+
+void TLockFile::Unlock()
+{
+    if (lock_)
+        lock_->unlock();
+    lock_.reset();
+}
+
+bool TLockFile::Held() const
+{
+    return lock_ && lock_->isLocked();
+}
