@@ -13,8 +13,10 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
+#include <linux/magic.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace {
@@ -316,6 +318,64 @@ int Write(int handle, const char* data, int count)
         done += static_cast<int>(n);
     }
     return done == 0 && count > 0 ? -1 : done;
+}
+
+namespace {
+
+// File systems whose files other machines change: their caches here may lag behind the server.
+bool OnNetworkFileSystem(int handle)
+{
+    struct statfs fs;
+    if (::fstatfs(handle, &fs) != 0)
+        return false;
+    constexpr unsigned long kFuse = 0x65735546, kCifs = 0xFF534D42, kSmb2 = 0xFE534D42, kCeph = 0x00C36400,
+                            kAfs = 0x5346414F, kNineP = 0x01021997;
+    switch (static_cast<unsigned long>(fs.f_type)) {
+    case NFS_SUPER_MAGIC:
+    case SMB_SUPER_MAGIC:
+    case CODA_SUPER_MAGIC:
+    case kFuse:
+    case kCifs:
+    case kSmb2:
+    case kCeph:
+    case kAfs:
+    case kNineP:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool ReadContents(int handle, std::string& contents)
+{
+    contents.clear();
+    // Direct reads go to the server through this opening, past the length and the pages cached for
+    // the name, which may still be those of the file that this one replaced on another machine (over
+    // SFTP, other openings of the old file even refill those pages). Where direct reads are refused,
+    // the cached reading is the best there is.
+    const int fl = ::fcntl(handle, F_GETFL);
+    const bool direct = fl >= 0 && OnNetworkFileSystem(handle) && ::fcntl(handle, F_SETFL, fl | O_DIRECT) == 0;
+    const auto readAll = [handle, &contents] {
+        contents.clear();
+        bool ok = Seek(handle, 0);
+        char buffer[65536];
+        for (int n; ok && (n = Read(handle, buffer, sizeof buffer)) != 0;) {
+            ok = n > 0;
+            if (ok)
+                contents.append(buffer, static_cast<std::size_t>(n));
+        }
+        return ok;
+    };
+    bool ok = readAll();
+    if (direct) {
+        ::fcntl(handle, F_SETFL, fl);
+        // A file system may take O_DIRECT and still refuse the reads (alignment): read as usual then.
+        if (!ok)
+            ok = readAll();
+    }
+    return ok;
 }
 
 void SetWriteBudget(std::int64_t bytes)

@@ -52,6 +52,12 @@ bool Close(int handle);
 // Makes sure everything written reaches the disk; false when the system reports an error.
 bool Flush(int handle);
 
+// Reads the whole file open on handle from its start into contents, as the file holds it now. On a
+// network file system the length and the pages the system keeps may be those of a file that another
+// machine has replaced since; the bytes are then read from the server, to the end it reports. False
+// when the file cannot be read.
+bool ReadContents(int handle, std::string& contents);
+
 // Writes count bytes of data over the start of the file open on handle, whose name is name, keeping
 // what the file holds beyond them, so that a reader, a crash or a full disk finds the old contents or
 // the new ones, never a mixture. The new contents go to a new file beside it, reach the disk, and then

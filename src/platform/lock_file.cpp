@@ -48,9 +48,12 @@ TLockFile::TResult TLockFile::TryLock(const std::string& name)
         lock_ = std::move(lock);
         return TResult::Held;
     }
-    if (lock->error() == QLockFile::LockFailedError)
+    // Only a folder that refuses new files means that no lock file can be had here. Any other failure
+    // counts as busy: over SFTP, two machines that create the lock file at the same moment may see
+    // the loser's exclusive create fail with an error other than "exists".
+    if (lock->error() != QLockFile::PermissionError)
         return TResult::Busy;
-    qCInfo(lcLock) << "no lock file can be made beside" << path.c_str() << "error" << lock->error();
+    qCInfo(lcLock) << "no lock file can be made beside" << path.c_str();
     return TResult::Unavailable;
 }
 

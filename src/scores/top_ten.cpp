@@ -85,25 +85,32 @@ int TtopTen::LoadScores(const std::string& TableName)
     return r;
 }
 
-void TtopTen::ReadRows(TRecFile& File)
+int TtopTen::ReadRows(TRecFile& File)
 {
     // Rows beyond the file's own keep their defaults, so nothing of another game's table shows.
     SetDefaultRows();
-    const int n = std::min(File.RecordCount(kRecordSize), kMaxRows);
-    if (n <= 0)
-        return; // a file without a whole record holds no table: the default one stands
-    RowCount = n;
-    for (int rank = 1; rank <= n; ++rank) {
-        TTopTenRow row;
-        std::int16_t score = 0;
-        File.ReadStr(row.Name, 255);
-        File.ReadWord(score);
-        File.ReadStr(row.Date, 255);
-        if (File.Status != 1)
-            break;
-        row.Score = score;
-        Row(rank) = row;
+    // The whole file in one read, as it is now: on a shared folder the length known when it was
+    // opened may be that of a table another machine has replaced since.
+    std::string bytes;
+    if (!FileSystem::ReadContents(File.Handle, bytes)) {
+        File.Status = -7;
+        return 0;
     }
+    const int n = static_cast<int>(std::min<std::size_t>(bytes.size() / kRecordSize, kMaxRows));
+    if (n <= 0)
+        return 0; // a file without a whole record holds no table: the default one stands
+    RowCount = n;
+    const auto field = [&bytes](std::size_t at) {
+        const std::size_t length = static_cast<unsigned char>(bytes[at]);
+        return bytes.substr(at + 1, std::min<std::size_t>(length, kShortStringMax));
+    };
+    for (int rank = 1; rank <= n; ++rank) {
+        const std::size_t at = static_cast<std::size_t>(rank - 1) * kRecordSize;
+        const auto bits = static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at + 256]) |
+                                                     (static_cast<unsigned char>(bytes[at + 257]) << 8));
+        Row(rank) = {field(at), static_cast<std::int16_t>(bits), field(at + 258)};
+    }
+    return n;
 }
 
 bool TtopTen::EnsureFile()
@@ -171,7 +178,8 @@ int TtopTen::CreateScoreFile()
     const int r = OpenWithRetry(file, FilePath(), -1, &lock);
     int result = r;
     // Only a file without a whole record is new; one that holds rows has been written by another copy.
-    if (r == 1 && file.RecordCount(kRecordSize) == 0) {
+    TtopTen stored;
+    if (r == 1 && stored.ReadRows(file) == 0 && file.Status == 1) {
         TtopTen defaults;
         defaults.TableFileName = TableFileName;
         result = defaults.WriteRows(file) == 1 ? r : -5;

@@ -71,9 +71,9 @@ class TtopTen {
     // The score file of the table last loaded, in the score folder.
     std::string FilePath() const;
 
-    // Reads the rows of a file opened for reading, as LoadScores does: at most 100 rows, and the
-    // default table for a file without a whole record.
-    void ReadRows(TRecFile& File);
+    // Reads the rows of an open file, as LoadScores does: at most 100 rows, and the default table for
+    // a file without a whole record. Returns the number of rows the file holds (at most 100).
+    int ReadRows(TRecFile& File);
 
     TTopTenRow& Row(int Rank) { return Rows[static_cast<std::size_t>(Rank - 1)]; }
     const TTopTenRow& Row(int Rank) const { return Rows[static_cast<std::size_t>(Rank - 1)]; }
