@@ -29,8 +29,7 @@ int OpenStore(TProgressStore& store, const std::vector<std::string>& args, const
     case TProgressStore::TReadState::Missing:
         return Fail(err, "no progress stored yet (" + store.Path() + " does not exist)");
     default:
-        return Fail(err, store.Path() + " cannot be read: it is damaged, not a progress database or "
-                                        "of a later version of the program");
+        return Fail(err, store.Path() + " cannot be read: " + store.Detail());
     }
 }
 
@@ -59,7 +58,7 @@ int RunProgress(const std::vector<std::string>& args, std::ostream& out, std::os
         return rc;
     TDifficultKeys keys;
     if (!store.LoadTotals(keys))
-        return Fail(err, store.Path() + " cannot be read: its key table is damaged");
+        return Fail(err, store.Path() + " cannot be read: " + store.Detail());
     std::string rows;
     for (int code = TDifficultKeys::TCharCounts::kFirst; code <= 255; ++code) {
         const auto ch = static_cast<unsigned char>(code);
@@ -80,7 +79,10 @@ int RunHistory(const std::vector<std::string>& args, std::ostream& out, std::ost
     TProgressStore store(UserStateFolder());
     if (const int rc = OpenStore(store, args, "history", err); rc != kExitOk)
         return rc;
-    const std::vector<THistoryRow> rows = store.History();
+    std::vector<THistoryRow> rows;
+    // A read error is no empty history: it ends the command as a failure, in SQLite's words.
+    if (!store.History(rows))
+        return Fail(err, store.Path() + " cannot be read: " + store.Detail());
     if (rows.empty())
         return Fail(err, "no games stored yet in " + store.Path());
     for (const THistoryRow& r : rows)

@@ -22,7 +22,7 @@ class TBigHistory {
     {
         Require(dir_.isValid(), "Progress: no temporary folder");
         TProgressStore store(Folder());
-        Require(store.Open(), "Progress: cannot make the database: " + store.Problem);
+        Require(store.Open(), "Progress: cannot make the database: " + store.Detail());
         TGameRecord game;
         for (unsigned char ch = 'a'; ch <= 'z'; ++ch) {
             game.Hits[ch] = 30;
@@ -83,8 +83,8 @@ void BM_ProgressLoadHistory10000(benchmark::State& state)
     TProgressStore store(BigHistory().Folder());
     Require(store.Open(), "Progress: cannot open the database");
     for (auto _ : state) {
-        const std::vector<THistoryRow> rows = store.History();
-        Require(rows.size() >= kHistoryGames, "Progress: the history is not complete");
+        std::vector<THistoryRow> rows;
+        Require(store.History(rows) && rows.size() >= kHistoryGames, "Progress: the history is not complete");
     }
 }
 BENCHMARK(BM_ProgressLoadHistory10000)->Unit(benchmark::kMillisecond);

@@ -3,12 +3,14 @@
 #include "code_page.h"
 
 #include <QFile>
+#include <QLockFile>
 #include <QLoggingCategory>
 #include <QStringList>
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <deque>
 #include <dirent.h>
 #include <fcntl.h>
 #include <grp.h>
@@ -70,29 +72,82 @@ int LockFor(TFileAccess access, TFileShare share)
     return LOCK_SH;
 }
 
-// The path a name leads to, following the symbolic links of the user running the program (the rule the
-// kernel applies in shared temporary folders, without its exception for the folder's owner: here the
-// folder may belong to another player). False for a link of another owner, or a chain that never ends.
-bool FollowOwnLinks(std::string& path)
+// Whether a link may be followed: one of the user running the program, or of the superuser, who
+// could reach the file anyway. The kernel trusts the same links in shared temporary folders (besides
+// those of the folder's owner, who here may be another player).
+bool TrustedLink(const struct stat& link)
 {
-    for (int hops = 0; hops < 40; ++hops) {
+    return link.st_uid == ::geteuid() || link.st_uid == 0;
+}
+
+std::string JoinPath(const std::string& folder, const std::string& part)
+{
+    if (folder.empty())
+        return part;
+    return folder.back() == '/' ? folder + part : folder + "/" + part;
+}
+
+// The parts of a path between its slashes, empty ones left out.
+std::vector<std::string> PathParts(const std::string& path)
+{
+    std::vector<std::string> parts;
+    for (std::size_t start = 0; start <= path.size();) {
+        const std::size_t slash = std::min(path.find('/', start), path.size());
+        if (slash > start)
+            parts.push_back(path.substr(start, slash - start));
+        start = slash + 1;
+    }
+    return parts;
+}
+
+// The path a name leads to, following every trusted symbolic link in it, in the folders on the way as
+// much as at its end, so that no link is left. False for a link of another owner anywhere on the way,
+// or a chain that never ends. A part that does not exist ends the search: nothing below it can.
+bool FollowTrustedLinks(std::string& path)
+{
+    const std::vector<std::string> given = PathParts(path);
+    std::deque<std::string> left(given.begin(), given.end());
+    std::string done = path.starts_with('/') ? "/" : "";
+    bool searching = true;
+    for (int hops = 0; !left.empty();) {
+        const std::string part = std::move(left.front());
+        left.pop_front();
+        if (part == ".")
+            continue;
+        if (part == ".." && searching && !done.empty() && done != "/" && !done.ends_with("..")) {
+            // done has no link in it, so its parent is the folder ".." leads to.
+            const std::size_t slash = done.rfind('/');
+            done = slash == std::string::npos ? "" : slash == 0 ? "/" : done.substr(0, slash);
+            continue;
+        }
+        const std::string next = JoinPath(done, part);
         struct stat st;
-        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-            return true;
-        if (st.st_uid != ::geteuid()) {
-            qCWarning(lcFiles) << "not following" << path.c_str() << ": the link belongs to another user";
+        const bool found = searching && ::lstat(next.c_str(), &st) == 0;
+        if (!found || !S_ISLNK(st.st_mode)) {
+            searching = found;
+            done = part == ".." && done == "/" ? done : next;
+            continue;
+        }
+        if (!TrustedLink(st)) {
+            qCWarning(lcFiles) << "not following" << next.c_str() << ": the link belongs to another user";
             return false;
         }
+        if (++hops > 40)
+            return false;
         std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
-        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
-        if (n < 0 || static_cast<std::size_t>(n) >= target.size())
+        const ssize_t n = ::readlink(next.c_str(), target.data(), target.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= target.size())
             return false;
         target.resize(static_cast<std::size_t>(n));
-        const std::size_t slash = path.rfind('/');
-        path = target.starts_with('/') || slash == std::string::npos ? target
-                                                                     : path.substr(0, slash + 1) + target;
+        if (target.starts_with('/'))
+            done = "/";
+        const std::vector<std::string> parts = PathParts(target);
+        left.insert(left.begin(), parts.begin(), parts.end());
     }
-    return false;
+    if (done.empty())
+        done = ".";
+    path.swap(done);
+    return true;
 }
 
 // Bytes that may still be written, for tests of a disk that fills up; negative: no limit.
@@ -248,7 +303,7 @@ int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCre
     // the file the name leads to once it is held; otherwise the name is opened again.
     for (int attempt = 1;; ++attempt) {
         std::string path = NativePath(name);
-        if (!FollowOwnLinks(path))
+        if (!FollowTrustedLinks(path))
             return Fail(TFileOpenError::Refused, error);
         // The links were followed above: one put in place since then is not followed.
         fd = ::open(path.c_str(), flags | O_NOFOLLOW, 0666);
@@ -416,7 +471,7 @@ TReplaced Replace(int handle, const std::string& name, const char* data, int cou
 {
     std::string path = NativePath(name);
     struct stat old, entry;
-    if (!FollowOwnLinks(path) || ::fstat(handle, &old) != 0 || ::lstat(path.c_str(), &entry) != 0)
+    if (!FollowTrustedLinks(path) || ::fstat(handle, &old) != 0 || ::lstat(path.c_str(), &entry) != 0)
         return TReplaced::NotHere;
     // A hard link would be cut off from the new contents; so would an owner whose file became ours,
     // unless everybody may read and write it anyway, or the owner's group may (a class's folder).
@@ -559,6 +614,75 @@ std::vector<std::string> ListFiles(const std::string& pattern)
     }
     ::closedir(d);
     return names;
+}
+
+bool ResolveLinks(const std::string& path, std::string& resolved)
+{
+    resolved = path;
+    return FollowTrustedLinks(resolved);
+}
+
+bool PathExists(const std::string& path)
+{
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+bool RenamePath(const std::string& from, const std::string& to)
+{
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool MakeFolders(const std::string& path)
+{
+    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+        const bool last = slash == std::string::npos;
+        const std::string part = last ? path : path.substr(0, slash);
+        struct stat st;
+        if (!part.empty() && ::stat(part.c_str(), &st) != 0 && ::mkdir(part.c_str(), 0700) != 0 &&
+            errno != EEXIST)
+            return false;
+        if (last)
+            return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    }
+}
+
+bool FolderOpenToOthers(const std::string& folder)
+{
+    struct stat st;
+    if (::stat(folder.c_str(), &st) != 0)
+        return false;
+    if (st.st_uid != ::geteuid() && st.st_uid != 0)
+        return true; // its owner may change its permissions at any time
+    if (st.st_mode & S_IWOTH)
+        return true;
+    if (!(st.st_mode & S_IWGRP))
+        return false;
+    // A group of the player's own, as a private user group is, lets nobody else in.
+    if (st.st_gid != ::getegid())
+        return true;
+    const group* g = ::getgrgid(st.st_gid);
+    if (!g)
+        return true;
+    const passwd* me = ::getpwuid(::geteuid());
+    for (char** member = g->gr_mem; member && *member; ++member)
+        if (!me || std::strcmp(*member, me->pw_name) != 0)
+            return true;
+    return false;
+}
+
+TLockFile::TLockFile(const std::string& path)
+    : lock_(std::make_unique<QLockFile>(QFile::decodeName(QByteArray::fromStdString(path))))
+{
+    // A copy that died holding the lock must not keep the others out for long.
+    lock_->setStaleLockTime(30000);
+}
+
+TLockFile::~TLockFile() = default;
+
+bool TLockFile::TryLock(int timeoutMs)
+{
+    return lock_->tryLock(timeoutMs);
 }
 
 } // namespace FileSystem

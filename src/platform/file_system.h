@@ -1,7 +1,10 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+class QLockFile;
 
 // Files as the program sees them: names are Windows-1252 texts, names of existing files and folders
 // match without regard to case, and every opening says what it needs and what it lets others do at
@@ -33,10 +36,10 @@ enum class TFileOpenError {
 
 namespace FileSystem {
 
-// Opens a file and returns its handle, or -1 with the reason in *error (when given). A symbolic link is
-// followed only when it belongs to the user running the program: in a folder that several players
-// share, a link planted by another would make this program read or write wherever it points. Such a
-// link is refused (Refused).
+// Opens a file and returns its handle, or -1 with the reason in *error (when given). A symbolic link,
+// at the end of the name or in any folder on the way, is followed only when it belongs to the user
+// running the program or to the superuser: in a folder that several players share, a link planted by
+// another would make this program read or write wherever it points. Such a link is refused (Refused).
 int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCreation creation,
          TFileOpenError* error = nullptr);
 
@@ -92,5 +95,39 @@ std::vector<std::string> ListFiles(const std::string& pattern);
 
 // Wildcard match of a whole name: "*" any run of characters, "?" exactly one; case-insensitive.
 bool MatchesMask(const std::string& name, const std::string& mask);
+
+// The functions below take paths as the system spells them (the bytes of the player's folder
+// names, not texts of the code page), matched with case as given.
+
+// The path path leads to, with every symbolic link on the way followed under the rule of Open: only
+// links of the user running the program or of the superuser. False when a link of another user
+// lies anywhere on the way, or links lead on without end.
+bool ResolveLinks(const std::string& path, std::string& resolved);
+// True when something, even a link that leads nowhere, has that name.
+bool PathExists(const std::string& path);
+// Gives a file another name in the same file system, replacing what had that name.
+bool RenamePath(const std::string& from, const std::string& to);
+// Makes the folder path with its missing parents, private to the user; true when it is a folder.
+bool MakeFolders(const std::string& path);
+// True when a user other than the one running the program may put files into folder: it belongs to
+// another user (not the superuser), everybody may write it, or its group may and the group is not the
+// user's own (the user's primary group with no other member).
+bool FolderOpenToOthers(const std::string& folder);
+
+// A lock file, made atomically, through which copies of the program take turns at a task, on one
+// computer or on several sharing the folder. One left by a copy that died is taken over after a
+// while. Held until destroyed.
+class TLockFile {
+  public:
+    explicit TLockFile(const std::string& path);
+    ~TLockFile();
+    TLockFile(const TLockFile&) = delete;
+    TLockFile& operator=(const TLockFile&) = delete;
+    // Waits up to timeoutMs for the lock; false when another copy still holds it.
+    bool TryLock(int timeoutMs);
+
+  private:
+    std::unique_ptr<QLockFile> lock_;
+};
 
 } // namespace FileSystem

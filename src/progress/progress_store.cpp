@@ -2,19 +2,19 @@
 
 #include "code_page.h"
 #include "errors.h"
+#include "file_system.h"
 #include "sqlite_statement.h"
+#include "system.h"
 #include "user_folder.h"
 
 #include <QDate>
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QLockFile>
 #include <QTime>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
+#include <iterator>
+#include <set>
 #include <sqlite3.h>
 
 namespace {
@@ -23,13 +23,16 @@ using Sql::Exec;
 using Sql::QueryInt;
 using Sql::TStatement;
 
-constexpr const char* kSchema = R"(
-CREATE TABLE IF NOT EXISTS keys (
+// Version 1: the statistics' totals and the history of games.
+int CreateVersion1(sqlite3* db)
+{
+    return Exec(db, R"(
+CREATE TABLE keys (
   code INTEGER PRIMARY KEY CHECK (code BETWEEN 33 AND 255),
   total_hits INTEGER NOT NULL,
   total_errors INTEGER NOT NULL,
   exposure INTEGER NOT NULL);
-CREATE TABLE IF NOT EXISTS games (
+CREATE TABLE games (
   id INTEGER PRIMARY KEY,
   played_at TEXT NOT NULL,
   game TEXT NOT NULL,
@@ -39,27 +42,52 @@ CREATE TABLE IF NOT EXISTS games (
   keystrokes INTEGER NOT NULL,
   errors INTEGER NOT NULL,
   level REAL NOT NULL);
+)");
+}
+
+// The steps of the schema: kMigrations[n] brings a database of version n to version n + 1 (version 0
+// is an empty file). A new version adds its step here and raises kSchemaVersion; every step a file
+// needs runs in one transaction, so a file is always at one version or the next, never between.
+using TMigration = int (*)(sqlite3*);
+constexpr TMigration kMigrations[] = {CreateVersion1};
+static_assert(std::size(kMigrations) == TProgressStore::kSchemaVersion, "one step for every version");
+
+// The indexes behind what the menu's notice and the progress view ask: a game's last scores, and its
+// best since a day. They change no data, so a file of this version that lacks one gets it when
+// opened for writing.
+constexpr const char* kIndexNames[] = {"games_by_game", "games_by_time"};
+constexpr const char* kIndexes = R"(
 CREATE INDEX IF NOT EXISTS games_by_game ON games (game, id);
+CREATE INDEX IF NOT EXISTS games_by_time ON games (game, played_at, score);
 )";
-
-bool Exists(const std::string& path)
-{
-    return QFile::exists(QFile::decodeName(QByteArray::fromStdString(path)));
-}
-
-bool Rename(const std::string& from, const std::string& to)
-{
-    return std::rename(from.c_str(), to.c_str()) == 0;
-}
 
 std::string Utf8(const std::string& cp1252)
 {
     return FromCp1252(cp1252).toUtf8().toStdString();
 }
 
+// A count read from the file, within what the statistics can take.
 std::int32_t Counted(std::int64_t v)
 {
-    return v < 0 ? 0 : v > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(v);
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, 0, TProgressStore::kLargestCount));
+}
+
+// A score or playing count of the history, within a 32-bit count.
+std::int32_t Whole(std::int64_t v)
+{
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, 0, INT32_MAX));
+}
+
+bool IsBusy(int rc)
+{
+    const int primary = rc & 0xff;
+    return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
+}
+
+std::string FolderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
 } // namespace
@@ -76,8 +104,20 @@ std::string DateTimeText(double dateTime)
     return (date.toString("yyyy-MM-dd") + ' ' + time.toString("HH:mm:ss")).toStdString();
 }
 
+TProgressStore::TAction::TAction(TProgressStore& store, int waitMs) : store_(store)
+{
+    store_.inAction_ = true;
+    store_.waitStart_ = TickCount();
+    store_.waitMs_ = std::max(0, waitMs);
+}
+
+TProgressStore::TAction::~TAction()
+{
+    store_.inAction_ = false;
+}
+
 TProgressStore::TProgressStore(std::string folder)
-    : folder_(std::move(folder)), path_(folder_ + "/" + kFileName)
+    : folder_(std::move(folder)), path_(folder_ + "/" + kFileName), file_(path_)
 {
 }
 
@@ -86,19 +126,37 @@ TProgressStore::~TProgressStore()
     CloseFile();
 }
 
-bool TProgressStore::OpenFile(int flags)
+int TProgressStore::WaitForOtherCopy(void* store, int count)
+{
+    auto* self = static_cast<TProgressStore*>(store);
+    // Outside an action every locking attempt gets the whole allowance, as SQLite's own timeout does.
+    if (!self->inAction_ && count == 0) {
+        self->waitStart_ = TickCount();
+        self->waitMs_ = kBusyTimeoutMs;
+    }
+    static constexpr int kSteps[] = {1, 2, 5, 10, 15, 20, 25, 25, 25, 50, 50, 100};
+    const int waited = static_cast<int>(TickCount() - self->waitStart_);
+    if (waited >= self->waitMs_)
+        return 0;
+    SleepMs(std::min(self->waitMs_ - waited, count < int(std::size(kSteps)) ? kSteps[count] : 100));
+    return 1;
+}
+
+int TProgressStore::OpenFile(int flags)
 {
     CloseFile();
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path_.c_str(), &db, flags, nullptr);
+    // The links were followed by the platform's rule; one put in place since is not followed.
+    const int rc = sqlite3_open_v2(file_.c_str(), &db, flags | SQLITE_OPEN_NOFOLLOW, nullptr);
     if (rc != SQLITE_OK) {
+        detail_ = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close(db);
-        return false;
+        return rc;
     }
     db_ = db;
     readOnly_ = (flags & SQLITE_OPEN_READONLY) != 0;
-    sqlite3_busy_timeout(db_, kBusyTimeoutMs);
-    return true;
+    sqlite3_busy_handler(db_, &TProgressStore::WaitForOtherCopy, this);
+    return SQLITE_OK;
 }
 
 void TProgressStore::CloseFile()
@@ -107,106 +165,204 @@ void TProgressStore::CloseFile()
     db_ = nullptr;
 }
 
+bool TProgressStore::Fail(TStoreProblem problem, std::string detail)
+{
+    problem_ = problem;
+    detail_ = std::move(detail);
+    return false;
+}
+
+bool TProgressStore::FailWith(int rc)
+{
+    const std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+    switch (rc & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return Fail(TStoreProblem::Held, message);
+    case SQLITE_READONLY:
+        return Fail(TStoreProblem::ReadOnly, message);
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return Fail(TStoreProblem::CannotOpen, message);
+    default:
+        return Fail(TStoreProblem::ReadFailed, message);
+    }
+}
+
+bool TProgressStore::FailWith(TCheck check)
+{
+    switch (check) {
+    case TCheck::Later:
+        return Fail(TStoreProblem::LaterVersion, path_ + " is kept by a later version of the program");
+    case TCheck::Busy:
+        return Fail(TStoreProblem::Held, path_ + " is held by another copy of the program");
+    case TCheck::Damaged:
+        return Fail(TStoreProblem::Damaged, path_ + " is damaged or not a progress database");
+    default:
+        return Fail(TStoreProblem::ReadFailed, detail_);
+    }
+}
+
 bool TProgressStore::Damaged(int rc) const
 {
     const int primary = rc & 0xff;
     return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
 }
 
+TProgressStore::TCheck TProgressStore::Failed(int rc)
+{
+    // Another copy holding the file longer than the wait is no damage, whichever query finds it.
+    if (IsBusy(rc))
+        return TCheck::Busy;
+    if (Damaged(rc))
+        return TCheck::Damaged;
+    detail_ = sqlite3_errmsg(db_);
+    return TCheck::Unreadable;
+}
+
 TProgressStore::TCheck TProgressStore::Check()
 {
-    int rc = SQLITE_OK;
-    const std::int64_t tables = QueryInt(
-        db_, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN ('keys', 'games')", rc);
-    // Another copy holding the file longer than the busy timeout is no damage.
-    if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED)
-        return TCheck::Busy;
-    if (rc != SQLITE_OK)
-        return TCheck::Damaged;
+    std::set<std::string> names;
+    TStatement s(db_, "SELECT name FROM sqlite_master");
+    int rc;
+    while ((rc = s.Step()) == SQLITE_ROW)
+        names.insert(s.Text(0));
+    if (rc != SQLITE_DONE)
+        return Failed(rc);
     const std::int64_t appId = QueryInt(db_, "PRAGMA application_id", rc);
-    const std::int64_t version = rc == SQLITE_OK ? QueryInt(db_, "PRAGMA user_version", rc) : 0;
     if (rc != SQLITE_OK)
-        return TCheck::Damaged;
-    if (appId == 0 && version == 0 && tables == 0 &&
-        QueryInt(db_, "SELECT count(*) FROM sqlite_master", rc) == 0 && rc == SQLITE_OK)
+        return Failed(rc);
+    const std::int64_t version = QueryInt(db_, "PRAGMA user_version", rc);
+    if (rc != SQLITE_OK)
+        return Failed(rc);
+    if (appId == 0 && version == 0 && names.empty())
         return TCheck::Empty;
     if (appId != kApplicationId || version < 1)
         return TCheck::Damaged;
     if (version > kSchemaVersion)
         return TCheck::Later;
-    return tables == 2 ? TCheck::Ok : TCheck::Damaged;
+    // Every version since the first has these two.
+    if (!names.contains("keys") || !names.contains("games"))
+        return TCheck::Damaged;
+    if (version < kSchemaVersion)
+        return TCheck::Older;
+    for (const char* index : kIndexNames)
+        if (!names.contains(index))
+            return TCheck::Older;
+    return TCheck::Ok;
 }
 
-bool TProgressStore::Sound()
+TProgressStore::TCheck TProgressStore::Verify()
 {
     TStatement s(db_, "PRAGMA quick_check(1)");
-    return s.Step() == SQLITE_ROW && s.Text(0) == "ok";
+    const int rc = s.Step();
+    if (rc == SQLITE_ROW)
+        return s.Text(0) == "ok" ? TCheck::Ok : TCheck::Damaged;
+    return Failed(rc);
 }
 
-bool TProgressStore::CreateSchema()
+bool TProgressStore::Upgrade()
 {
-    // Two copies starting at once both find an empty file; the second waits and then finds the
-    // tables made, which IF NOT EXISTS takes in its stride.
-    if (Exec(db_, "BEGIN IMMEDIATE") != SQLITE_OK)
-        return false;
-    std::string pragmas = "PRAGMA application_id = " + std::to_string(kApplicationId) +
-                          "; PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
-    if (Exec(db_, kSchema) != SQLITE_OK || Exec(db_, pragmas.c_str()) != SQLITE_OK) {
+    // Two copies starting at once both find the file old or empty; the second waits and then finds
+    // it brought up to date, and runs no step twice.
+    int rc = Exec(db_, "BEGIN IMMEDIATE");
+    if (rc != SQLITE_OK)
+        return FailWith(rc);
+    std::int64_t version = QueryInt(db_, "PRAGMA user_version", rc);
+    if (rc == SQLITE_OK && version > kSchemaVersion) {
         Exec(db_, "ROLLBACK");
-        return false;
+        return FailWith(TCheck::Later);
     }
-    return Exec(db_, "COMMIT") == SQLITE_OK;
+    for (; rc == SQLITE_OK && version < kSchemaVersion; ++version)
+        rc = kMigrations[version](db_);
+    if (rc == SQLITE_OK)
+        rc = Exec(db_, kIndexes);
+    const std::string stamp = "PRAGMA application_id = " + std::to_string(kApplicationId) +
+                              "; PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
+    if (rc == SQLITE_OK)
+        rc = Exec(db_, stamp.c_str());
+    if (rc == SQLITE_OK)
+        rc = Exec(db_, "COMMIT");
+    if (rc == SQLITE_OK)
+        return true;
+    FailWith(rc);
+    Exec(db_, "ROLLBACK");
+    return false;
 }
 
 bool TProgressStore::Open()
 {
-    Problem.clear();
-    const QString folder = QFile::decodeName(QByteArray::fromStdString(folder_));
-    if (folder_.empty() || !QDir().mkpath(folder) || !FolderIsWritable(folder_)) {
-        Problem = "the folder " + folder_ + " cannot be written";
-        return false;
+    CloseFile();
+    problem_ = TStoreProblem::None;
+    detail_.clear();
+    if (folder_.empty())
+        return Fail(TStoreProblem::FolderNotWritable, "no state folder is known");
+    std::string folder;
+    if (!FileSystem::ResolveLinks(folder_, folder))
+        return Fail(TStoreProblem::ForeignLink, "a link of another user leads to " + folder_);
+    if (!FileSystem::MakeFolders(folder))
+        return Fail(TStoreProblem::FolderNotWritable, "the folder " + folder_ + " cannot be made");
+    if (!FileSystem::ResolveLinks(folder + "/" + kFileName, file_))
+        return Fail(TStoreProblem::ForeignLink, "a link of another user leads to " + path_);
+    // The database may lie behind a link of the player's own, in another folder: both must be safe.
+    for (const std::string& f : {folder, FolderOf(file_)}) {
+        if (!FolderIsWritable(f))
+            return Fail(TStoreProblem::FolderNotWritable, "the folder " + f + " cannot be written");
+        if (FileSystem::FolderOpenToOthers(f))
+            return Fail(TStoreProblem::FolderOpenToOthers, "other users may write the folder " + f);
     }
-    const bool existed = Exists(path_);
-    if (OpenFile(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) {
-        switch (Check()) {
-        case TCheck::Ok:
+    const bool existed = FileSystem::PathExists(file_);
+    if (const int rc = OpenFile(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE); rc != SQLITE_OK)
+        return Fail(existed ? TStoreProblem::CannotOpen : TStoreProblem::FolderNotWritable,
+                    path_ + ": " + detail_);
+    if (sqlite3_db_readonly(db_, "main") == 1) {
+        CloseFile();
+        return Fail(TStoreProblem::ReadOnly, path_ + " can be read but not written");
+    }
+    const TCheck check = Check();
+    switch (check) {
+    case TCheck::Ok:
+        return true;
+    case TCheck::Older:
+    case TCheck::Empty:
+        if (Upgrade())
             return true;
-        case TCheck::Empty:
-            if (CreateSchema())
-                return true;
-            break;
-        case TCheck::Later:
-            CloseFile();
-            Problem = path_ + " is kept by a later version of the program";
-            return false;
-        case TCheck::Busy:
-            CloseFile();
-            Problem = path_ + " is held by another copy of the program";
-            return false;
-        case TCheck::Damaged:
-            break;
-        }
+        break;
+    case TCheck::Damaged:
+        return SetAside();
+    default:
+        FailWith(check);
+        break;
     }
-    if (!existed && !db_) {
-        Problem = path_ + " cannot be made";
-        return false;
-    }
-    return SetAside();
+    CloseFile();
+    return false;
 }
 
 TProgressStore::TReadState TProgressStore::OpenForReading()
 {
-    if (!Exists(path_))
-        return TReadState::Missing;
-    if (!OpenFile(SQLITE_OPEN_READONLY))
+    CloseFile();
+    problem_ = TStoreProblem::None;
+    if (!FileSystem::ResolveLinks(path_, file_)) {
+        Fail(TStoreProblem::ForeignLink, "a link of another user leads to it");
         return TReadState::Unreadable;
-    switch (Check()) {
+    }
+    if (!FileSystem::PathExists(file_))
+        return TReadState::Missing;
+    if (OpenFile(SQLITE_OPEN_READONLY) != SQLITE_OK) {
+        Fail(TStoreProblem::CannotOpen, detail_);
+        return TReadState::Unreadable;
+    }
+    const TCheck check = Check();
+    switch (check) {
     case TCheck::Ok:
+    case TCheck::Older:
         return TReadState::Ok;
     case TCheck::Empty:
         CloseFile();
         return TReadState::Missing;
     default:
+        FailWith(check);
         CloseFile();
         return TReadState::Unreadable;
     }
@@ -217,48 +373,55 @@ bool TProgressStore::SetAside()
     CloseFile();
     // Copies that find the file damaged together take turns; a later one finds the new file good
     // and keeps it instead of setting it aside too.
-    QLockFile lock(QFile::decodeName(QByteArray::fromStdString(path_ + ".lock")));
-    lock.setStaleLockTime(30000);
-    const bool locked = lock.tryLock(kBusyTimeoutMs);
-    if (OpenFile(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) {
-        const TCheck check = Check();
-        if (check == TCheck::Ok && Sound())
+    FileSystem::TLockFile lock(file_ + ".lock");
+    const bool locked = lock.TryLock(kBusyTimeoutMs);
+    if (const int rc = OpenFile(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE); rc != SQLITE_OK)
+        return Fail(TStoreProblem::CannotOpen, path_ + ": " + detail_);
+    TCheck check = Check();
+    if (check == TCheck::Ok || check == TCheck::Older) {
+        const TCheck whole = Verify();
+        check = whole == TCheck::Ok ? check : whole;
+    }
+    switch (check) {
+    case TCheck::Ok:
+        return true;
+    case TCheck::Older:
+    case TCheck::Empty:
+        if (Upgrade())
             return true;
-        if (check == TCheck::Empty)
-            return CreateSchema();
-        if (check == TCheck::Later || check == TCheck::Busy) {
-            CloseFile();
-            Problem = path_ + " was replaced by another copy of the program";
-            return false;
-        }
+        CloseFile();
+        return false;
+    case TCheck::Damaged:
+        break;
+    default:
+        // Held, of a later version or unreadable: none of them is damage, and the file stays.
+        FailWith(check);
+        CloseFile();
+        return false;
     }
     CloseFile();
-    if (!locked) {
-        Problem = path_ + " is being replaced by another copy of the program";
-        return false;
-    }
+    if (!locked)
+        return Fail(TStoreProblem::Held, path_ + " is being replaced by another copy of the program");
 
     const std::string stamp = QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss").toStdString();
-    std::string aside = path_ + ".damaged-" + stamp;
-    for (int n = 2; Exists(aside); ++n)
-        aside = path_ + ".damaged-" + stamp + "-" + std::to_string(n);
-    if (!Rename(path_, aside)) {
-        Problem = path_ + " cannot be read and cannot be set aside";
-        return false;
-    }
+    std::string aside = file_ + ".damaged-" + stamp;
+    for (int n = 2; FileSystem::PathExists(aside); ++n)
+        aside = file_ + ".damaged-" + stamp + "-" + std::to_string(n);
+    if (!FileSystem::RenamePath(file_, aside))
+        return Fail(TStoreProblem::Damaged, path_ + " is damaged and cannot be set aside");
     // A journal left beside the damaged file belongs to it, never to the new one.
     for (const char* companion : {"-journal", "-wal", "-shm"})
-        if (Exists(path_ + companion))
-            Rename(path_ + companion, aside + companion);
+        if (FileSystem::PathExists(file_ + companion))
+            FileSystem::RenamePath(file_ + companion, aside + companion);
     SetAsideName = aside;
     LogError(kErrorCode, "progress database could not be read; kept as " + aside + ", a new one started");
 
-    if (!OpenFile(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) || !CreateSchema()) {
-        CloseFile();
-        Problem = path_ + " cannot be made";
-        return false;
-    }
-    return true;
+    if (const int rc = OpenFile(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE); rc != SQLITE_OK)
+        return Fail(TStoreProblem::FolderNotWritable, path_ + ": " + detail_);
+    if (Upgrade())
+        return true;
+    CloseFile();
+    return false;
 }
 
 bool TProgressStore::LoadTotals(TDifficultKeys& keys)
@@ -266,9 +429,12 @@ bool TProgressStore::LoadTotals(TDifficultKeys& keys)
     if (!db_)
         return false;
     const int rc = ReadTotals(keys);
+    if (rc == SQLITE_DONE)
+        return true;
+    FailWith(rc);
     if (Damaged(rc) && !readOnly_)
         SetAside();
-    return rc == SQLITE_DONE;
+    return false;
 }
 
 int TProgressStore::ReadTotals(TDifficultKeys& keys)
@@ -348,58 +514,63 @@ bool TProgressStore::RecordGame(const TGameRecord& record, const std::string& pl
     // A database found damaged during the fold is set aside; the game goes into the new one.
     if (Damaged(rc) && SetAside())
         rc = Fold(record, playedAt, folded);
-    if (rc != SQLITE_OK) {
-        Problem = db_ ? sqlite3_errstr(rc) : Problem;
-        return false;
-    }
+    if (rc != SQLITE_OK)
+        return db_ ? FailWith(rc) : false;
+    problem_ = TStoreProblem::None;
     if (totals)
         totals->TakeTotals(folded);
     return true;
 }
 
-std::vector<THistoryRow> TProgressStore::History(int last)
+bool TProgressStore::History(std::vector<THistoryRow>& rows, int last)
 {
-    std::vector<THistoryRow> rows;
+    rows.clear();
     if (!db_)
-        return rows;
+        return false;
     TStatement s(db_, "SELECT played_at, game, choice, score, seconds, keystrokes, errors, level FROM "
                       "(SELECT * FROM games ORDER BY id DESC LIMIT ?) ORDER BY id");
     s.Bind(1, std::int64_t{last > 0 ? last : -1});
-    while (s.Step() == SQLITE_ROW) {
+    int rc;
+    while ((rc = s.Step()) == SQLITE_ROW) {
         THistoryRow& r = rows.emplace_back();
         r.PlayedAt = s.Text(0);
         r.Game = s.Text(1);
         r.Choice = s.Text(2);
-        r.Score = Counted(s.Int(3));
+        r.Score = Whole(s.Int(3));
         r.Seconds = s.Real(4);
-        r.Keystrokes = Counted(s.Int(5));
-        r.Errors = Counted(s.Int(6));
+        r.Keystrokes = Whole(s.Int(5));
+        r.Errors = Whole(s.Int(6));
         r.Level = s.Real(7);
     }
-    return rows;
+    return rc == SQLITE_DONE || FailWith(rc);
 }
 
-std::vector<std::int32_t> TProgressStore::RecentScores(const std::string& game, int count)
+bool TProgressStore::RecentScores(const std::string& game, int count, std::vector<std::int32_t>& scores)
 {
-    std::vector<std::int32_t> scores;
+    scores.clear();
     if (!db_)
-        return scores;
+        return false;
     TStatement s(db_, "SELECT score FROM games WHERE game = ? ORDER BY id DESC LIMIT ?");
     s.Bind(1, game);
     s.Bind(2, std::int64_t{count});
-    while (s.Step() == SQLITE_ROW)
-        scores.insert(scores.begin(), Counted(s.Int(0)));
-    return scores;
+    int rc;
+    while ((rc = s.Step()) == SQLITE_ROW)
+        scores.insert(scores.begin(), Whole(s.Int(0)));
+    return rc == SQLITE_DONE || FailWith(rc);
 }
 
-std::int32_t TProgressStore::BestScoreSince(const std::string& game, const std::string& since)
+bool TProgressStore::BestScoreSince(const std::string& game, const std::string& since, std::int32_t& best)
 {
+    best = -1;
     if (!db_)
-        return -1;
+        return false;
     TStatement s(db_, "SELECT max(score) FROM games WHERE game = ? AND played_at >= ?");
     s.Bind(1, game);
     s.Bind(2, since);
-    if (s.Step() == SQLITE_ROW && !s.IsNull(0))
-        return Counted(s.Int(0));
-    return -1;
+    const int rc = s.Step();
+    if (rc != SQLITE_ROW)
+        return FailWith(rc);
+    if (!s.IsNull(0))
+        best = Whole(s.Int(0));
+    return true;
 }

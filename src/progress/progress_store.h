@@ -1,6 +1,7 @@
 #pragma once
 #include "difficult_keys.h"
 #include "game_record.h"
+#include "store_problem.h"
 
 #include <cstdint>
 #include <string>
@@ -24,17 +25,23 @@ struct THistoryRow {
 // finished games, in one SQLite database of the player's state folder. Several copies of the
 // program may share it; each folds a finished game into the totals as they are stored at that
 // moment, in one write transaction, waiting for the other copy rather than failing. A database that
-// cannot be read is kept beside under another name and a new one is started; play never stops for it.
+// SQLite finds damaged, or that is not this program's, is kept beside under another name and a new
+// one is started; any other failure keeps the file as it is. Play never stops for it.
 class TProgressStore {
   public:
+    // The version a new database gets. Older versions are brought up to it step by step (see
+    // kMigrations in the source), later ones are left alone.
     static constexpr int kSchemaVersion = 1;
     // "KVG1": marks the file as this program's, for tools that look at the header.
     static constexpr std::int32_t kApplicationId = 0x4B564731;
     static constexpr const char* kFileName = "progress.db";
-    // How long a copy waits for another copy's transaction.
+    // How long an action waits, in all, for another copy's transaction.
     static constexpr int kBusyTimeoutMs = 5000;
     // "Cannot open User database": the code of the log entries about the progress database.
     static constexpr std::int32_t kErrorCode = -1505;
+    // Counts read from the file are kept within this, far above anything the statistics keep and far
+    // below where adding a game's keystrokes could overflow.
+    static constexpr std::int32_t kLargestCount = 1 << 24;
 
     enum class TReadState { Ok, Missing, Unreadable };
 
@@ -43,9 +50,24 @@ class TProgressStore {
     TProgressStore(const TProgressStore&) = delete;
     TProgressStore& operator=(const TProgressStore&) = delete;
 
+    // One action of the player (start-up, a game's end, opening the progress view): while it lasts,
+    // every wait for another copy shares one allowance of waitMs, so an action that finds the
+    // database held waits once, not once per query. Without an action each query may wait
+    // kBusyTimeoutMs.
+    class TAction {
+      public:
+        TAction(TProgressStore& store, int waitMs = kBusyTimeoutMs);
+        ~TAction();
+        TAction(const TAction&) = delete;
+        TAction& operator=(const TAction&) = delete;
+
+      private:
+        TProgressStore& store_;
+    };
+
     // Opens the database for reading and writing, making the folder and a new database when there
-    // is none, and setting a damaged one aside. False when progress cannot be kept (the folder
-    // cannot be written, or the file belongs to a later version of the program); Problem says why.
+    // is none, bringing an older one up to date, and setting a damaged one aside. False when
+    // progress cannot be kept now; Problem() says why.
     bool Open();
     // Opens an existing database for reading only; changes no file, sets nothing aside.
     TReadState OpenForReading();
@@ -56,38 +78,56 @@ class TProgressStore {
     // Folds record's keystrokes into the stored totals and adds its history row, in one
     // transaction. On success the stored totals after the fold go to *totals when given.
     bool RecordGame(const TGameRecord& record, const std::string& playedAt, TDifficultKeys* totals);
-    // Every history row, oldest first; or the last `last` rows when last > 0.
-    std::vector<THistoryRow> History(int last = 0);
-    // The scores of the last `count` games of game, oldest first.
-    std::vector<std::int32_t> RecentScores(const std::string& game, int count);
+    // Every history row, oldest first; or the last `last` rows when last > 0. False on a read error.
+    bool History(std::vector<THistoryRow>& rows, int last = 0);
+    // The scores of the last `count` games of game, oldest first. False on a read error.
+    bool RecentScores(const std::string& game, int count, std::vector<std::int32_t>& scores);
     // The best score of game played at or after since ("YYYY-MM-DD HH:MM:SS"); -1 when none.
-    std::int32_t BestScoreSince(const std::string& game, const std::string& since);
+    // False on a read error.
+    bool BestScoreSince(const std::string& game, const std::string& since, std::int32_t& best);
 
+    // The database's name as the player's folder gives it.
     const std::string& Path() const { return path_; }
-    // Why the last operation failed, for the player's notice and the log.
-    std::string Problem;
+    // Why the last operation failed; None after one that worked.
+    TStoreProblem Problem() const { return problem_; }
+    // The failure in words for the log and the tool: SQLite's own message, or what was found.
+    const std::string& Detail() const { return detail_; }
     // The name the last damaged database was kept under; empty when none was set aside.
     std::string SetAsideName;
 
   private:
-    enum class TCheck { Ok, Empty, Damaged, Later, Busy };
-    bool OpenFile(int flags);
+    enum class TCheck { Ok, Older, Empty, Damaged, Later, Busy, Unreadable };
+    int OpenFile(int flags);
     void CloseFile();
     TCheck Check();
+    TCheck Failed(int rc);
     // The whole file reads without a fault (SQLite's quick check); only asked on the way to
     // setting a file aside, as it reads every page.
-    bool Sound();
-    bool CreateSchema();
+    TCheck Verify();
+    // Brings an empty or older database to kSchemaVersion with its indexes, in one transaction.
+    bool Upgrade();
     bool SetAside();
+    bool Fail(TStoreProblem problem, std::string detail);
+    bool FailWith(int rc);
+    bool FailWith(TCheck check);
     // Both give SQLite's result code: SQLITE_DONE / SQLITE_OK on success.
     int ReadTotals(TDifficultKeys& keys);
     int Fold(const TGameRecord& record, const std::string& playedAt, TDifficultKeys& folded);
     bool Damaged(int rc) const;
+    static int WaitForOtherCopy(void* store, int count);
 
     std::string folder_;
     std::string path_;
+    // The file opened: path_ with the player's own links followed.
+    std::string file_;
     sqlite3* db_ = nullptr;
     bool readOnly_ = false;
+    TStoreProblem problem_ = TStoreProblem::None;
+    std::string detail_;
+    // The running action's allowance: since when, and how long in all; none outside an action.
+    bool inAction_ = false;
+    std::uint32_t waitStart_ = 0;
+    int waitMs_ = kBusyTimeoutMs;
 };
 
 // A date-time of the platform clock (days since 1899-12-30) as local "YYYY-MM-DD HH:MM:SS".

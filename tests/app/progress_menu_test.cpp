@@ -112,7 +112,8 @@ TEST(ProgressMenu, AGameWithMistakesIsKeptShownAndItsKeysArePractised)
 
     TProgressStore store(folder);
     ASSERT_TRUE(store.Open());
-    const std::vector<THistoryRow> history = store.History();
+    std::vector<THistoryRow> history;
+    ASSERT_TRUE(store.History(history));
     ASSERT_EQ(history.size(), 2u);
     EXPECT_EQ(history[0].Game, "WordTris");
     EXPECT_EQ(history[0].Choice, "Cat");

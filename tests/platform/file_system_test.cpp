@@ -93,6 +93,46 @@ TEST(FileSystemOpen, CreateEmptiesOnlyOnceTheFileIsItsOwn)
     EXPECT_FALSE(dir.Exists("SCORES"));
 }
 
+// A link of another user in a folder on the way, not only at the end of the name, would lead an
+// opening into that user's files; the player's own links are followed wherever they are.
+TEST(FileSystemOpen, OnlyTrustedLinksAreFollowedAnywhereOnTheWay)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can give a link another owner";
+    namespace fs = std::filesystem;
+    ScratchDir dir;
+    fs::create_directory("real");
+    dir.Write("real/file", "data");
+    fs::create_symlink("real", "own");
+    fs::create_symlink("real", "foreign");
+    fs::create_symlink("foreign", "own-to-foreign");
+    ASSERT_EQ(::lchown("foreign", 65534, 65534), 0);
+    const struct {
+        const char* name;
+        const char* resolved; // nullptr: refused
+        TFileOpenError error;
+    } cases[] = {
+        {"own/file", "real/file", TFileOpenError::None},
+        {"own/../real/./file", "real/file", TFileOpenError::None},
+        {"foreign/file", nullptr, TFileOpenError::Refused},
+        {"own-to-foreign/file", nullptr, TFileOpenError::Refused},
+        {"missing/foreign/file", "missing/foreign/file", TFileOpenError::NotFound},
+    };
+    for (const auto& c : cases) {
+        std::string resolved;
+        EXPECT_EQ(FileSystem::ResolveLinks(c.name, resolved), c.resolved != nullptr) << c.name;
+        if (c.resolved) {
+            EXPECT_EQ(resolved, c.resolved) << c.name;
+        }
+        TFileOpenError error = TFileOpenError::None;
+        const int fd = FileSystem::Open(c.name, TFileAccess::Read, TFileShare::DenyWrite,
+                                        TFileCreation::OpenExisting, &error);
+        EXPECT_EQ(fd >= 0, c.error == TFileOpenError::None) << c.name;
+        EXPECT_EQ(error, c.error) << c.name;
+        FileSystem::Close(fd);
+    }
+}
+
 TEST(FileSystemNames, ExistingPartsMatchWithoutRegardToCase)
 {
     ScratchDir dir;

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <sqlite3.h>
 
 namespace {
 
@@ -68,6 +69,38 @@ TEST(ProgressTool, PrintsTheKeyTableAndTheHistoryAsTabSeparatedText)
     EXPECT_EQ(damaged.status, 1);
     EXPECT_NE(damaged.err.find("cannot be read"), std::string::npos) << damaged.err;
     EXPECT_TRUE(QFile::exists(QString::fromStdString(store.Path()))) << "the tool sets nothing aside";
+}
+
+// A history whose pages SQLite finds malformed is an error, never "no games": the tool says
+// SQLite's own words and fails.
+TEST(ProgressTool, ADamagedHistoryPageEndsTheCommandAsAFailure)
+{
+    ScratchDir dir;
+    TProgressStore store(dir.Path() + "/keyvane-games");
+    ASSERT_TRUE(store.Open());
+    TGameRecord game;
+    game.Game = "Clouds";
+    game.Choice = std::string(200, 'c');
+    for (int i = 0; i < 100; ++i)
+        ASSERT_TRUE(store.RecordGame(game, "2026-12-09 10:11:12", nullptr));
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(store.Path().c_str(), &db), SQLITE_OK);
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(db, "SELECT rootpage FROM sqlite_master WHERE name = 'games'", -1, &s, nullptr);
+    ASSERT_EQ(sqlite3_step(s), SQLITE_ROW);
+    const int page = sqlite3_column_int(s, 0);
+    sqlite3_finalize(s);
+    sqlite3_close(db);
+
+    QFile file(QString::fromStdString(store.Path()));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.seek(qint64(page - 1) * 4096));
+    file.write(QByteArray(4096, '\x5A'));
+    file.close();
+    const TRun history = Tool(dir.Path(), "history");
+    EXPECT_EQ(history.status, 1);
+    EXPECT_NE(history.err.find("malformed"), std::string::npos) << history.err;
+    EXPECT_EQ(history.out, "");
 }
 
 } // namespace
