@@ -1,3 +1,4 @@
+#include "file_system.h"
 #include "lock_file.h"
 #include "scratch_dir.h"
 #include "score_folder.h"
@@ -154,6 +155,39 @@ TEST(LockFile, ALockLeftByAHolderThatIsGoneIsBroken)
     // The same host lines as a lock of this machine, with the ended child's process number.
     leave(std::to_string(child) + mine.substr(mine.find('\n')), 1);
     EXPECT_EQ(lock.TryLock("t.kvt"), TLockFile::TResult::Held);
+}
+
+// Under a umask that keeps the group out, files made in a folder its group may write still let the
+// group read and write them: the table, the new table that replaces it, and the lock file.
+TEST(GroupFolder, FilesMadeThereAreGroupWritableWhateverTheUmask)
+{
+    ScratchDir dir;
+    const mode_t before = umask(077);
+    const auto groupBits = [&](const std::string& name) {
+        struct stat st {};
+        stat((dir.Path() + "/" + name).c_str(), &st);
+        return st.st_mode & 070;
+    };
+    struct Row {
+        mode_t folderMode;
+        mode_t expected;
+    };
+    for (const Row row : {Row{02775, 060}, Row{0755, 0}}) {
+        chmod(dir.Path().c_str(), row.folderMode);
+        fs::remove(dir.Path() + "/t.kvt");
+        const int fd = FileSystem::Open("t.kvt", TFileAccess::ReadWrite, TFileShare::DenyAll,
+                                        TFileCreation::OpenOrCreate);
+        ASSERT_GE(fd, 0);
+        EXPECT_EQ(groupBits("t.kvt"), row.expected) << std::oct << row.folderMode;
+        chmod((dir.Path() + "/t.kvt").c_str(), 0600);
+        ASSERT_TRUE(FileSystem::WriteContents(fd, "t.kvt", "rows", 4));
+        FileSystem::Close(fd);
+        EXPECT_EQ(groupBits("t.kvt"), row.expected) << "replaced, " << std::oct << row.folderMode;
+        TLockFile lock;
+        ASSERT_EQ(lock.TryLock("t.kvt"), TLockFile::TResult::Held);
+        EXPECT_EQ(groupBits(".t.kvt.lock") & row.expected, row.expected) << "lock, " << std::oct << row.folderMode;
+    }
+    umask(before);
 }
 
 } // namespace
