@@ -377,12 +377,10 @@ int Write(int handle, const char* data, int count)
 
 namespace {
 
-// File systems whose files other machines change: their caches here may lag behind the server.
-bool OnNetworkFileSystem(int handle)
+// File systems whose files other machines change: their caches here may lag behind the server, and
+// a flock taken here may not reach the other machines.
+bool IsNetworkFileSystem(const struct statfs& fs)
 {
-    struct statfs fs;
-    if (::fstatfs(handle, &fs) != 0)
-        return false;
     constexpr unsigned long kFuse = 0x65735546, kCifs = 0xFF534D42, kSmb2 = 0xFE534D42, kCeph = 0x00C36400,
                             kAfs = 0x5346414F, kNineP = 0x01021997;
     switch (static_cast<unsigned long>(fs.f_type)) {
@@ -401,7 +399,19 @@ bool OnNetworkFileSystem(int handle)
     }
 }
 
+bool OnNetworkFileSystem(int handle)
+{
+    struct statfs fs;
+    return ::fstatfs(handle, &fs) == 0 && IsNetworkFileSystem(fs);
+}
+
 } // namespace
+
+bool OnNetworkFileSystem(const std::string& path)
+{
+    struct statfs fs;
+    return ::statfs(path.c_str(), &fs) == 0 && IsNetworkFileSystem(fs);
+}
 
 bool ReadContents(int handle, std::string& contents)
 {

@@ -55,6 +55,10 @@ bool Close(int handle);
 // Makes sure everything written reaches the disk; false when the system reports an error.
 bool Flush(int handle);
 
+// True when path (the system's bytes) lies on a file system that other machines share through a
+// server (NFS, SMB/CIFS, SSHFS and other FUSE file systems, Ceph, AFS, 9P).
+bool OnNetworkFileSystem(const std::string& path);
+
 // Reads the whole file open on handle from its start into contents, as the file holds it now. On a
 // network file system the length and the pages the system keeps may be those of a file that another
 // machine has replaced since; the bytes are then read from the server, to the end it reports. False

@@ -14,7 +14,7 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcLock, "keyvane.lock")
 
-std::atomic<bool> enabled{true};
+std::atomic<TLockFile::TMode> mode{TLockFile::TMode::NetworkFolders};
 
 } // namespace
 
@@ -25,19 +25,21 @@ TLockFile::~TLockFile()
     Unlock();
 }
 
-void TLockFile::SetEnabled(bool on)
+void TLockFile::SetMode(TMode m)
 {
-    enabled = on;
+    mode = m;
 }
 
 TLockFile::TResult TLockFile::TryLock(const std::string& name)
 {
     Unlock();
-    if (!enabled)
-        return TResult::Held;
     const std::string path = FileSystem::NativePath(name);
     const std::size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const TMode m = mode;
+    if (m == TMode::Nowhere ||
+        (m == TMode::NetworkFolders && !FileSystem::OnNetworkFileSystem(folder.empty() ? "." : folder)))
+        return TResult::Held;
     const std::string lockPath =
         folder + "." + (slash == std::string::npos ? path : path.substr(slash + 1)) + ".lock";
     auto lock = std::make_unique<QLockFile>(QFile::decodeName(QByteArray::fromStdString(lockPath)));

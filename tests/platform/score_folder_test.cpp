@@ -129,6 +129,7 @@ TEST(LockFile, ALockLeftByAHolderThatIsGoneIsBroken)
         const utimbuf times{when, when};
         utime(lockName.c_str(), &times);
     };
+    TLockFile::SetMode(TLockFile::TMode::Everywhere);
     TLockFile lock;
     leave("4242\nkeyvane-games\nlab-pc-7\n00000000000000000000000000000000\n\n", 5);
     EXPECT_EQ(lock.TryLock("t.kvt"), TLockFile::TResult::Busy);
@@ -155,6 +156,11 @@ TEST(LockFile, ALockLeftByAHolderThatIsGoneIsBroken)
     // The same host lines as a lock of this machine, with the ended child's process number.
     leave(std::to_string(child) + mine.substr(mine.find('\n')), 1);
     EXPECT_EQ(lock.TryLock("t.kvt"), TLockFile::TResult::Held);
+    lock.Unlock();
+    // On a local disk the table's own lock is enough: no lock file is made.
+    TLockFile::SetMode(TLockFile::TMode::NetworkFolders);
+    EXPECT_EQ(lock.TryLock("t.kvt"), TLockFile::TResult::Held);
+    EXPECT_FALSE(dir.Exists(".t.kvt.lock"));
 }
 
 // Under a umask that keeps the group out, files made in a folder its group may write still let the
@@ -162,6 +168,7 @@ TEST(LockFile, ALockLeftByAHolderThatIsGoneIsBroken)
 TEST(GroupFolder, FilesMadeThereAreGroupWritableWhateverTheUmask)
 {
     ScratchDir dir;
+    TLockFile::SetMode(TLockFile::TMode::Everywhere);
     const mode_t before = umask(077);
     const auto groupBits = [&](const std::string& name) {
         struct stat st {};
@@ -188,6 +195,7 @@ TEST(GroupFolder, FilesMadeThereAreGroupWritableWhateverTheUmask)
         EXPECT_EQ(groupBits(".t.kvt.lock") & row.expected, row.expected) << "lock, " << std::oct << row.folderMode;
     }
     umask(before);
+    TLockFile::SetMode(TLockFile::TMode::NetworkFolders);
 }
 
 } // namespace

@@ -127,7 +127,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (mode == "commit" && argc == 7 && std::string(argv[6]) == "--no-lock-file") {
-        TLockFile::SetEnabled(false);
+        TLockFile::SetMode(TLockFile::TMode::Nowhere);
         --argc;
     }
     if (mode == "commit" && argc == 6)
