@@ -35,9 +35,11 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "kv-save-timing: save %d failed\n", i + 1);
             return 1;
         }
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
     std::sort(ms.begin(), ms.end());
-    std::printf("%d saves in %s: median %.2f ms, slowest %.2f ms\n", count, argv[1], ms[ms.size() / 2], ms.back());
+    std::printf("%d saves in %s: median %.2f ms, slowest %.2f ms\n", count, argv[1], ms[ms.size() / 2],
+                ms.back());
     return 0;
 }

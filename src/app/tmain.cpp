@@ -2,7 +2,9 @@
 
 #include "book_form.h"
 #include "bubble_stg.h"
+#include "code_page.h"
 #include "controls.h"
+#include "errors.h"
 #include "event_view_stg.h"
 #include "events_stg.h"
 #include "form_view.h"
@@ -13,8 +15,6 @@
 #include "score_folder.h"
 #include "sounds.h"
 #include "system.h"
-#include "code_page.h"
-#include "errors.h"
 #include "top_ten.h"
 #include "tris_stg.h"
 #include "user_folder.h"
@@ -92,9 +92,9 @@ std::string UseScoreFolder(const TScoreFolderChoice& choice)
         return {};
     }
     const std::string where = choice.Origin == TScoreFolderOrigin::Option ? "--scores" : choice.Source;
-    LogError(-2532, "The score folder " + ToCp1252(name) + " (" + ToCp1252(QFile::decodeName(
-                        QByteArray::fromStdString(where))) + ") cannot be used: " + problem +
-                        ". The tables are kept in the working folder.");
+    LogError(-2532, "The score folder " + ToCp1252(name) + " (" +
+                        ToCp1252(QFile::decodeName(QByteArray::fromStdString(where))) +
+                        ") cannot be used: " + problem + ". The tables are kept in the working folder.");
     return kScoreFolderNotice;
 }
 

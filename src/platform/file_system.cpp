@@ -14,8 +14,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <grp.h>
-#include <pwd.h>
 #include <linux/magic.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
@@ -421,7 +421,8 @@ bool ReadContents(int handle, std::string& contents)
     // SFTP, other openings of the old file even refill those pages). Where direct reads are refused,
     // the cached reading is the best there is.
     const int fl = ::fcntl(handle, F_GETFL);
-    const bool direct = fl >= 0 && OnNetworkFileSystem(handle) && ::fcntl(handle, F_SETFL, fl | O_DIRECT) == 0;
+    const bool direct =
+        fl >= 0 && OnNetworkFileSystem(handle) && ::fcntl(handle, F_SETFL, fl | O_DIRECT) == 0;
     const auto readAll = [handle, &contents] {
         contents.clear();
         bool ok = Seek(handle, 0);

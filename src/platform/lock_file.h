@@ -7,10 +7,11 @@ class QLockFile;
 // A lock that every machine sharing a folder sees: a file beside the one it guards, made only when
 // no such file exists (an exclusive create, which network file systems carry out on the server,
 // where a flock may stay on the machine that took it). It names the host and the process that hold
-// it. It is taken in folders mounted from a server only: on a local disk the file's own flock already
-// keeps out every copy of this computer, and making the lock file would cost a save a disk flush. One whose holder has gone (a copy killed, a machine switched off) is broken: at once when the
-// holder was a process of this machine that no longer runs, otherwise once the file is older than
-// kStaleSeconds.
+// it. It is taken in folders mounted from a server only: on a local disk the file's own flock
+// already keeps out every copy of this computer, and making the lock file would cost a save a disk
+// flush. One whose holder has gone (a copy killed, a machine switched off) is broken: at once when
+// the holder was a process of this machine that no longer runs, otherwise once the file is older
+// than kStaleSeconds.
 class TLockFile {
   public:
     // Far above a save, which holds the lock for milliseconds (a few round trips on a slow network),

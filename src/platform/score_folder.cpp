@@ -38,7 +38,8 @@ std::string FolderKey(const std::string& file)
     if (::access(file.c_str(), R_OK) != 0)
         return {};
     QSettings settings(QFile::decodeName(QByteArray::fromStdString(file)), QSettings::IniFormat);
-    return QFile::encodeName(settings.value(QStringLiteral("scores/folder")).toString().trimmed()).toStdString();
+    return QFile::encodeName(settings.value(QStringLiteral("scores/folder")).toString().trimmed())
+        .toStdString();
 }
 
 } // namespace
@@ -100,8 +101,8 @@ TScoreFolderChoice ChooseScoreFolder(const std::vector<std::string>& args, const
         const std::string folder = FolderKey(files[i]);
         if (folder.empty())
             continue;
-        return {WithoutTrailingSlashes(folder), i == 0 ? TScoreFolderOrigin::UserFile : TScoreFolderOrigin::SystemFile,
-                files[i]};
+        return {WithoutTrailingSlashes(folder),
+                i == 0 ? TScoreFolderOrigin::UserFile : TScoreFolderOrigin::SystemFile, files[i]};
     }
     return choice;
 }

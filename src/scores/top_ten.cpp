@@ -120,8 +120,8 @@ bool TtopTen::EnsureFile()
         return true;
     // Made only when still missing: another copy may have made it and stored a row since the test
     // above, and emptying the file would lose that row.
-    const int handle = FileSystem::Open(path, TFileAccess::ReadWrite, TFileShare::DenyNone,
-                                        TFileCreation::OpenOrCreate);
+    const int handle =
+        FileSystem::Open(path, TFileAccess::ReadWrite, TFileShare::DenyNone, TFileCreation::OpenOrCreate);
     if (handle >= 0) {
         FileSystem::Close(handle);
         return true;

@@ -1,9 +1,9 @@
 #include "top_ten_view.h"
 
 #include "book_form.h"
+#include "code_page.h"
 #include "controls.h"
 #include "event_view_stg.h"
-#include "code_page.h"
 #include "short_string.h"
 
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 #include "file_system.h"
 #include "lock_file.h"
-#include "scratch_dir.h"
 #include "score_folder.h"
+#include "scratch_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +64,12 @@ TEST(ScoreFolder, TheOptionComesFirstThenTheUsersFileThenTheSystemFiles)
     };
     const std::string key = "[scores]\nfolder=";
     const Row rows[] = {
-        {{"kg", "--scores", "/opt"}, key + "/u", key + "/s1", key + "/s2", "/opt", TScoreFolderOrigin::Option},
+        {{"kg", "--scores", "/opt"},
+         key + "/u",
+         key + "/s1",
+         key + "/s2",
+         "/opt",
+         TScoreFolderOrigin::Option},
         {{"kg", "--scores=/opt/"}, "", "", "", "/opt", TScoreFolderOrigin::Option},
         {{"kg", "--scores", "class"}, key + "/u", "", "", "/start/class", TScoreFolderOrigin::Option},
         {{"kg"}, key + "/u", key + "/s1", key + "/s2", "/u", TScoreFolderOrigin::UserFile},
@@ -90,8 +95,8 @@ TEST(ScoreFolder, TheOptionComesFirstThenTheUsersFileThenTheSystemFiles)
         EXPECT_EQ(choice.Origin, row.origin) << row.args.back() << " " << row.userConf;
     }
     EXPECT_EQ(ScoreConfigFiles(), (std::vector<std::string>{user + "/keyvane-games/keyvane-games.conf",
-                                                             sys1 + "/keyvane-games/keyvane-games.conf",
-                                                             sys2 + "/keyvane-games/keyvane-games.conf"}));
+                                                            sys1 + "/keyvane-games/keyvane-games.conf",
+                                                            sys2 + "/keyvane-games/keyvane-games.conf"}));
 }
 
 TEST(ScoreFolder, WithoutXdgVariablesTheFilesAreUnderHomeAndEtcXdg)
@@ -99,8 +104,9 @@ TEST(ScoreFolder, WithoutXdgVariablesTheFilesAreUnderHomeAndEtcXdg)
     ScopedEnv home("HOME", "/home/pupil");
     ScopedEnv configHome("XDG_CONFIG_HOME", std::nullopt);
     ScopedEnv dirs("XDG_CONFIG_DIRS", std::nullopt);
-    EXPECT_EQ(ScoreConfigFiles(), (std::vector<std::string>{"/home/pupil/.config/keyvane-games/keyvane-games.conf",
-                                                             "/etc/xdg/keyvane-games/keyvane-games.conf"}));
+    EXPECT_EQ(ScoreConfigFiles(),
+              (std::vector<std::string>{"/home/pupil/.config/keyvane-games/keyvane-games.conf",
+                                        "/etc/xdg/keyvane-games/keyvane-games.conf"}));
 }
 
 TEST(ScoreFolder, AFolderThatCannotHoldTheTablesSaysWhy)
@@ -133,7 +139,8 @@ TEST(LockFile, ALockLeftByAHolderThatIsGoneIsBroken)
     TLockFile lock;
     leave("4242\nkeyvane-games\nlab-pc-7\n00000000000000000000000000000000\n\n", 5);
     EXPECT_EQ(lock.TryLock("t.kvt"), TLockFile::TResult::Busy);
-    leave("4242\nkeyvane-games\nlab-pc-7\n00000000000000000000000000000000\n\n", TLockFile::kStaleSeconds + 5);
+    leave("4242\nkeyvane-games\nlab-pc-7\n00000000000000000000000000000000\n\n",
+          TLockFile::kStaleSeconds + 5);
     EXPECT_EQ(lock.TryLock("t.kvt"), TLockFile::TResult::Held);
     EXPECT_TRUE(lock.Held());
     // Held: a second taker waits; released: the file is gone.
@@ -192,7 +199,8 @@ TEST(GroupFolder, FilesMadeThereAreGroupWritableWhateverTheUmask)
         EXPECT_EQ(groupBits("t.kvt"), row.expected) << "replaced, " << std::oct << row.folderMode;
         TLockFile lock;
         ASSERT_EQ(lock.TryLock("t.kvt"), TLockFile::TResult::Held);
-        EXPECT_EQ(groupBits(".t.kvt.lock") & row.expected, row.expected) << "lock, " << std::oct << row.folderMode;
+        EXPECT_EQ(groupBits(".t.kvt.lock") & row.expected, row.expected)
+            << "lock, " << std::oct << row.folderMode;
     }
     umask(before);
     TLockFile::SetMode(TLockFile::TMode::NetworkFolders);
