@@ -48,6 +48,15 @@ install(PROGRAMS ${CMAKE_BINARY_DIR}/desktop/keyvane-games DESTINATION ${KV_LAUN
 kv_relative_link(keyvane-files ${KV_LAUNCHER_DIR} "${KV_INSTALL_DIR}/keyvane-files")
 install(FILES ${CMAKE_BINARY_DIR}/install-links/${KV_LAUNCHER_DIR}/keyvane-files DESTINATION ${KV_LAUNCHER_DIR})
 
+# The settings for every user, with the score folder of a class commented out: /etc/xdg/keyvane-games/ for
+# a prefix of /usr (a configuration file of the Debian package), PREFIX/etc/xdg/keyvane-games/ otherwise.
+if(CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+  set(kv_config_dir /etc/xdg/keyvane-games)
+else()
+  set(kv_config_dir etc/xdg/keyvane-games)
+endif()
+install(FILES ${CMAKE_SOURCE_DIR}/desktop/keyvane-games.conf DESTINATION ${kv_config_dir})
+
 install(FILES ${CMAKE_SOURCE_DIR}/docs/man/keyvane-games.6 ${CMAKE_SOURCE_DIR}/docs/man/keyvane-files.6
         DESTINATION share/man/man6)
 

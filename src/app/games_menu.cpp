@@ -83,9 +83,15 @@ void TGamesMenu::GamesLoop()
         if (view && chapter->Active)
             view->OpenAsPart();
     };
+    if (!ScoreNotice.empty())
+        games->NoticeText = [this] { return ScoreNotice; };
     if (Progress) {
         TPlayerProgress* player = Progress;
-        games->NoticeText = [player] { return player->Notice(); };
+        games->NoticeText = [this, player] {
+            const std::string progressNotice = player->Notice();
+            return ScoreNotice.empty() || progressNotice.empty() ? ScoreNotice + progressNotice
+                                                                 : ScoreNotice + "\n" + progressNotice;
+        };
         games->PracticeKeySet = [player] { return player->PracticeKeys(); };
         games->PracticeWords = [player] { return player->PracticeWords(); };
         games->OnShowProgress = [&, chapter] {

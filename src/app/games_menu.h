@@ -7,6 +7,9 @@ class TEvent;
 class TGamesView;
 class TPlayerProgress;
 
+// The menu's line for a named score folder that cannot be used.
+inline constexpr const char* kScoreFolderNotice = "The shared score folder cannot be used (see Errors.log).";
+
 // The games loop: shows the two-page games menu, runs the game the player chose, and again, until
 // the menu or a game ends with result 0 (the window was closed).
 class TGamesMenu {
@@ -18,6 +21,8 @@ class TGamesMenu {
     // The player's progress, when it is kept: the menu's notice, the fourth key set and the progress
     // view come from it. Without it the menu shows none of them.
     TPlayerProgress* Progress = nullptr;
+    // A line that goes before the menu's notice (the score folder that cannot be used); empty: none.
+    std::string ScoreNotice;
 
     // The game for a menu choice (1 Bubbles, 2 WordTris, 3 Clouds), built from its description and
     // the options chosen on the games page; none for any other code.

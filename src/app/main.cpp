@@ -5,6 +5,7 @@
 
 int main(int argc, char** argv)
 {
+    TMain::Arguments.assign(argv, argv + argc);
     const std::unique_ptr<QApplication> app = OpenDisplay(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Keyvane's Games!"));
     CreateForms();

@@ -2,7 +2,9 @@
 
 #include "book_form.h"
 #include "bubble_stg.h"
+#include "code_page.h"
 #include "controls.h"
+#include "errors.h"
 #include "event_view_stg.h"
 #include "events_stg.h"
 #include "form_view.h"
@@ -10,8 +12,10 @@
 #include "games_stg.h"
 #include "pictures.h"
 #include "player_progress.h"
+#include "score_folder.h"
 #include "sounds.h"
 #include "system.h"
+#include "top_ten.h"
 #include "tris_stg.h"
 #include "user_folder.h"
 
@@ -29,6 +33,7 @@
 std::string TMain::ProgramFolder;
 std::string TMain::ProbeFolder;
 std::string TMain::StateFolder;
+std::vector<std::string> TMain::Arguments;
 int TMain::ExitCode = 0;
 
 namespace {
@@ -67,6 +72,32 @@ bool SetWorkingFolder()
     return true;
 }
 
+// The folder of the top-ten tables, once the working folder is set (its Errors.log takes the entry of
+// a folder that cannot be used). Returns the line the menu's notice gives such a folder.
+std::string UseScoreFolder(const TScoreFolderChoice& choice)
+{
+    ScoreFolder.clear();
+    if (choice.Origin == TScoreFolderOrigin::Default)
+        return {};
+    std::string problem = ScoreFolderProblem(choice.Folder);
+    // The file layer takes names in the program's code page; a folder whose name it cannot hold would
+    // be another folder.
+    const QString name = QFile::decodeName(QByteArray::fromStdString(choice.Folder));
+    bool fits = false;
+    const std::string text = ToCp1252(name, &fits);
+    if (problem.empty() && (!fits || QFile::encodeName(FromCp1252(text)).toStdString() != choice.Folder))
+        problem = "its name has characters the program cannot use";
+    if (problem.empty()) {
+        ScoreFolder = text;
+        return {};
+    }
+    const std::string where = choice.Origin == TScoreFolderOrigin::Option ? "--scores" : choice.Source;
+    LogError(-2532, "The score folder " + ToCp1252(name) + " (" +
+                        ToCp1252(QFile::decodeName(QByteArray::fromStdString(where))) +
+                        ") cannot be used: " + problem + ". The tables are kept in the working folder.");
+    return kScoreFolderNotice;
+}
+
 } // namespace
 
 int TMain::Main()
@@ -79,10 +110,13 @@ int TMain::Main()
 
 bool TMain::Launch()
 {
+    // A relative folder given on the command line is taken from where the program was started.
+    const TScoreFolderChoice scores = ChooseScoreFolder(Arguments, {});
     if (!SetWorkingFolder()) {
         ExitCode = 2;
         return false;
     }
+    const std::string scoreNotice = UseScoreFolder(scores);
     TBookForm* form = BookForm;
     form->SetLayout(0);
     form->LoadLabel->show();
@@ -125,6 +159,7 @@ bool TMain::Launch()
 
     TGamesMenu menu;
     menu.Progress = &progress;
+    menu.ScoreNotice = scoreNotice;
     menu.GamesLoop();
     SetGameRecordSink(nullptr);
     return true;

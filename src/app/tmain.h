@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <string>
+#include <vector>
 
 // The run of the program: prepares the book window, registers the sounds, runs the games loop and
 // frees what start-up made. Class-level only; it is never instantiated.
@@ -23,6 +24,8 @@ class TMain {
     static std::string ProbeFolder;
     // The player's state folder, where the progress is kept: UserStateFolder() unless a test sets another.
     static std::string StateFolder;
+    // The program's arguments, its name first (--scores FOLDER names the folder of the top-ten tables).
+    static std::vector<std::string> Arguments;
     static int ExitCode;
 };
 

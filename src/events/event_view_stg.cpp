@@ -65,11 +65,15 @@ TEventViewStg::TEventViewStg()
                        kBold | kHidden},
                       {"NameBox", TKind::Edit, "TopTenPanel", 52, kTextTops[0] - 4, 117, 24, "", 13, kBlack,
                        0, kHidden},
+                      // Small print under the table: the shared folder the table comes from.
+                      {"ScoreFolderLabel", TKind::Label, "TopTenPanel", 16, 377, 305, 13, "", 9,
+                       Colours::kGrey, 0, kFixedSize | kHidden},
                   });
     TopTenPanel = Control<TPanel>(this, "TopTenPanel");
     TopTenTitle = Control<TLabel>(this, "TopTenTitle");
     Congratulations = Control<TLabel>(this, "Congratulations");
     NameBox = Control<TEdit>(this, "NameBox");
+    ScoreFolderLabel = Control<TLabel>(this, "ScoreFolderLabel");
     FormCreate();
 }
 

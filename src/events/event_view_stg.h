@@ -13,6 +13,7 @@ class TEventViewStg : public QWidget {
     TLabel* TopTenTitle;
     TLabel* Congratulations;
     TEdit* NameBox;
+    TLabel* ScoreFolderLabel; // hidden unless the table comes from a shared folder
 
   private:
     void FormCreate();

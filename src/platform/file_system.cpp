@@ -14,9 +14,11 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <grp.h>
+#include <linux/magic.h>
 #include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace {
@@ -177,6 +179,54 @@ bool Reserve(int fd, int count)
     return rc == 0 || errno == EOPNOTSUPP || errno == ENOSYS;
 }
 
+// The folder part of a local path ("." for a bare name).
+std::string FolderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash == 0 ? 1 : slash);
+}
+
+// A file this program has just made in a folder its group may write (a class's folder, mode 2775)
+// gets the folder's group and the group's read and write bits whatever the player's umask, so that
+// another player of the group can replace it. Elsewhere the umask stands.
+void GiveGroupAccess(int fd, const std::string& folder)
+{
+    struct stat dir, st;
+    if (::stat(folder.c_str(), &dir) != 0 || !(dir.st_mode & S_IWGRP) || ::fstat(fd, &st) != 0 ||
+        st.st_uid != ::geteuid())
+        return;
+    // Without the folder's set-group-id bit the file has the player's own group; the folder's is the
+    // one its players share (changing to it works only for a member, which is the case that matters).
+    if (st.st_gid != dir.st_gid && ::fchown(fd, static_cast<uid_t>(-1), dir.st_gid) == 0)
+        st.st_gid = dir.st_gid;
+    if (st.st_gid == dir.st_gid && (st.st_mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP))
+        ::fchmod(fd, (st.st_mode & 07777) | S_IRGRP | S_IWGRP);
+}
+
+// True when the owner of a file keeps reading and writing it through its group once the file is
+// owned by this player instead: the group may read and write it and the owner belongs to the group.
+bool OwnerKeepsAccessThroughGroup(const struct stat& st)
+{
+    if ((st.st_mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP))
+        return false;
+    passwd pw;
+    passwd* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (::getpwuid_r(st.st_uid, &pw, buffer.data(), buffer.size(), &found) != 0 || !found)
+        return false;
+    if (pw.pw_gid == st.st_gid)
+        return true;
+    int count = 64;
+    std::vector<gid_t> groups(static_cast<std::size_t>(count));
+    if (::getgrouplist(pw.pw_name, pw.pw_gid, groups.data(), &count) < 0) {
+        groups.resize(static_cast<std::size_t>(count));
+        if (::getgrouplist(pw.pw_name, pw.pw_gid, groups.data(), &count) < 0)
+            return false;
+    }
+    groups.resize(static_cast<std::size_t>(count));
+    return std::find(groups.begin(), groups.end(), st.st_gid) != groups.end();
+}
+
 int Fail(TFileOpenError reason, TFileOpenError* error, int fd = -1)
 {
     if (fd >= 0)
@@ -286,6 +336,9 @@ int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCre
     const int fl = ::fcntl(fd, F_GETFL);
     if (fl < 0 || ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) != 0)
         return Fail(TFileOpenError::Refused, error, fd);
+    // A file that may have been made just now: one of the player's own that is still empty.
+    if ((flags & O_CREAT) && Length(fd) == 0)
+        GiveGroupAccess(fd, FolderOf(NativePath(name)));
     if (creation == TFileCreation::CreateOrEmpty && ::ftruncate(fd, 0) != 0)
         return Fail(TFileOpenError::Refused, error, fd);
     return fd;
@@ -320,6 +373,75 @@ int Write(int handle, const char* data, int count)
         done += static_cast<int>(n);
     }
     return done == 0 && count > 0 ? -1 : done;
+}
+
+namespace {
+
+// File systems whose files other machines change: their caches here may lag behind the server, and
+// a flock taken here may not reach the other machines.
+bool IsNetworkFileSystem(const struct statfs& fs)
+{
+    constexpr unsigned long kFuse = 0x65735546, kCifs = 0xFF534D42, kSmb2 = 0xFE534D42, kCeph = 0x00C36400,
+                            kAfs = 0x5346414F, kNineP = 0x01021997;
+    switch (static_cast<unsigned long>(fs.f_type)) {
+    case NFS_SUPER_MAGIC:
+    case SMB_SUPER_MAGIC:
+    case CODA_SUPER_MAGIC:
+    case kFuse:
+    case kCifs:
+    case kSmb2:
+    case kCeph:
+    case kAfs:
+    case kNineP:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool OnNetworkFileSystem(int handle)
+{
+    struct statfs fs;
+    return ::fstatfs(handle, &fs) == 0 && IsNetworkFileSystem(fs);
+}
+
+} // namespace
+
+bool OnNetworkFileSystem(const std::string& path)
+{
+    struct statfs fs;
+    return ::statfs(path.c_str(), &fs) == 0 && IsNetworkFileSystem(fs);
+}
+
+bool ReadContents(int handle, std::string& contents)
+{
+    contents.clear();
+    // Direct reads go to the server through this opening, past the length and the pages cached for
+    // the name, which may still be those of the file that this one replaced on another machine (over
+    // SFTP, other openings of the old file even refill those pages). Where direct reads are refused,
+    // the cached reading is the best there is.
+    const int fl = ::fcntl(handle, F_GETFL);
+    const bool direct =
+        fl >= 0 && OnNetworkFileSystem(handle) && ::fcntl(handle, F_SETFL, fl | O_DIRECT) == 0;
+    const auto readAll = [handle, &contents] {
+        contents.clear();
+        bool ok = Seek(handle, 0);
+        char buffer[65536];
+        for (int n; ok && (n = Read(handle, buffer, sizeof buffer)) != 0;) {
+            ok = n > 0;
+            if (ok)
+                contents.append(buffer, static_cast<std::size_t>(n));
+        }
+        return ok;
+    };
+    bool ok = readAll();
+    if (direct) {
+        ::fcntl(handle, F_SETFL, fl);
+        // A file system may take O_DIRECT and still refuse the reads (alignment): read as usual then.
+        if (!ok)
+            ok = readAll();
+    }
+    return ok;
 }
 
 void SetWriteBudget(std::int64_t bytes)
@@ -363,10 +485,10 @@ TReplaced Replace(int handle, const std::string& name, const char* data, int cou
     if (!FollowTrustedLinks(path) || ::fstat(handle, &old) != 0 || ::lstat(path.c_str(), &entry) != 0)
         return TReplaced::NotHere;
     // A hard link would be cut off from the new contents; so would an owner whose file became ours,
-    // unless everybody may read and write it anyway.
+    // unless everybody may read and write it anyway, or the owner's group may (a class's folder).
     if (!S_ISREG(entry.st_mode) || entry.st_ino != old.st_ino || old.st_nlink != 1)
         return TReplaced::NotHere;
-    if (old.st_uid != ::geteuid() && (old.st_mode & 0006) != 0006)
+    if (old.st_uid != ::geteuid() && (old.st_mode & 0006) != 0006 && !OwnerKeepsAccessThroughGroup(old))
         return TReplaced::NotHere;
 
     const std::size_t slash = path.rfind('/');
@@ -386,6 +508,8 @@ TReplaced Replace(int handle, const std::string& name, const char* data, int cou
     bool ok = ::fchmod(fd, old.st_mode & 07777) == 0;
     if (ok && old.st_gid != ::getegid())
         ok = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
+    if (ok)
+        GiveGroupAccess(fd, folder);
     if (!ok) {
         ::close(fd);
         ::unlink(temp.c_str());
@@ -428,6 +552,15 @@ bool WriteContents(int handle, const std::string& name, const char* data, int co
         break;
     }
     return Reserve(handle, count) && Seek(handle, 0) && Write(handle, data, count) == count && Flush(handle);
+}
+
+void ShareWithFolderGroup(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0)
+        return;
+    GiveGroupAccess(fd, FolderOf(path));
+    ::close(fd);
 }
 
 bool MatchesMask(const std::string& name, const std::string& mask)

@@ -55,6 +55,16 @@ bool Close(int handle);
 // Makes sure everything written reaches the disk; false when the system reports an error.
 bool Flush(int handle);
 
+// True when path (the system's bytes) lies on a file system that other machines share through a
+// server (NFS, SMB/CIFS, SSHFS and other FUSE file systems, Ceph, AFS, 9P).
+bool OnNetworkFileSystem(const std::string& path);
+
+// Reads the whole file open on handle from its start into contents, as the file holds it now. On a
+// network file system the length and the pages the system keeps may be those of a file that another
+// machine has replaced since; the bytes are then read from the server, to the end it reports. False
+// when the file cannot be read.
+bool ReadContents(int handle, std::string& contents);
+
 // Writes count bytes of data over the start of the file open on handle, whose name is name, keeping
 // what the file holds beyond them, so that a reader, a crash or a full disk finds the old contents or
 // the new ones, never a mixture. The new contents go to a new file beside it, reach the disk, and then
@@ -68,6 +78,11 @@ bool WriteContents(int handle, const std::string& name, const char* data, int co
 // For tests of a disk that fills up: after bytes more bytes, Write writes no further and reserving
 // space fails, as on a full disk. A negative count lifts the limit (the default).
 void SetWriteBudget(std::int64_t bytes);
+
+// A file made by this program at path (the system's bytes) in a folder its group may write gets the
+// folder's group and the group's read and write bits, whatever the player's umask, so that the other
+// players of a class's folder can replace it. Files the program creates itself get this on creation.
+void ShareWithFolderGroup(const std::string& path);
 
 // True for an existing file that is not a folder.
 bool FileExists(const std::string& name);

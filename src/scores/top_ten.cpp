@@ -3,6 +3,7 @@
 #include "code_page.h"
 #include "errors.h"
 #include "file_system.h"
+#include "lock_file.h"
 #include "rec_file.h"
 #include "short_string.h"
 #include "system.h"
@@ -45,6 +46,8 @@ void PutScore(char* field, std::int32_t score)
 
 } // namespace
 
+std::string ScoreFolder;
+
 std::int32_t DefaultScore(int Rank)
 {
     return Rank <= 10 ? 1000 - 70 * Rank : 300 - 2 * Rank;
@@ -73,7 +76,7 @@ int TtopTen::LoadScores(const std::string& TableName)
 {
     TableFileName = ShortString(TableName + ".kvt");
     TRecFile file;
-    const int r = OpenWithRetry(file, TableFileName, -2);
+    const int r = OpenWithRetry(file, FilePath(), -2);
     if (r == 1)
         ReadRows(file);
     else
@@ -82,43 +85,51 @@ int TtopTen::LoadScores(const std::string& TableName)
     return r;
 }
 
-void TtopTen::ReadRows(TRecFile& File)
+int TtopTen::ReadRows(TRecFile& File)
 {
     // Rows beyond the file's own keep their defaults, so nothing of another game's table shows.
     SetDefaultRows();
-    const int n = std::min(File.RecordCount(kRecordSize), kMaxRows);
-    if (n <= 0)
-        return; // a file without a whole record holds no table: the default one stands
-    RowCount = n;
-    for (int rank = 1; rank <= n; ++rank) {
-        TTopTenRow row;
-        std::int16_t score = 0;
-        File.ReadStr(row.Name, 255);
-        File.ReadWord(score);
-        File.ReadStr(row.Date, 255);
-        if (File.Status != 1)
-            break;
-        row.Score = score;
-        Row(rank) = row;
+    // The whole file in one read, as it is now: on a shared folder the length known when it was
+    // opened may be that of a table another machine has replaced since.
+    std::string bytes;
+    if (!FileSystem::ReadContents(File.Handle, bytes)) {
+        File.Status = -7;
+        return 0;
     }
+    const int n = static_cast<int>(std::min<std::size_t>(bytes.size() / kRecordSize, kMaxRows));
+    if (n <= 0)
+        return 0; // a file without a whole record holds no table: the default one stands
+    RowCount = n;
+    const auto field = [&bytes](std::size_t at) {
+        const std::size_t length = static_cast<unsigned char>(bytes[at]);
+        return bytes.substr(at + 1, std::min<std::size_t>(length, kShortStringMax));
+    };
+    for (int rank = 1; rank <= n; ++rank) {
+        const std::size_t at = static_cast<std::size_t>(rank - 1) * kRecordSize;
+        const auto bits = static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at + 256]) |
+                                                     (static_cast<unsigned char>(bytes[at + 257]) << 8));
+        Row(rank) = {field(at), static_cast<std::int16_t>(bits), field(at + 258)};
+    }
+    return n;
 }
 
 bool TtopTen::EnsureFile()
 {
-    if (FileSystem::FileExists(TableFileName))
+    const std::string path = FilePath();
+    if (FileSystem::FileExists(path))
         return true;
     // Made only when still missing: another copy may have made it and stored a row since the test
     // above, and emptying the file would lose that row.
-    const int handle = FileSystem::Open(TableFileName, TFileAccess::ReadWrite, TFileShare::DenyNone,
-                                        TFileCreation::OpenOrCreate);
+    const int handle =
+        FileSystem::Open(path, TFileAccess::ReadWrite, TFileShare::DenyNone, TFileCreation::OpenOrCreate);
     if (handle >= 0) {
         FileSystem::Close(handle);
         return true;
     }
     // Another copy may have made the file meanwhile and hold it now; the opening that follows waits.
-    if (FileSystem::FileExists(TableFileName))
+    if (FileSystem::FileExists(path))
         return true;
-    ReportError(-2, TableFileName + kOpenFailed);
+    ReportError(-2, path + kOpenFailed);
     return false;
 }
 
@@ -134,10 +145,9 @@ int TtopTen::WriteRows(TRecFile& File)
     // The whole table from the start of the file. The file is not cut: records beyond the table's (a
     // file of more than 100) stay as they are. The file takes the new table in one step, so that a
     // copy killed while saving, or a full disk, leaves the old table or the new one, never a part.
-    if (!FileSystem::WriteContents(File.Handle, TableFileName, buffer.data(),
-                                   static_cast<int>(buffer.size()))) {
+    if (!FileSystem::WriteContents(File.Handle, FilePath(), buffer.data(), static_cast<int>(buffer.size()))) {
         File.Status = -5;
-        ReportError(-5, TableFileName + kWriteFailed);
+        ReportError(-5, FilePath() + kWriteFailed);
         return -5;
     }
     return 1;
@@ -148,7 +158,8 @@ int TtopTen::SaveScores(std::int32_t NewCount)
     if (!EnsureFile())
         return -2;
     TRecFile file;
-    const int r = OpenWithRetry(file, TableFileName, -1);
+    TLockFile lock;
+    const int r = OpenWithRetry(file, FilePath(), -1, &lock);
     if (NewCount > 0)
         RowCount = std::min<std::int32_t>(NewCount, kMaxRows);
     int result = r;
@@ -163,10 +174,12 @@ int TtopTen::CreateScoreFile()
     if (!EnsureFile())
         return -2;
     TRecFile file;
-    const int r = OpenWithRetry(file, TableFileName, -1);
+    TLockFile lock;
+    const int r = OpenWithRetry(file, FilePath(), -1, &lock);
     int result = r;
     // Only a file without a whole record is new; one that holds rows has been written by another copy.
-    if (r == 1 && file.RecordCount(kRecordSize) == 0) {
+    TtopTen stored;
+    if (r == 1 && stored.ReadRows(file) == 0 && file.Status == 1) {
         TtopTen defaults;
         defaults.TableFileName = TableFileName;
         result = defaults.WriteRows(file) == 1 ? r : -5;
@@ -183,7 +196,8 @@ int TtopTen::SaveRow(int Rank)
     if (!EnsureFile())
         return -2;
     TRecFile file;
-    const int r = OpenWithRetry(file, TableFileName, -1);
+    TLockFile lock;
+    const int r = OpenWithRetry(file, FilePath(), -1, &lock);
     if (r != 1) {
         file.CloseFile();
         return r;
@@ -246,10 +260,29 @@ std::vector<std::string> TtopTen::ListRows(int N)
     return lines;
 }
 
-int TtopTen::OpenWithRetry(TRecFile& File, const std::string& Name, int Share)
+std::string TtopTen::FilePath() const
+{
+    return ScoreFolder.empty() ? TableFileName : ScoreFolder + "/" + TableFileName;
+}
+
+int TtopTen::OpenOnce(TRecFile& File, const std::string& Name, int Share, TLockFile* Lock)
+{
+    // The lock file first: the table's own lock may not reach the other machines of a shared folder.
+    // Neither is held while waiting, so a copy that waits (or asks the player) keeps nobody out.
+    if (Lock && Lock->TryLock(Name) == TLockFile::TResult::Busy) {
+        File.OpenError = TFileOpenError::Busy;
+        return -2;
+    }
+    const int r = File.OpenFile(Name, 1, Share);
+    if (r != 1 && Lock)
+        Lock->Unlock();
+    return r;
+}
+
+int TtopTen::OpenWithRetry(TRecFile& File, const std::string& Name, int Share, TLockFile* Lock)
 {
     for (;;) {
-        int r = File.OpenFile(Name, 1, Share);
+        int r = OpenOnce(File, Name, Share, Lock);
         if (r != -2)
             return r;
         for (int attempt = 1; attempt < kOpenAttempts && r == -2; ++attempt) {
@@ -262,7 +295,7 @@ int TtopTen::OpenWithRetry(TRecFile& File, const std::string& Name, int Share)
             ProcessMessages();
             SleepMs(kRetryPauseMs);
             File.CloseFile();
-            r = File.OpenFile(Name, 1, Share);
+            r = OpenOnce(File, Name, Share, Lock);
         }
         if (r != -2)
             return r;

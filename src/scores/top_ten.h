@@ -4,7 +4,12 @@
 #include <string>
 #include <vector>
 
+class TLockFile;
 class TRecFile;
+
+// The folder of the score files, as the file layer takes names (Windows-1252 text); empty: the
+// working folder. Start-up sets it when a shared folder is named for the tables.
+extern std::string ScoreFolder;
 
 // One row of a high-score table.
 struct TTopTenRow {
@@ -21,6 +26,8 @@ struct TTopTenRow {
 // holds the file alone; an opening that finds the file held by another copy waits a little and asks
 // the player whether to keep trying. A new row is stored by merging it into the rows the file holds
 // at that moment, inside one exclusive opening, so that rows stored meanwhile by another copy stay.
+// Copies on other machines of a shared folder may not see that opening's lock, so every change is
+// also made holding a lock file beside the table, and starts from the table read once both are held.
 class TtopTen {
   public:
     static constexpr int kMaxRows = 100;
@@ -57,11 +64,16 @@ class TtopTen {
     // may only read). While another copy holds the file, it tries 15 times over about 2.8 seconds,
     // then asks whether to try again; after No it reports -801 (Share -1) or -802 (Share -2). A file
     // refused for another reason (no permission, a read-only folder) is reported once, without waiting.
-    int OpenWithRetry(TRecFile& File, const std::string& Name, int Share);
+    // With Lock, each attempt first takes the lock file of Name, and counts as busy while another copy
+    // holds it; when the table is open, the lock stays held until Lock is unlocked or destroyed.
+    int OpenWithRetry(TRecFile& File, const std::string& Name, int Share, TLockFile* Lock = nullptr);
 
-    // Reads the rows of a file opened for reading, as LoadScores does: at most 100 rows, and the
-    // default table for a file without a whole record.
-    void ReadRows(TRecFile& File);
+    // The score file of the table last loaded, in the score folder.
+    std::string FilePath() const;
+
+    // Reads the rows of an open file, as LoadScores does: at most 100 rows, and the default table for
+    // a file without a whole record. Returns the number of rows the file holds (at most 100).
+    int ReadRows(TRecFile& File);
 
     TTopTenRow& Row(int Rank) { return Rows[static_cast<std::size_t>(Rank - 1)]; }
     const TTopTenRow& Row(int Rank) const { return Rows[static_cast<std::size_t>(Rank - 1)]; }
@@ -79,6 +91,8 @@ class TtopTen {
     bool EnsureFile();
     // Writes rows 1 to RowCount from the start of File in one piece and flushes them to the disk.
     int WriteRows(TRecFile& File);
+    // One attempt of OpenWithRetry: the lock file (when asked for), then the table.
+    int OpenOnce(TRecFile& File, const std::string& Name, int Share, TLockFile* Lock);
 };
 
 // The default score of row Rank: 930, 860, ... 300 for the first ten, then 278, 276, ... 100.

@@ -1,9 +1,12 @@
 #include "top_ten_view.h"
 
 #include "book_form.h"
+#include "code_page.h"
 #include "controls.h"
 #include "event_view_stg.h"
 #include "short_string.h"
+
+#include <QFontMetrics>
 
 #include <algorithm>
 #include <string>
@@ -68,6 +71,7 @@ void TTopTenView::ShowResult(const std::string& TableName, const std::string& Na
     NewRank = Table->Insert(Score, Name);
     CollectLabels();
     FillLabels();
+    ShowScoreFolder();
     TLabel* congratulations = EventViewStg->Congratulations;
     TEdit* nameBox = EventViewStg->NameBox;
     if (NewRank >= 1 && NewRank <= kShownRows) {
@@ -79,6 +83,19 @@ void TTopTenView::ShowResult(const std::string& TableName, const std::string& Na
         congratulations->hide();
         nameBox->hide();
     }
+}
+
+void TTopTenView::ShowScoreFolder()
+{
+    TLabel* label = EventViewStg->ScoreFolderLabel;
+    if (ScoreFolder.empty()) {
+        label->hide();
+        return;
+    }
+    // A long path keeps its start and its end, where a class's folder is told apart.
+    const QString text = QStringLiteral("Shared table in ") + FromCp1252(ScoreFolder);
+    label->setText(QFontMetrics(label->font()).elidedText(text, Qt::ElideMiddle, label->width()));
+    label->show();
 }
 
 void TTopTenView::CollectLabels()

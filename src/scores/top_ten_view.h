@@ -27,6 +27,8 @@ class TTopTenView : public TFormView {
     void CommitName();
     void FillLabels();
     void CollectLabels();
+    // Shows, in small print under the table, the shared folder the tables come from (none by default).
+    void ShowScoreFolder();
 
     std::vector<TLabel*> NameLabels;
     std::vector<TLabel*> PointLabels;

@@ -6,9 +6,13 @@
 //   Q              the busy question was asked (and answered Yes: keep trying)
 //   E TEXT         an error was reported
 //   G N            a table of generation N was saved whole (save-loop)
+//   H              it holds the table's lock file and the table (hold), until it is killed
 //
-// Usage: kv_score_worker commit FOLDER ID COUNT SEED
+// Usage: kv_score_worker commit FOLDER ID COUNT SEED [--no-lock-file]
 //        kv_score_worker save-loop FOLDER
+//        kv_score_worker hold FOLDER
+// --no-lock-file saves without the lock file beside the table, to show what it prevents.
+#include "lock_file.h"
 #include "rec_file.h"
 #include "system.h"
 #include "top_ten.h"
@@ -94,6 +98,22 @@ int SaveLoop()
     }
 }
 
+// Takes the table's lock file and the table as a save does, says so, and waits to be killed.
+int Hold()
+{
+    TtopTen table;
+    if (table.LoadScores(kTable) == -1)
+        table.CreateScoreFile();
+    TRecFile file;
+    TLockFile lock;
+    if (table.OpenWithRetry(file, table.FilePath(), -1, &lock) != 1)
+        return 1;
+    std::printf("H\n");
+    std::fflush(stdout);
+    for (;;)
+        pause();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -102,12 +122,19 @@ int main(int argc, char** argv)
     Platform::Install(std::make_unique<PrintingDialogs>());
     const std::string mode = argc > 2 ? argv[1] : "";
     if (argc < 3 || chdir(argv[2]) != 0) {
-        std::fprintf(stderr, "usage: kv_score_worker commit FOLDER ID COUNT SEED | save-loop FOLDER\n");
+        std::fprintf(stderr, "usage: kv_score_worker commit FOLDER ID COUNT SEED [--no-lock-file] | "
+                             "save-loop FOLDER | hold FOLDER\n");
         return 2;
+    }
+    if (mode == "commit" && argc == 7 && std::string(argv[6]) == "--no-lock-file") {
+        TLockFile::SetMode(TLockFile::TMode::Nowhere);
+        --argc;
     }
     if (mode == "commit" && argc == 6)
         return Commit(std::atoi(argv[3]), std::atoi(argv[4]), static_cast<unsigned>(std::atol(argv[5])));
     if (mode == "save-loop")
         return SaveLoop();
+    if (mode == "hold")
+        return Hold();
     return 2;
 }

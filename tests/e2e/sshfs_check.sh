@@ -1,0 +1,162 @@
+#!/usr/bin/env bash
+# Two machines sharing a class's score folder, for real: one folder mounted twice with sshfs from an
+# sshd of this script's own (a localhost port, its own keys), so that each mount behaves as another
+# machine does: a flock taken through one is not seen through the other. Copies of the score keeping
+# (tests/stress/score_worker.cpp, the program's own saving code) save many rows at once through both
+# mounts; no committed row may be lost and every table must stay whole. The same run with the lock
+# file turned off must lose rows, which shows that the check can fail. A copy killed while it holds
+# the lock leaves a lock file that the next save breaks.
+#
+# Usage: sshfs_check.sh BUILD_DIR   (as root, or a user who may mount FUSE file systems); KV_KEEP=1
+# keeps the scratch folder with every copy's output for a look afterwards.
+# Installs openssh-server and sshfs when they are missing. Everything it starts or mounts is undone
+# on any exit.
+set -euo pipefail
+build=$(cd "${1:?usage: sshfs_check.sh BUILD_DIR}" && pwd)
+worker=$build/tests/kv_score_worker
+tool=$build/bin/keyvane-files
+if [ ! -x "$worker" ] || [ ! -x "$tool" ]; then
+  echo "FAIL: build kv_score_worker and keyvane-files first" >&2
+  exit 1
+fi
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+missing=()
+for p in openssh-server sshfs; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+work=$(mktemp -d /tmp/kv-sshfs.XXXXXX)
+pids=()
+mounts=()
+cleanup() {
+  local m p
+  for m in "${mounts[@]}"; do fusermount3 -u -z "$m" 2>/dev/null || fusermount -u -z "$m" 2>/dev/null || true; done
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
+  if [ -n "${KV_KEEP:-}" ]; then echo "kept $work"; else rm -rf "$work"; fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# The server: its own host key, a key for the client, a free port on the loopback interface.
+mkdir -p "$work/ssh" "$work/share"
+ssh-keygen -q -t ed25519 -N '' -f "$work/ssh/host_key"
+ssh-keygen -q -t ed25519 -N '' -f "$work/ssh/client_key"
+cp "$work/ssh/client_key.pub" "$work/ssh/authorized_keys"
+port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+cat >"$work/ssh/sshd_config" <<EOF
+ListenAddress 127.0.0.1
+Port $port
+HostKey $work/ssh/host_key
+AuthorizedKeysFile $work/ssh/authorized_keys
+PidFile none
+StrictModes no
+UsePAM no
+PasswordAuthentication no
+KbdInteractiveAuthentication no
+PermitRootLogin prohibit-password
+Subsystem sftp internal-sftp
+EOF
+mkdir -p /run/sshd 2>/dev/null || true
+"$(command -v sshd || echo /usr/sbin/sshd)" -D -e -f "$work/ssh/sshd_config" 2>"$work/sshd.log" &
+pids+=($!)
+ssh_options=(-o "Port=$port" -o "IdentityFile=$work/ssh/client_key" -o IdentitiesOnly=yes -o BatchMode=yes
+  -o StrictHostKeyChecking=no -o "UserKnownHostsFile=/dev/null" -o LogLevel=ERROR)
+for _ in $(seq 50); do
+  ssh "${ssh_options[@]}" "$(id -un)@127.0.0.1" true 2>/dev/null && break
+  sleep 0.1
+done
+ssh "${ssh_options[@]}" "$(id -un)@127.0.0.1" true || fail "sshd did not answer ($(cat "$work/sshd.log"))"
+
+# Two mounts of the share, with sshfs's own defaults (its caches on), as a lab machine mounts it.
+for m in a b; do
+  mkdir -p "$work/$m"
+  sshfs "${ssh_options[@]}" "$(id -un)@127.0.0.1:$work/share" "$work/$m" || fail "sshfs could not mount"
+  mounts+=("$work/$m")
+done
+for m in a b; do mountpoint -q "$work/$m" || fail "mount $m is not there"; done
+
+# run_copies TAG [--no-lock-file]: 4 copies through each mount commit 25 rising scores each into an
+# empty share; prints the number of committed rows that the final table lacks. Faults (an error
+# reported, a row twice) fail the check.
+copies=4
+rows=25
+run_copies() {
+  local tag=$1 option=${2:-} id m out
+  rm -f "$work/share/stress.kvt" "$work/share/.stress.kvt."*
+  local -a started=()
+  for id in $(seq 0 $((2 * copies - 1))); do
+    m=a
+    [ "$id" -lt "$copies" ] || m=b
+    # shellcheck disable=SC2086 # the option is one word or none
+    "$worker" commit "$work/$m" "$id" "$rows" $((4000 + id)) $option >"$work/$tag.$id.out" 2>>"$work/$tag.log" &
+    started+=($!)
+  done
+  for id in "${started[@]}"; do wait "$id" || fail "$tag: a copy ended with status $?"; done
+  cat "$work/$tag".*.out >"$work/$tag.all"
+  # Without the lock file the copies also trip over each other's new files: those reports are expected.
+  if [ -z "$option" ] && grep -Ev '^([CN] |Q$)' "$work/$tag.all" >&2; then fail "$tag: the copies reported faults"; fi
+  local size
+  size=$(stat -c %s "$work/share/stress.kvt" 2>/dev/null || echo 0)
+  if [ "$size" -ne 5140 ]; then
+    # Without the lock file the copies may even remove each other's table: everything is lost.
+    [ -n "$option" ] || fail "$tag: the table is not whole ($size bytes)"
+    echo 10
+    return
+  fi
+  "$tool" scores "$work/share/stress.kvt" >"$work/$tag.table" || fail "$tag: the table cannot be read"
+  # The ten best of every committed row and the default rows, against what the table holds.
+  {
+    awk '$1 == "C" || $1 == "N" { print $3 }' "$work/$tag.all"
+    printf '%s\n' 930 860 790 720 650 580 510 440 370 300
+  } | sort -rn | head -n 10 >"$work/$tag.expected"
+  cut -f 3 "$work/$tag.table" >"$work/$tag.held"
+  out=$(comm -23 <(sort "$work/$tag.expected") <(sort "$work/$tag.held") | wc -l)
+  # A row held twice is a fault too.
+  [ "$(cut -f 2 "$work/$tag.table" | grep -v '^Keyvane$' | sort | uniq -d | wc -l)" -eq 0 ] ||
+    fail "$tag: a row is in the table twice: $(cat "$work/$tag.table")"
+  echo "$out"
+}
+
+began=$(date +%s.%N)
+lost=$(run_copies locked)
+ended=$(date +%s.%N)
+questions=$(grep -c '^Q' "$work/locked.all" || true)
+echo "with the lock file: $((2 * copies)) copies, $(grep -c '^[CN] ' "$work/locked.all") rows committed," \
+  "$lost of the ten best lost, busy question $questions times, $(echo "$ended - $began" | bc) s"
+[ "$lost" -eq 0 ] || fail "rows were lost with the lock file: $(paste -sd' ' "$work/locked.held")"
+
+# Without the lock file the copies on the two mounts overwrite each other's rows.
+lost_without=0
+for _ in 1 2 3; do
+  lost_without=$(run_copies unlocked --no-lock-file)
+  [ "$lost_without" -eq 0 ] || break
+done
+echo "without the lock file: $lost_without of the ten best lost"
+[ "$lost_without" -gt 0 ] || fail "without the lock file no row was lost: the check cannot tell"
+
+# A copy killed while it holds the lock: the next save, through the other mount, breaks the lock. The
+# table starts afresh, removed through both mounts so that neither keeps it in its caches.
+rm -f "$work/a/stress.kvt" "$work/b/stress.kvt"
+"$worker" hold "$work/a" >"$work/hold.out" 2>>"$work/hold.log" &
+holder=$!
+pids+=("$holder")
+for _ in $(seq 100); do grep -q '^H' "$work/hold.out" && break; sleep 0.1; done
+grep -q '^H' "$work/hold.out" || fail "the holding copy did not take the lock"
+[ -e "$work/share/.stress.kvt.lock" ] || fail "no lock file beside the table"
+kill -KILL "$holder"
+wait "$holder" 2>/dev/null || true
+[ -e "$work/share/.stress.kvt.lock" ] || fail "the killed copy left no lock file to break"
+start=$(date +%s.%N)
+timeout 60 "$worker" commit "$work/b" 99 1 99 >"$work/after-kill.out" 2>>"$work/hold.log" || fail "the save after the kill failed"
+took=$(echo "$(date +%s.%N) - $start" | bc)
+grep -q '^C w99-0 ' "$work/after-kill.out" || fail "the save after the kill stored nothing: $(cat "$work/after-kill.out")"
+echo "a lock file left by a killed copy was broken; the next save took $took s"
+echo "sshfs check passed"
