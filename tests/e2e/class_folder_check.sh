@@ -8,14 +8,8 @@
 set -euo pipefail
 bin="$1"
 shots="${2:-}"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# shellcheck source=tests/e2e/x_display.sh
+source "$(dirname "$0")/x_display.sh"
 
 # The program folder: the built one with one vocabulary of one word, so the beam's word is known.
 cp -r "$bin" "$work/prog"
@@ -33,7 +27,6 @@ export XDG_CONFIG_DIRS="$work/xdg" QT_QPA_PLATFORM=xcb
 tool() { "$work/prog/keyvane-files" "$@"; }
 
 d=":${KV_E2E_DISPLAY:-$((RANDOM % 200 + 300))}"
-source "$(dirname "$0")/x_display.sh"
 start_display "$d" 1280x1024x24
 
 # play HOME NAME [OPTION...]: a WordTris game of two beams, ended with Esc, NAME typed into the name box.
