@@ -86,6 +86,26 @@ std::string FolderOf(const std::string& path)
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// Writes the stored totals of the characters that keep() names; SQLITE_DONE when all were written.
+template <typename Keep> int PutKeyTotals(sqlite3* db, const TDifficultKeys& keys, Keep keep)
+{
+    TStatement put(db, "INSERT OR REPLACE INTO keys (code, total_hits, total_errors, exposure) "
+                       "VALUES (?, ?, ?, ?)");
+    int rc = SQLITE_DONE;
+    for (int code = TDifficultKeys::TCharCounts::kFirst; rc == SQLITE_DONE && code <= 255; ++code) {
+        const auto ch = static_cast<unsigned char>(code);
+        if (!keep(ch))
+            continue;
+        put.Bind(1, std::int64_t{code});
+        put.Bind(2, std::int64_t{keys.TotalHits[ch]});
+        put.Bind(3, std::int64_t{keys.TotalErrors[ch]});
+        put.Bind(4, std::int64_t{keys.Exposure[ch]});
+        rc = put.Step();
+        put.Reset();
+    }
+    return rc;
+}
+
 } // namespace
 
 std::string DateTimeText(double dateTime)
@@ -465,20 +485,8 @@ int TProgressStore::Fold(const TGameRecord& record, const std::string& playedAt,
         folded.RecentHits = record.Hits;
         folded.RecentErrors = record.KeyErrors;
         folded.Evaluate();
-        TStatement put(db_, "INSERT OR REPLACE INTO keys (code, total_hits, total_errors, exposure) "
-                            "VALUES (?, ?, ?, ?)");
-        for (int code = TDifficultKeys::TCharCounts::kFirst; ok && code <= 255; ++code) {
-            const auto ch = static_cast<unsigned char>(code);
-            if (record.Hits[ch] <= 0)
-                continue;
-            put.Bind(1, std::int64_t{code});
-            put.Bind(2, std::int64_t{folded.TotalHits[ch]});
-            put.Bind(3, std::int64_t{folded.TotalErrors[ch]});
-            put.Bind(4, std::int64_t{folded.Exposure[ch]});
-            rc = put.Step();
-            ok = rc == SQLITE_DONE;
-            put.Reset();
-        }
+        rc = PutKeyTotals(db_, folded, [&](unsigned char ch) { return record.Hits[ch] > 0; });
+        ok = rc == SQLITE_DONE;
     }
     if (ok) {
         rc = KeyRecordSql::AddDay(db_, KeyRecordSql::DayOf(playedAt.substr(0, 10)), record.KeyRecord);
@@ -595,18 +603,10 @@ bool TProgressStore::PutTotals(const TDifficultKeys& keys, const TKeyDays& days)
     const bool empty = QueryInt(db_, "SELECT count(*) FROM keys", rc) == 0 && rc == SQLITE_OK &&
                        QueryInt(db_, "SELECT count(*) FROM key_days", rc) == 0 && rc == SQLITE_OK;
     bool ok = empty;
-    TStatement put(db_, "INSERT INTO keys (code, total_hits, total_errors, exposure) VALUES (?, ?, ?, ?)");
-    for (int code = TDifficultKeys::TCharCounts::kFirst; ok && code <= 255; ++code) {
-        const auto ch = static_cast<unsigned char>(code);
-        if (keys.TotalHits[ch] <= 0 && keys.Exposure[ch] <= 0)
-            continue;
-        put.Bind(1, std::int64_t{code});
-        put.Bind(2, std::int64_t{keys.TotalHits[ch]});
-        put.Bind(3, std::int64_t{keys.TotalErrors[ch]});
-        put.Bind(4, std::int64_t{keys.Exposure[ch]});
-        rc = put.Step();
+    if (ok) {
+        rc = PutKeyTotals(db_, keys,
+                          [&](unsigned char ch) { return keys.TotalHits[ch] > 0 || keys.Exposure[ch] > 0; });
         ok = rc == SQLITE_DONE;
-        put.Reset();
     }
     for (const TKeyDay& d : days)
         if (ok) {

@@ -1,5 +1,6 @@
 #include "file_system.h"
 #include "lock_file.h"
+#include "scoped_env.h"
 #include "score_folder.h"
 #include "scratch_dir.h"
 
@@ -18,31 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Sets (or, given nothing, removes) an environment variable for the length of a test.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, std::optional<std::string> value) : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        if (value)
-            setenv(name, value->c_str(), 1);
-        else
-            unsetenv(name);
-    }
-    ~ScopedEnv()
-    {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
 void WriteConf(const std::string& base, const std::string& text)
 {
     fs::create_directories(base + "/keyvane-games");
@@ -54,8 +30,8 @@ TEST(ScoreFolder, TheOptionComesFirstThenTheUsersFileThenTheSystemFiles)
 {
     ScratchDir dir;
     const std::string user = dir.Path() + "/user", sys1 = dir.Path() + "/sys1", sys2 = dir.Path() + "/sys2";
-    ScopedEnv home("XDG_CONFIG_HOME", user);
-    ScopedEnv dirs("XDG_CONFIG_DIRS", sys1 + ":relative:" + sys2);
+    TScopedEnv home("XDG_CONFIG_HOME", user);
+    TScopedEnv dirs("XDG_CONFIG_DIRS", sys1 + ":relative:" + sys2);
     struct Row {
         std::vector<std::string> args;
         std::string userConf, sys1Conf, sys2Conf;
@@ -101,9 +77,9 @@ TEST(ScoreFolder, TheOptionComesFirstThenTheUsersFileThenTheSystemFiles)
 
 TEST(ScoreFolder, WithoutXdgVariablesTheFilesAreUnderHomeAndEtcXdg)
 {
-    ScopedEnv home("HOME", "/home/pupil");
-    ScopedEnv configHome("XDG_CONFIG_HOME", std::nullopt);
-    ScopedEnv dirs("XDG_CONFIG_DIRS", std::nullopt);
+    TScopedEnv home("HOME", "/home/pupil");
+    TScopedEnv configHome("XDG_CONFIG_HOME", std::nullopt);
+    TScopedEnv dirs("XDG_CONFIG_DIRS", std::nullopt);
     EXPECT_EQ(ScoreConfigFiles(),
               (std::vector<std::string>{"/home/pupil/.config/keyvane-games/keyvane-games.conf",
                                         "/etc/xdg/keyvane-games/keyvane-games.conf"}));

@@ -1,3 +1,4 @@
+#include "scoped_env.h"
 #include "scratch_dir.h"
 #include "user_folder.h"
 
@@ -13,31 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// Sets (or, given nothing, removes) an environment variable for the length of a test.
-class EnvVar {
-  public:
-    EnvVar(const char* name, std::optional<std::string> value) : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        if (value)
-            setenv(name, value->c_str(), 1);
-        else
-            unsetenv(name);
-    }
-    ~EnvVar()
-    {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 std::vector<std::string> Names(const std::string& folder)
 {
@@ -79,8 +55,8 @@ TEST(UserFolder, LiesInTheDataHomeOrUnderHome)
         {"data", "/home/me", "/home/me/.local/share/keyvane-games"},
     };
     for (const Row& r : rows) {
-        EnvVar xdg("XDG_DATA_HOME", r.xdg);
-        EnvVar home("HOME", r.home);
+        TScopedEnv xdg("XDG_DATA_HOME", r.xdg);
+        TScopedEnv home("HOME", r.home);
         EXPECT_EQ(UserDataFolder(), r.folder) << r.xdg.value_or("(unset)");
     }
 }
@@ -134,7 +110,7 @@ TEST_F(StockTest, APlayersFilesAreNeverReplacedAndDeletedOnesStayDeleted)
 
 TEST_F(StockTest, TheWorkingFolderIsTheUserFolderOnlyWhenTheProgramFolderIsReadOnly)
 {
-    EnvVar xdg("XDG_DATA_HOME", dir.Path() + "/data/home");
+    TScopedEnv xdg("XDG_DATA_HOME", dir.Path() + "/data/home");
     std::string problem;
     EXPECT_EQ(ChooseWorkingFolder(program, "", &problem), program);
     EXPECT_FALSE(fs::exists(user));
@@ -150,7 +126,7 @@ TEST_F(StockTest, TheWorkingFolderIsTheUserFolderOnlyWhenTheProgramFolderIsReadO
 TEST_F(StockTest, WithoutAUsableUserFolderTheProgramFolderStaysAndSaysWhy)
 {
     dir.Write("plain-file", "");
-    EnvVar xdg("XDG_DATA_HOME", dir.Path() + "/plain-file");
+    TScopedEnv xdg("XDG_DATA_HOME", dir.Path() + "/plain-file");
     std::string problem;
     EXPECT_EQ(ChooseWorkingFolder(program, dir.Path() + "/unwritable", &problem), program);
     EXPECT_NE(problem.find(dir.Path() + "/plain-file/keyvane-games"), std::string::npos) << problem;
