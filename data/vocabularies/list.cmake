@@ -37,3 +37,7 @@ kv_copied_vocabulary(French.vcb VERSION "1.0"
 kv_copied_vocabulary(German.vcb VERSION "1.0"
   DESCRIPTION "Deutsche Wörter mit Umlauten und ß"
   AUTHOR "${kv_team}" COPYRIGHT "${kv_copyright}")
+
+kv_copied_vocabulary(Spanish.vcb VERSION "1.0"
+  DESCRIPTION "Palabras españolas de todos los días, con tildes, ñ y ü"
+  AUTHOR "${kv_team}" COPYRIGHT "${kv_copyright}")

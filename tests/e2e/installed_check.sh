@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The installed program, as a player on a Linux desktop meets it:
 # 1. `cmake --install` into a temporary prefix gives the program folder, the launcher, the desktop entry,
-#    the icon and the metainfo (checked by desktop-file-validate and appstreamcli when present);
+#    the icon and the metainfo (checked by desktop-file-validate and appstreamcli when present), whose
+#    texts each come in German, Spanish and French too;
 # 2. started through the launcher by a player who cannot write the program folder, it makes the
 #    player's own folder and stocks it, and ends through the Exit tab with status 0;
 # 3. with a keyboard layout that has dead keys, a UTF-8 vocabulary is played in WordTris: the word and
@@ -23,7 +24,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "cmake 
 app=org.keyvane.games
 lib="$prefix/lib/keyvane-games"
 for f in keyvane-games keyvane-files; do [ -x "$lib/$f" ] || fail "$lib/$f is not installed"; done
-for f in Click.wav Error.wav Theend.wav Vanedoc.htm French.vcb German.vcb animals.vcb; do
+for f in Click.wav Error.wav Theend.wav Vanedoc.htm French.vcb German.vcb Spanish.vcb animals.vcb; do
   [ -f "$lib/$f" ] || fail "$lib/$f is not installed"
 done
 leftovers=$(find "$lib" -mindepth 1 -maxdepth 1 -printf '%f\n' |
@@ -47,6 +48,19 @@ fi
 if command -v appstreamcli >/dev/null; then
   appstreamcli validate --pedantic --no-net "$metainfo" || fail "appstreamcli validate"
 fi
+# Each text a desktop shows in the player's language has its three translations: every key of the entry,
+# and every name, summary, paragraph and list item of the metainfo (the developer's name aside).
+texts=$(sed '/<developer/,/<\/developer>/d' "$metainfo")
+for lang in de es fr; do
+  for key in Name GenericName Comment Keywords; do
+    grep -q "^$key\[$lang\]=." "$desktop" || fail "the desktop entry has no $key[$lang]"
+  done
+  for tag in name summary p li; do
+    english=$(grep -o "<$tag>" <<<"$texts" | wc -l)
+    translated=$(grep -o "<$tag xml:lang=\"$lang\">" <<<"$texts" | wc -l)
+    [ "$english" = "$translated" ] || fail "metainfo: $english <$tag> in English, $translated in $lang"
+  done
+done
 
 # The player: another user when run as root (permission bits do not bind root), otherwise this user
 # with the program folder made read-only.
@@ -94,7 +108,7 @@ exit_tab() { # SCALE: clicks the Exit tab (at 714,42 of the book) and expects st
 # 2. The first start makes and stocks the player's folder.
 start
 [ -d "$user" ] || fail "no folder $user"
-for f in Click.wav Error.wav Theend.wav Vanedoc.htm French.vcb German.vcb animals.vcb; do
+for f in Click.wav Error.wav Theend.wav Vanedoc.htm French.vcb German.vcb Spanish.vcb animals.vcb; do
   cmp -s "$lib/$f" "$user/$f" || fail "$f was not copied into $user"
 done
 [ -n "$shots" ] && mkdir -p "$shots" && DISPLAY=$d import -window "$win" "$shots/installed-menu.png"
