@@ -130,7 +130,9 @@ void DrawKeyboard(QPainter& p, const TProgressData& data)
         }
         p.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
         p.setPen(hardest ? InkOn(step) : rated ? kInk : kFaint);
-        const bool letter = cap.Base.isLetter() && cap.Shifted == cap.Base.toUpper();
+        // A key of a small and a capital letter shows the capital alone (the Turkish i's capital is the
+        // dotted İ, which QChar::toUpper does not give).
+        const bool letter = cap.Base.isLower() && cap.Shifted.isUpper();
         const bool percent = hardest && hardest->ErrorRate >= 0.05 && hardest->Keystrokes >= 5;
         if (letter) {
             p.setFont(Font(percent ? 9 : 11, true));
