@@ -1,54 +1,151 @@
 #include "keyboard_layout.h"
 
 #include <QGuiApplication>
-#include <cstdlib>
+#include <QLoggingCategory>
 #include <memory>
-#include <xcb/xcb.h>
+#include <xkbcommon/xkbcommon-x11.h>
+#include <xkbcommon/xkbcommon.h>
 
 namespace {
 
-template <class T> using TXcbReply = std::unique_ptr<T, decltype(&std::free)>;
+Q_LOGGING_CATEGORY(lcKeyboard, "keyvane.keyboard")
+
+struct TXkbFree {
+    void operator()(xkb_context* c) const { xkb_context_unref(c); }
+    void operator()(xkb_keymap* k) const { xkb_keymap_unref(k); }
+    void operator()(xkb_state* s) const { xkb_state_unref(s); }
+};
+template <class T> using TXkb = std::unique_ptr<T, TXkbFree>;
+
+// The character block row by row, from the digits down to the row above the space bar.
+constexpr const char* kBlock[] = {
+    "TLDE", "AE01", "AE02", "AE03", "AE04", "AE05", "AE06", "AE07", "AE08", "AE09", "AE10", "AE11",
+    "AE12", "AD01", "AD02", "AD03", "AD04", "AD05", "AD06", "AD07", "AD08", "AD09", "AD10", "AD11",
+    "AD12", "BKSL", "AC01", "AC02", "AC03", "AC04", "AC05", "AC06", "AC07", "AC08", "AC09", "AC10",
+    "AC11", "LSGT", "AB01", "AB02", "AB03", "AB04", "AB05", "AB06", "AB07", "AB08", "AB09", "AB10",
+};
+
+// A dead key types nothing by itself; its key shows the accent it puts on the next letter, in its
+// spacing form. Dead keys without one (below dot, hook, ...) stay blank.
+char16_t DeadKeyAccent(xkb_keysym_t sym)
+{
+    switch (sym) {
+    case XKB_KEY_dead_grave:
+        return u'`';
+    case XKB_KEY_dead_acute:
+        return u'\u00B4';
+    case XKB_KEY_dead_circumflex:
+        return u'^';
+    case XKB_KEY_dead_tilde:
+        return u'~';
+    case XKB_KEY_dead_macron:
+        return u'\u00AF';
+    case XKB_KEY_dead_breve:
+        return u'\u02D8';
+    case XKB_KEY_dead_abovedot:
+        return u'\u02D9';
+    case XKB_KEY_dead_diaeresis:
+        return u'\u00A8';
+    case XKB_KEY_dead_abovering:
+        return u'\u02DA';
+    case XKB_KEY_dead_doubleacute:
+        return u'\u02DD';
+    case XKB_KEY_dead_caron:
+        return u'\u02C7';
+    case XKB_KEY_dead_cedilla:
+        return u'\u00B8';
+    case XKB_KEY_dead_ogonek:
+        return u'\u02DB';
+    case XKB_KEY_dead_iota:
+        return u'\u037A';
+    default:
+        return 0;
+    }
+}
+
+QChar Printable(xkb_keysym_t sym)
+{
+    const std::uint32_t code = xkb_keysym_to_utf32(sym);
+    if (code == 0)
+        return QChar(DeadKeyAccent(sym));
+    if (code > 0xFFFF)
+        return {};
+    const QChar c(static_cast<char16_t>(code));
+    // A combining mark alone or a space would draw nothing a player could read.
+    if (!c.isPrint() || c.isSpace() || c.isMark())
+        return {};
+    return c;
+}
+
+// The one keysym a key gives in state; none when it gives none or several.
+xkb_keysym_t OneSym(xkb_state* state, xkb_keycode_t key)
+{
+    const xkb_keysym_t* syms = nullptr;
+    return xkb_state_key_get_syms(state, key, &syms) == 1 ? syms[0] : XKB_KEY_NoSymbol;
+}
 
 } // namespace
 
-std::string XKeyboardLayout()
+std::vector<TKeyLabel> KeymapLabels(xkb_keymap* keymap, unsigned layout)
+{
+    std::vector<TKeyLabel> labels;
+    TXkb<xkb_state> state(xkb_state_new(keymap));
+    if (!state)
+        return labels;
+    // The level Shift reaches depends on the key's type; a state with Shift held asks the keymap itself.
+    const xkb_mod_index_t shiftIndex = xkb_keymap_mod_get_index(keymap, XKB_MOD_NAME_SHIFT);
+    const xkb_mod_mask_t shift = shiftIndex == XKB_MOD_INVALID ? 0 : xkb_mod_mask_t{1} << shiftIndex;
+    for (const char* name : kBlock) {
+        const xkb_keycode_t key = xkb_keymap_key_by_name(keymap, name);
+        if (key == XKB_KEYCODE_INVALID || xkb_keymap_num_layouts_for_key(keymap, key) == 0)
+            continue;
+        xkb_state_update_mask(state.get(), 0, 0, 0, 0, 0, layout);
+        const xkb_keysym_t base = OneSym(state.get(), key);
+        xkb_state_update_mask(state.get(), shift, 0, 0, 0, 0, layout);
+        const xkb_keysym_t shifted = OneSym(state.get(), key);
+        labels.push_back({name, Printable(base), shifted == base ? QChar() : Printable(shifted)});
+    }
+    return labels;
+}
+
+std::vector<TKeyLabel> NamedLayoutLabels(const std::string& layout, const std::string& variant)
+{
+    TXkb<xkb_context> context(xkb_context_new(XKB_CONTEXT_NO_ENVIRONMENT_NAMES));
+    if (!context)
+        return {};
+    xkb_context_set_log_level(context.get(), XKB_LOG_LEVEL_CRITICAL);
+    const xkb_rule_names names{"evdev", "pc105", layout.c_str(), variant.c_str(), ""};
+    TXkb<xkb_keymap> keymap(xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS));
+    return keymap ? KeymapLabels(keymap.get(), 0) : std::vector<TKeyLabel>{};
+}
+
+std::vector<TKeyLabel> XKeyboardLabels()
 {
     auto* app = qGuiApp;
-    if (!app)
-        return {};
-    auto* x11 = app->nativeInterface<QNativeInterface::QX11Application>();
+    auto* x11 = app ? app->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->connection())
         return {};
+    // The connection is Qt's own: the keymap is asked for with the requests Qt's X support makes.
     xcb_connection_t* c = x11->connection();
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    if (!screen)
+    if (!xkb_x11_setup_xkb_extension(c, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
+                                     XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, nullptr,
+                                     nullptr)) {
+        qCWarning(lcKeyboard, "the X server has no keyboard extension; the US keyboard is drawn");
         return {};
-
-    static constexpr char kRulesName[] = "_XKB_RULES_NAMES";
-    TXcbReply<xcb_intern_atom_reply_t> atom(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof kRulesName - 1, kRulesName), nullptr),
-        &std::free);
-    if (!atom || atom->atom == XCB_ATOM_NONE)
-        return {};
-    TXcbReply<xcb_get_property_reply_t> property(
-        xcb_get_property_reply(c, xcb_get_property(c, 0, screen->root, atom->atom, XCB_ATOM_STRING, 0, 1024),
-                               nullptr),
-        &std::free);
-    if (!property || property->format != 8)
-        return {};
-
-    // Five NUL-separated names: rules, model, layout(s), variant(s), options. Several layouts are
-    // listed with commas; the first is the one in use at start.
-    const char* value = static_cast<const char*>(xcb_get_property_value(property.get()));
-    const int length = xcb_get_property_value_length(property.get());
-    std::string names(value, value + length);
-    std::size_t start = 0;
-    for (int field = 0; field < 2; ++field) {
-        start = names.find('\0', start);
-        if (start == std::string::npos)
-            return {};
-        ++start;
     }
-    std::string layout = names.substr(start, names.find('\0', start) - start);
-    return layout.substr(0, layout.find(','));
+    const std::int32_t device = xkb_x11_get_core_keyboard_device_id(c);
+    // A keymap read from the server needs none of the system's keyboard data.
+    const auto flags =
+        static_cast<xkb_context_flags>(XKB_CONTEXT_NO_DEFAULT_INCLUDES | XKB_CONTEXT_NO_ENVIRONMENT_NAMES);
+    TXkb<xkb_context> context(xkb_context_new(flags));
+    if (device == -1 || !context)
+        return {};
+    TXkb<xkb_keymap> keymap(
+        xkb_x11_keymap_new_from_device(context.get(), c, device, XKB_KEYMAP_COMPILE_NO_FLAGS));
+    TXkb<xkb_state> state(keymap ? xkb_x11_state_new_from_device(keymap.get(), c, device) : nullptr);
+    if (!state) {
+        qCWarning(lcKeyboard, "the X keyboard's keymap could not be read; the US keyboard is drawn");
+        return {};
+    }
+    return KeymapLabels(keymap.get(), xkb_state_serialize_layout(state.get(), XKB_STATE_LAYOUT_EFFECTIVE));
 }

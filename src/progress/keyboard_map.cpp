@@ -1,56 +1,94 @@
 #include "keyboard_map.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
-// Four rows of "base shifted" pairs, separated by spaces, and each row's indent in key units.
-struct TRowText {
-    double Indent;
-    const char16_t* Keys;
+// The four rows of a keyboard's character keys by their XKB names, without the key beside Enter and
+// the extra key beside left Shift, whose places depend on the keyboard's shape.
+const char* const kRows[] = {
+    "TLDE AE01 AE02 AE03 AE04 AE05 AE06 AE07 AE08 AE09 AE10 AE11 AE12",
+    "AD01 AD02 AD03 AD04 AD05 AD06 AD07 AD08 AD09 AD10 AD11 AD12",
+    "AC01 AC02 AC03 AC04 AC05 AC06 AC07 AC08 AC09 AC10 AC11",
+    "AB01 AB02 AB03 AB04 AB05 AB06 AB07 AB08 AB09 AB10",
 };
 
-std::vector<TKeyCap> Build(std::initializer_list<TRowText> rows)
+// The US keyboard's characters, "base shifted" key by key along the rows, the key beside Enter last
+// in the top letter row.
+const char16_t* const kUsKeys[] = {
+    u"`~ 1! 2@ 3# 4$ 5% 6^ 7& 8* 9( 0) -_ =+",
+    u"qQ wW eE rR tT yY uU iI oO pP [{ ]} \\|",
+    u"aA sS dD fF gG hH jJ kK lL ;: '\"",
+    u"zZ xX cC vV bB nN mM ,< .> /?",
+};
+
+const TKeyLabel* Find(const std::vector<TKeyLabel>& labels, const std::string& name)
 {
-    std::vector<TKeyCap> caps;
-    double top = 0;
-    for (const TRowText& row : rows) {
-        const QString text = QString::fromUtf16(row.Keys);
-        double left = row.Indent;
-        for (const QString& pair : text.split(' ', Qt::SkipEmptyParts)) {
-            caps.push_back({QRectF(left, top, 1, 1), pair.at(0), pair.size() > 1 ? pair.at(1) : QChar()});
-            left += 1;
-        }
-        top += 1;
+    const auto it =
+        std::find_if(labels.begin(), labels.end(), [&](const TKeyLabel& l) { return l.Name == name; });
+    return it == labels.end() ? nullptr : &*it;
+}
+
+// Whether the extra key beside left Shift belongs on the drawing: a layout that only repeats there
+// what other keys type (US, Dvorak) is drawn as the keyboards it is made for, which lack the key.
+bool HasExtraKey(const std::vector<TKeyLabel>& labels)
+{
+    const TKeyLabel* extra = Find(labels, "LSGT");
+    if (!extra)
+        return false;
+    for (QChar c : {extra->Base, extra->Shifted}) {
+        const bool elsewhere = std::any_of(labels.begin(), labels.end(), [&](const TKeyLabel& l) {
+            return &l != extra && (l.Base == c || l.Shifted == c);
+        });
+        if (!c.isNull() && !elsewhere)
+            return true;
     }
-    return caps;
+    return false;
+}
+
+std::vector<TKeyLabel> UsLabels()
+{
+    std::vector<TKeyLabel> labels;
+    for (int row = 0; row < 4; ++row) {
+        const QStringList keys = QString::fromUtf16(kUsKeys[row]).split(' ');
+        const QStringList names = (QString(kRows[row]) + (row == 1 ? " BKSL" : "")).split(' ');
+        for (qsizetype k = 0; k < keys.size(); ++k)
+            labels.push_back({names[k].toStdString(), keys[k].at(0), keys[k].at(1)});
+    }
+    return labels;
 }
 
 } // namespace
 
-const std::vector<TKeyCap>& KeyboardMap(const std::string& layout)
+std::vector<TKeyCap> KeyboardOf(const std::vector<TKeyLabel>& labels)
 {
-    static const std::vector<TKeyCap> us = Build({
-        {0, u"`~ 1! 2@ 3# 4$ 5% 6^ 7& 8* 9( 0) -_ =+"},
-        {0.5, u"qQ wW eE rR tT yY uU iI oO pP [{ ]} \\|"},
-        {0.75, u"aA sS dD fF gG hH jJ kK lL ;: '\""},
-        {1.25, u"zZ xX cC vV bB nN mM ,< .> /?"},
-    });
-    static const std::vector<TKeyCap> de = Build({
-        {0, u"^° 1! 2\" 3§ 4$ 5% 6& 7/ 8( 9) 0= ß? ´`"},
-        {0.5, u"qQ wW eE rR tT zZ uU iI oO pP üÜ +*"},
-        {0.75, u"aA sS dD fF gG hH jJ kK lL öÖ äÄ #'"},
-        {0.25, u"<> yY xX cC vV bB nN mM ,; .: -_"},
-    });
-    static const std::vector<TKeyCap> fr = Build({
-        {0, u"² &1 é2 \"3 '4 (5 -6 è7 _8 ç9 à0 )° =+"},
-        {0.5, u"aA zZ eE rR tT yY uU iI oO pP ^¨ $£"},
-        {0.75, u"qQ sS dD fF gG hH jJ kK lL mM ù% *µ"},
-        {0.25, u"<> wW xX cC vV bB nN ,? ;. :/ !§"},
-    });
-    if (layout == "de")
-        return de;
-    if (layout == "fr")
-        return fr;
+    if (labels.empty())
+        return UsKeyboard();
+    // The key beside Enter ends the top letter row on a US keyboard and the home row on an ISO one,
+    // whose extra key leaves the bottom row's letters where they are.
+    const bool iso = HasExtraKey(labels);
+    const double indents[] = {0, 0.5, 0.75, iso ? 0.25 : 1.25};
+    std::vector<TKeyCap> caps;
+    for (int row = 0; row < 4; ++row) {
+        QString names = kRows[row];
+        if (row == (iso ? 2 : 1))
+            names += " BKSL";
+        if (row == 3 && iso)
+            names.prepend("LSGT ");
+        double left = indents[row];
+        for (const QString& name : names.split(' ')) {
+            // A key the keymap lacks leaves its place empty rather than moving its neighbours.
+            if (const TKeyLabel* label = Find(labels, name.toStdString()))
+                caps.push_back({QRectF(left, row, 1, 1), label->Base, label->Shifted});
+            left += 1;
+        }
+    }
+    return caps;
+}
+
+const std::vector<TKeyCap>& UsKeyboard()
+{
+    static const std::vector<TKeyCap> us = KeyboardOf(UsLabels());
     return us;
 }

@@ -179,9 +179,8 @@ TProgressData TPlayerProgress::Collect()
         data.Problem = TStoreProblem::Held;
     if (data.Problem != TStoreProblem::None)
         qCWarning(lcProgress, "the progress view's figures could not be read: %s", store_.Detail().c_str());
-    const std::string layout = XKeyboardLayout();
-    if (layout == "de" || layout == "fr")
-        data.Layout = layout;
+    // Read each time the view opens: the player may have switched layouts since.
+    data.Keyboard = KeyboardOf(XKeyboardLabels());
     return data;
 }
 

@@ -2,6 +2,7 @@
 #include "difficult_keys.h"
 #include "game_record.h"
 #include "key_ranking.h"
+#include "keyboard_map.h"
 #include "store_problem.h"
 
 #include <array>
@@ -24,7 +25,7 @@ struct TProgressData {
     std::array<std::vector<std::int32_t>, 3> Scores;    // the last games' scores, oldest first
     std::array<std::vector<std::string>, 3> ScoreDays;  // their days, "YYYY-MM-DD"
     std::array<std::int32_t, 3> WeekBest{{-1, -1, -1}}; // best of the last seven days; -1 none
-    std::string Layout = "us";                          // keyboard drawn: "us", "de" or "fr"
+    std::vector<TKeyCap> Keyboard = UsKeyboard();       // the keyboard drawn, of the X layout
     TStoreProblem Problem = TStoreProblem::None;        // why the scores could not be read
     // The name a damaged progress file was set aside under, for the notice to tell once.
     std::string SetAsideName;

@@ -49,13 +49,6 @@ QFont Font(int px, bool bold = false)
     return f;
 }
 
-// Rated characters are kept as Windows-1252 bytes; a key's characters as Unicode.
-unsigned char Byte(QChar c)
-{
-    const std::string b = ToCp1252(QString(c));
-    return b.size() == 1 ? static_cast<unsigned char>(b[0]) : 0;
-}
-
 QString Text(const std::string& cp1252)
 {
     return FromCp1252(cp1252);
@@ -109,12 +102,14 @@ void DrawTitle(QPainter& p)
 
 void DrawKeyboard(QPainter& p, const TProgressData& data)
 {
-    for (const TKeyCap& cap : KeyboardMap(data.Layout)) {
+    for (const TKeyCap& cap : data.Keyboard) {
         // A key is as hard as the harder of its two characters, and typed when either was.
         const TKeyStanding* hardest = nullptr;
         bool rated = false;
         for (QChar c : {cap.Base, cap.Shifted}) {
-            const unsigned char ch = c.isNull() ? 0 : Byte(c);
+            // Rated characters are kept as Windows-1252 bytes, a key's characters as Unicode; one the
+            // code page cannot hold has no byte and so no record.
+            const unsigned char ch = CharToCp1252(c);
             if (!TDifficultKeys::Rated(ch))
                 continue;
             rated = true;
@@ -135,7 +130,9 @@ void DrawKeyboard(QPainter& p, const TProgressData& data)
         }
         p.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
         p.setPen(hardest ? InkOn(step) : rated ? kInk : kFaint);
-        const bool letter = cap.Base.isLetter() && cap.Shifted == cap.Base.toUpper();
+        // A key of a small and a capital letter shows the capital alone (the Turkish i's capital is the
+        // dotted İ, which QChar::toUpper does not give).
+        const bool letter = cap.Base.isLower() && cap.Shifted.isUpper();
         const bool percent = hardest && hardest->ErrorRate >= 0.05 && hardest->Keystrokes >= 5;
         if (letter) {
             p.setFont(Font(percent ? 9 : 11, true));
@@ -144,8 +141,9 @@ void DrawKeyboard(QPainter& p, const TProgressData& data)
             p.setFont(Font(8));
             if (!cap.Shifted.isNull() && !percent)
                 p.drawText(box.adjusted(3, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, cap.Shifted);
-            p.drawText(percent ? box.adjusted(0, 0, 0, -8) : box.adjusted(3, 0, 0, -1),
-                       percent ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignBottom, cap.Base);
+            if (!cap.Base.isNull())
+                p.drawText(percent ? box.adjusted(0, 0, 0, -8) : box.adjusted(3, 0, 0, -1),
+                           percent ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignBottom, cap.Base);
         }
         if (percent) {
             p.setFont(Font(8));
@@ -412,10 +410,10 @@ int KeyStep(double difficulty)
     return step;
 }
 
-QRectF KeyRectOf(const std::string& layout, QChar ch)
+QRectF KeyRectOf(const std::vector<TKeyCap>& keyboard, QChar ch)
 {
-    for (const TKeyCap& cap : KeyboardMap(layout))
-        if (cap.Base == ch || cap.Shifted == ch)
+    for (const TKeyCap& cap : keyboard)
+        if (!ch.isNull() && (cap.Base == ch || cap.Shifted == ch))
             return KeyBox(cap);
     return {};
 }

@@ -18,9 +18,9 @@ QColor KeyStepColour(int step);
 // The step of a key's difficulty (TKeyStanding::Difficulty).
 int KeyStep(double difficulty);
 
-// Where the key typing ch (without or with Shift) lies on the drawn keyboard of layout; an empty
-// rectangle when the keyboard has no such key.
-QRectF KeyRectOf(const std::string& layout, QChar ch);
+// Where the key typing ch (without or with Shift) lies on the drawn keyboard; an empty rectangle
+// when the keyboard has no such key.
+QRectF KeyRectOf(const std::vector<TKeyCap>& keyboard, QChar ch);
 // The "Back" control at the top of the page.
 QRectF BackControlRect();
 // The charts of the last games, below their heading.

@@ -20,9 +20,9 @@ QImage Draw(const TProgressData& data, qreal scale)
 }
 
 // The colour inside the key of ch, near its lower right corner, clear of the letter and the outline.
-QColor KeyFill(const QImage& image, const std::string& layout, QChar ch)
+QColor KeyFill(const QImage& image, const std::vector<TKeyCap>& keyboard, QChar ch)
 {
-    const QRectF box = KeyRectOf(layout, ch);
+    const QRectF box = KeyRectOf(keyboard, ch);
     const qreal scale = image.devicePixelRatio();
     return image.pixelColor(QPointF((box.right() - 3) * scale, (box.bottom() - 3) * scale).toPoint());
 }
@@ -62,9 +62,9 @@ TEST(ProgressDrawing, KeysAreColouredByTheirDifficultyAtBothScreenScales)
     for (qreal scale : {1.0, 2.0}) {
         const QImage image = Draw(data, scale);
         for (const auto& e : expected)
-            EXPECT_TRUE(Near(KeyFill(image, "us", e.key), e.colour))
+            EXPECT_TRUE(Near(KeyFill(image, UsKeyboard(), e.key), e.colour))
                 << "scale " << scale << " key " << e.key.toLatin1() << ": "
-                << KeyFill(image, "us", e.key).name().toStdString() << " wanted "
+                << KeyFill(image, UsKeyboard(), e.key).name().toStdString() << " wanted "
                 << e.colour.name().toStdString();
     }
 }
@@ -127,12 +127,13 @@ TEST(ProgressDrawing, GermanAndFrenchKeyboardsPutTheKeysWhereTheirLayoutsHaveThe
         QChar usPlace;
     } cases[] = {{"us", 'z', 'z'}, {"de", 'z', 'y'}, {"fr", 'a', 'q'}};
     for (const auto& c : cases) {
-        data.Layout = c.layout;
+        data.Keyboard = KeyboardOf(NamedLayoutLabels(c.layout));
         const QImage image = Draw(data, 2.0);
-        EXPECT_EQ(KeyRectOf(c.layout, c.hotKey), KeyRectOf("us", c.usPlace)) << c.layout;
-        EXPECT_TRUE(Near(KeyFill(image, c.layout, c.hotKey), KeyStepColour(4))) << c.layout;
+        EXPECT_EQ(KeyRectOf(data.Keyboard, c.hotKey), KeyRectOf(UsKeyboard(), c.usPlace)) << c.layout;
+        EXPECT_TRUE(Near(KeyFill(image, data.Keyboard, c.hotKey), KeyStepColour(4))) << c.layout;
     }
-    EXPECT_TRUE(KeyRectOf("de", QChar(0xDF)).isValid()) << "the German keyboard has its sharp s";
+    EXPECT_TRUE(KeyRectOf(KeyboardOf(NamedLayoutLabels("de")), QChar(0xDF)).isValid())
+        << "the German keyboard has its sharp s";
 }
 
 } // namespace

@@ -1,0 +1,79 @@
+#include "keyboard_map.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <algorithm>
+#include <string>
+
+namespace {
+
+// A drawn keyboard as text, one line per row: the row's indent, then "base shifted" key by key; UTF-8,
+// to read in a failure.
+std::vector<std::string> Rows(const std::vector<TKeyCap>& keyboard)
+{
+    QStringList rows(4);
+    for (const TKeyCap& cap : keyboard) {
+        QString& row = rows[static_cast<int>(cap.Place.y())];
+        if (row.isEmpty())
+            row = QString::number(cap.Place.x());
+        row += ' ' + QString(cap.Base) + (cap.Shifted.isNull() ? QString() : QString(cap.Shifted));
+    }
+    std::vector<std::string> utf8;
+    for (const QString& row : rows)
+        utf8.push_back(row.toStdString());
+    return utf8;
+}
+
+TEST(KeyboardMap, TheUsGermanAndFrenchLayoutsAreDrawnAsTheirOwnKeyboards)
+{
+    const struct {
+        const char* layout;
+        std::vector<std::string> rows;
+    } cases[] = {
+        {"us",
+         {"0 `~ 1! 2@ 3# 4$ 5% 6^ 7& 8* 9( 0) -_ =+", "0.5 qQ wW eE rR tT yY uU iI oO pP [{ ]} \\|",
+          "0.75 aA sS dD fF gG hH jJ kK lL ;: '\"", "1.25 zZ xX cC vV bB nN mM ,< .> /?"}},
+        // Dead keys show their accents.
+        {"de",
+         {"0 ^° 1! 2\" 3§ 4$ 5% 6& 7/ 8( 9) 0= ß? ´`", "0.5 qQ wW eE rR tT zZ uU iI oO pP üÜ +*",
+          "0.75 aA sS dD fF gG hH jJ kK lL öÖ äÄ #'", "0.25 <> yY xX cC vV bB nN mM ,; .: -_"}},
+        // Shift with the ² key types a tilde in the X layout.
+        {"fr",
+         {"0 ²~ &1 é2 \"3 '4 (5 -6 è7 _8 ç9 à0 )° =+", "0.5 aA zZ eE rR tT yY uU iI oO pP ^¨ $£",
+          "0.75 qQ sS dD fF gG hH jJ kK lL mM ù% *µ", "0.25 <> wW xX cC vV bB nN ,? ;. :/ !§"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Rows(KeyboardOf(NamedLayoutLabels(c.layout))), c.rows) << c.layout;
+    EXPECT_EQ(Rows(UsKeyboard()), cases[0].rows) << "the keyboard drawn when X cannot be read";
+    EXPECT_EQ(Rows(KeyboardOf({})), cases[0].rows);
+}
+
+TEST(KeyboardMap, TheExtraKeyBesideLeftShiftIsDrawnOnlyWhereItTypesSomethingOfItsOwn)
+{
+    const struct {
+        const char* layout;
+        const char* variant;
+        std::string bottomRow; // its start
+    } cases[] = {
+        {"gb", "", "0.25 \\| zZ"}, // the backslash lives only there
+        {"nl", "", "0.25 ][ zZ"},
+        {"us", "dvorak", "1.25 ;: qQ"}, // < and > are on the comma and full stop keys
+        {"us", "colemak", "1.25 zZ"},   // the minus is on its own key
+        {"pl", "", "1.25 zZ"},
+    };
+    for (const auto& c : cases) {
+        const std::vector<std::string> rows = Rows(KeyboardOf(NamedLayoutLabels(c.layout, c.variant)));
+        ASSERT_EQ(rows.size(), 4u);
+        EXPECT_TRUE(rows[3].starts_with(c.bottomRow)) << c.layout << ' ' << c.variant << ": " << rows[3];
+        // The key beside Enter closes the home row on a keyboard with the extra key, the top letter row on
+        // one without.
+        const bool iso = c.bottomRow.starts_with("0.25");
+        EXPECT_EQ(std::count(rows[1].begin(), rows[1].end(), ' '), iso ? 12 : 13)
+            << c.layout << ' ' << c.variant;
+        EXPECT_EQ(std::count(rows[2].begin(), rows[2].end(), ' '), iso ? 12 : 11)
+            << c.layout << ' ' << c.variant;
+    }
+}
+
+} // namespace
