@@ -1,11 +1,11 @@
 #include "controls.h"
 
 #include "code_page.h"
+#include "pictures.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <QValidator>
 #include <map>
 
@@ -28,13 +28,11 @@ void TImage::LoadPicture(const QString& resource)
     resource_ = resource;
     const qreal ratio = devicePixelRatioF();
     const QSize logical = size().isEmpty() ? QSize(1, 1) : size();
-    QImage img(logical * ratio, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    img.setDevicePixelRatio(ratio);
-    QSvgRenderer svg(resource);
-    if (svg.isValid()) {
-        QPainter p(&img);
-        svg.render(&p, QRectF(QPointF(0, 0), QSizeF(logical)));
+    QImage img = RenderPictureResource(resource, logical, ratio);
+    if (img.isNull()) {
+        img = QImage(logical * ratio, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::transparent);
+        img.setDevicePixelRatio(ratio);
     }
     picture_ = img;
     update();

@@ -1,7 +1,10 @@
 #include "pictures.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QSvgRenderer>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -127,6 +130,41 @@ TEST(RenderPicture, DrawsAtDevicePixelsAndRefusesWhatItCannotDraw)
     EXPECT_TRUE(RenderPicture("no_such_picture.svg", {10, 10}).isNull());
     EXPECT_TRUE(RenderPicture("exit_tab.svg", {0, 30}).isNull());
     EXPECT_TRUE(RenderPicture("exit_tab.svg", {58, 30}, 0.0).isNull());
+}
+
+// A translator that gives every text of the pictures' context one fixed word.
+class TOneWord : public QTranslator {
+  public:
+    explicit TOneWord(QString word) : word_(std::move(word)) {}
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        return QByteArray(context) == "Pictures" && QByteArray(source) == "Exit" ? word_ : QString();
+    }
+
+  private:
+    QString word_;
+};
+
+// The words on the tabs follow the player's language; any character a translation holds must leave the
+// picture drawable, and without a translation the picture is drawn from its file unchanged.
+TEST(RenderPicture, WordsOnTabsAreDrawnInThePlayersLanguage)
+{
+    QFile file(PicturePath("exit_tab.svg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(PictureSource(PicturePath("exit_tab.svg")), file.readAll());
+    const QImage english = RenderPicture("exit_tab.svg", {58, 30});
+
+    for (const QString& word : {QStringLiteral("Ende"), QStringLiteral("A<B & \"C\"")}) {
+        TOneWord translator(word);
+        QCoreApplication::installTranslator(&translator);
+        const QByteArray source = PictureSource(PicturePath("exit_tab.svg"));
+        const QImage translated = RenderPicture("exit_tab.svg", {58, 30});
+        QCoreApplication::removeTranslator(&translator);
+        EXPECT_FALSE(source.contains(">Exit<")) << word.toStdString();
+        ASSERT_FALSE(translated.isNull()) << word.toStdString();
+        EXPECT_NE(translated, english) << word.toStdString();
+    }
 }
 
 } // namespace
