@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include "code_page.h"
+#include "translation.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -205,7 +206,13 @@ TComboBox::TComboBox(QWidget* parent) : QComboBox(parent)
 
 std::string TComboBox::Text() const
 {
-    return ToCp1252(currentText());
+    const QVariant source = currentData();
+    return source.isValid() ? source.toByteArray().toStdString() : ToCp1252(currentText());
+}
+
+void TComboBox::AddProgramItem(const char* context, const char* source)
+{
+    addItem(TrQ(context, source), QByteArray(source));
 }
 
 namespace {
