@@ -202,11 +202,11 @@
     </message>
     <message>
         <source>Your progress shows here after your first game: press Alt+Y to see it.</source>
-        <translation>Nach deinem ersten Spiel steht hier dein Fortschritt: Drück Alt+Y, um ihn zu sehen.</translation>
+        <translation>Nach deinem ersten Spiel steht hier dein Fortschritt: Drücke Alt+Y, um ihn zu sehen.</translation>
     </message>
     <message>
         <source>Click here or press Alt+Y to see your progress.</source>
-        <translation>Klick hier oder drück Alt+Y, um deinen Fortschritt zu sehen.</translation>
+        <translation>Klicke hier oder drücke Alt+Y für deinen Fortschritt.</translation>
     </message>
     <message>
         <source>Your progress could not be read just now: %1.</source>
@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>Your progress file could not be read and was put aside as %1; your progress starts afresh. </source>
-        <translation>Deine Fortschrittsdatei war nicht lesbar und liegt jetzt als %1 beiseite; dein Fortschritt beginnt neu. </translation>
+        <translation>Deine Fortschrittsdatei war nicht lesbar und liegt nun als %1 beiseite; dein Fortschritt beginnt neu. </translation>
     </message>
     <message>
         <source>Your hardest keys: %1. </source>
@@ -244,7 +244,7 @@
     <name>TBubbles</name>
     <message>
         <source>To pop a bubble press the character in it</source>
-        <translation>Drück das Zeichen in einer Blase, um sie platzen zu lassen</translation>
+        <translation>Drücke das Zeichen in einer Blase, um sie platzen zu lassen</translation>
     </message>
     <message>
         <source> When you have missed six bubbles, the game is over</source>
@@ -263,7 +263,7 @@
     </message>
     <message>
         <source>To catch a cloud move to it, type the word below it and press Space or Enter</source>
-        <translation>Geh zu einer Wolke, tippe das Wort darunter und drück Leertaste oder Enter, um sie zu fangen</translation>
+        <translation>Gehe zu einer Wolke, tippe das Wort darunter und drücke Leertaste oder Enter, um sie zu fangen</translation>
     </message>
     <message>
         <source>Try not to miss stormy clouds - after six missed ones the game is over</source>
@@ -271,14 +271,14 @@
     </message>
     <message>
         <source>Sunny clouds will give you a great bonus, so try to catch as many of them as possible</source>
-        <translation>Sonnenwolken bringen dir einen großen Bonus, also fang so viele wie möglich</translation>
+        <translation>Sonnenwolken bringen dir einen großen Bonus, also fange so viele wie möglich</translation>
     </message>
 </context>
 <context>
     <name>TCustomGameEvent</name>
     <message>
         <source>Press any key</source>
-        <translation>Drück eine Taste</translation>
+        <translation>Drücke eine Taste</translation>
     </message>
     <message>
         <source>to begin.</source>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>Sunny clouds will give you a great bonus, so try to catch as many of them as possible.</source>
-        <translation>Sonnenwolken bringen dir einen großen Bonus, also fang so viele wie möglich.</translation>
+        <translation>Sonnenwolken bringen dir einen großen Bonus, also fange so viele wie möglich.</translation>
     </message>
     <message>
         <source>Type the highlighted word</source>
@@ -408,7 +408,7 @@
     </message>
     <message>
         <source>Tip: keep your fingers on the home row (a s d f - j k l ;) and look at the screen, not at the keys. Alt+S, Alt+T and Alt+A start the games.</source>
-        <translation>Tipp: Lass die Finger auf der Grundreihe (a s d f - j k l ö) und schau auf den Bildschirm, nicht auf die Tasten. Alt+S, Alt+T und Alt+A starten die Spiele.</translation>
+        <translation>Tipp: Lass die Finger auf der Grundreihe (a s d f - j k l ö) und schaue auf den Bildschirm, nicht auf die Tasten. Alt+S, Alt+T und Alt+A starten die Spiele.</translation>
     </message>
     <message>
         <source>Play &amp;Bubbles</source>
@@ -453,7 +453,7 @@
         <source>Keyvane cannot fit the screen, since your display
 area is only 640x480 or smaller. Press Help to</source>
         <translation>Keyvane passt nicht auf den Bildschirm, weil deine Anzeige
-nur 640x480 oder kleiner ist. Drück Hilfe, um</translation>
+nur 640x480 oder kleiner ist. Drücke Hilfe, um</translation>
     </message>
 </context>
 <context>
@@ -572,7 +572,7 @@ Darunter kommen deine Punkte Spiel für Spiel und deine Genauigkeit und dein Tem
     <name>TWordTris</name>
     <message>
         <source>To catch the beam, type the word in it and press Space</source>
-        <translation>Tippe das Wort im Balken und drück die Leertaste, um ihn zu fangen</translation>
+        <translation>Tippe das Wort im Balken und drücke die Leertaste, um ihn zu fangen</translation>
     </message>
     <message>
         <source> When the box is full of missed beams, the game is over</source>
@@ -580,7 +580,7 @@ Darunter kommen deine Punkte Spiel für Spiel und deine Genauigkeit und dein Tem
     </message>
     <message>
         <source>To get the best possible score, look at the word display below the box</source>
-        <translation>Für möglichst viele Punkte schau auf die Wortanzeige unter dem Kasten</translation>
+        <translation>Für möglichst viele Punkte schaue auf die Wortanzeige unter dem Kasten</translation>
     </message>
 </context>
 <context>
