@@ -504,11 +504,11 @@ nur 640x480 oder kleiner ist. Drücke Hilfe, um</translation>
     </message>
     <message>
         <source>types %1 for %2: %3 time</source>
-        <translation>tippt %1 statt %2: %3-mal</translation>
+        <translation>%1 statt %2: %3-mal</translation>
     </message>
     <message>
         <source>types %1 for %2: %3 times</source>
-        <translation>tippt %1 statt %2: %3-mal</translation>
+        <translation>%1 statt %2: %3-mal</translation>
     </message>
     <message>
         <source>no games yet</source>
