@@ -670,7 +670,7 @@ Darunter kommen deine Punkte Spiel für Spiel und deine Genauigkeit und dein Tem
     </message>
     <message>
         <source>print the words the games load from FILE, one per line</source>
-        <translation>gibt die Wörter aus, die die Spiele aus FILE laden, eins pro Zeile</translation>
+        <translation>gibt die Wörter aus, die die Spiele aus FILE laden, ein Wort pro Zeile</translation>
     </message>
     <message>
         <source>print the open status and the header fields of FILE</source>
