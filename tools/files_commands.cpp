@@ -7,6 +7,7 @@
 #include "text_file.h"
 #include "text_functions.h"
 #include "top_ten.h"
+#include "translation.h"
 #include "vocabulary_words.h"
 
 #include <QFile>
@@ -26,7 +27,9 @@ bool ProgramName(const std::string& arg, std::string& name, std::ostream& err)
     bool ok = false;
     name = ToCp1252(QFile::decodeName(QByteArray::fromStdString(arg)), &ok);
     if (!ok)
-        Fail(err, arg + ": the name has characters the single-byte code page cannot hold");
+        Fail(err, FillArgs(TrUtf8("keyvane-files",
+                                  "%1: the name has characters the single-byte code page cannot hold"),
+                           {arg}));
     return ok;
 }
 
@@ -38,14 +41,14 @@ int OpenForReading(TTextFile& file, const std::string& arg, std::ostream& err)
     if (!ProgramName(arg, name, err))
         return kExitFailed;
     if (QFileInfo(QFile::decodeName(QByteArray::fromStdString(arg))).isDir())
-        return Fail(err, arg + ": is a folder, not a file");
+        return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: is a folder, not a file"), {arg}));
     switch (file.OpenFile(name, 1)) {
     case -1:
-        return Fail(err, arg + ": no such file");
+        return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: no such file"), {arg}));
     case -2:
-        return Fail(err, arg + ": cannot be opened for reading");
+        return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: cannot be opened for reading"), {arg}));
     case -7:
-        return Fail(err, arg + ": read failed");
+        return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: read failed"), {arg}));
     default:
         return kExitOk;
     }
@@ -54,41 +57,47 @@ int OpenForReading(TTextFile& file, const std::string& arg, std::ostream& err)
 int RunWords(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     if (args.size() != 1)
-        return UsageError(err, "words", "words takes one file");
+        return UsageError(err, "words", TrUtf8("keyvane-files", "words takes one file"));
     TTextFile file;
     if (const int rc = OpenForReading(file, args[0], err); rc != kExitOk)
         return rc;
     if (file.Status != 1)
-        return Fail(err, args[0] + ": the header runs past the end of the file");
+        return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: the header runs past the end of the file"),
+                                  {args[0]}));
     // Exactly as the games load a vocabulary; the lines they leave out are named here.
     const TVocabularyWords words = ReadVocabularyWords(file);
     std::vector<std::pair<int, std::string>> notes;
     for (const TSkippedWord& skipped : words.Skipped)
-        notes.emplace_back(skipped.Line, skipped.Reason == TSkippedWord::NotUtf8 ? "not valid UTF-8, skipped"
-                                         : skipped.Reason == TSkippedWord::NulFirst
-                                             ? "a NUL byte before any character, skipped"
-                                             : '"' + skipped.Text +
-                                                   "\" does not fit the single-byte "
-                                                   "code page, skipped");
+        notes.emplace_back(
+            skipped.Line,
+            skipped.Reason == TSkippedWord::NotUtf8 ? TrUtf8("keyvane-files", "not valid UTF-8, skipped")
+            : skipped.Reason == TSkippedWord::NulFirst
+                ? TrUtf8("keyvane-files", "a NUL byte before any character, skipped")
+                : FillArgs(TrUtf8("keyvane-files", "\"%1\" does not fit the single-byte code page, skipped"),
+                           {skipped.Text}));
     for (const int line : words.NulLines)
-        notes.emplace_back(line, "holds a NUL byte, only the text before it is the word");
+        notes.emplace_back(line,
+                           TrUtf8("keyvane-files", "holds a NUL byte, only the text before it is the word"));
     for (const int line : words.LongLines)
-        notes.emplace_back(line, "longer than 255 characters, only its first 255 are the word");
+        notes.emplace_back(
+            line, TrUtf8("keyvane-files", "longer than 255 characters, only its first 255 are the word"));
     std::stable_sort(notes.begin(), notes.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& [line, note] : notes)
-        err << "keyvane-files: " << args[0] << ": line " << line << ": " << note << '\n';
+        err << "keyvane-files: "
+            << FillArgs(TrUtf8("keyvane-files", "%1: line %2: %3"), {args[0], std::to_string(line), note})
+            << '\n';
     for (const std::string& word : words.Words)
         out << Cp1252ToUtf8(word) << '\n';
     if (words.Status < 0)
-        return Fail(err, args[0] + ": read failed");
+        return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: read failed"), {args[0]}));
     return kExitOk;
 }
 
 int RunHeader(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     if (args.size() != 1)
-        return UsageError(err, "header", "header takes one file");
+        return UsageError(err, "header", TrUtf8("keyvane-files", "header takes one file"));
     TTextFile file;
     if (const int rc = OpenForReading(file, args[0], err); rc != kExitOk)
         return rc;
@@ -131,26 +140,33 @@ constexpr int kMaxWords = 250'000;
 // The bytes of a word list: a regular file, or standard input for "-".
 int ReadWordListBytes(const std::string& arg, QByteArray& bytes, std::ostream& err)
 {
-    const std::string input = arg == "-" ? std::string("standard input") : arg;
+    const std::string input = arg == "-" ? TrUtf8("keyvane-files", "standard input") : arg;
     QFile file;
     if (arg == "-") {
         if (!file.open(stdin, QIODevice::ReadOnly))
-            return Fail(err, "standard input cannot be read");
+            return Fail(err, TrUtf8("keyvane-files", "standard input cannot be read"));
     } else {
         const QString path = QFile::decodeName(QByteArray::fromStdString(arg));
         const QFileInfo info(path);
         if (!info.exists())
-            return Fail(err, arg + ": no such file");
+            return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: no such file"), {arg}));
         if (info.isDir())
-            return Fail(err, arg + ": is a folder, not a file");
+            return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: is a folder, not a file"), {arg}));
         if (!info.isFile())
             return Fail(
-                err, arg + ": not a regular file (a device or a pipe); give a file, or - for standard input");
+                err,
+                FillArgs(
+                    TrUtf8(
+                        "keyvane-files",
+                        "%1: not a regular file (a device or a pipe); give a file, or - for standard input"),
+                    {arg}));
         if (info.size() > kMaxWordList)
-            return Fail(err, arg + ": larger than 16 MiB, too large for a word list");
+            return Fail(err,
+                        FillArgs(TrUtf8("keyvane-files", "%1: larger than 16 MiB, too large for a word list"),
+                                 {arg}));
         file.setFileName(path);
         if (!file.open(QIODevice::ReadOnly))
-            return Fail(err, arg + ": cannot be opened for reading");
+            return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: cannot be opened for reading"), {arg}));
     }
     // A pipe gives its bytes as they come: read until its end, or until the list is too large.
     for (QByteArray piece; bytes.size() <= kMaxWordList; bytes += piece) {
@@ -159,9 +175,11 @@ int ReadWordListBytes(const std::string& arg, QByteArray& bytes, std::ostream& e
             break;
     }
     if (file.error() != QFileDevice::NoError)
-        return Fail(err, input + ": read failed");
+        return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: read failed"), {input}));
     if (bytes.size() > kMaxWordList)
-        return Fail(err, input + ": larger than 16 MiB, too large for a word list");
+        return Fail(
+            err,
+            FillArgs(TrUtf8("keyvane-files", "%1: larger than 16 MiB, too large for a word list"), {input}));
     return kExitOk;
 }
 
@@ -217,22 +235,24 @@ int ReadWordList(const std::string& arg, std::vector<TListLine>& lines, std::ost
 std::string BodyLine(const TListLine& line, bool first, bool scrambled, std::string& text)
 {
     if (!line.Valid)
-        return "not valid UTF-8";
+        return TrUtf8("keyvane-files", "not valid UTF-8");
     bool ok = false;
     text = ToCp1252(line.Text, &ok);
     if (!ok)
-        return "\"" + FirstUnfit(line.Text) + "\" does not fit the single-byte code page";
+        return FillArgs(TrUtf8("keyvane-files", "\"%1\" does not fit the single-byte code page"),
+                        {FirstUnfit(line.Text)});
     if (text.find('\0') != std::string::npos)
-        return "holds a NUL character";
+        return TrUtf8("keyvane-files", "holds a NUL character");
     if (text.size() > kMaxLine)
-        return "longer than " + std::to_string(kMaxLine) + " characters";
+        return FillArgs(TrUtf8("keyvane-files", "longer than %1 characters"), {std::to_string(kMaxLine)});
     // Scrambled, these three characters would turn into a NUL, a CR and an LF and break the line.
     if (scrambled)
         for (const char c : {'\xB7', '\xBA', '\xBD'})
             if (text.find(c) != std::string::npos)
-                return "\"" + Cp1252ToUtf8(std::string(1, c)) + "\" cannot be stored scrambled";
+                return FillArgs(TrUtf8("keyvane-files", "\"%1\" cannot be stored scrambled"),
+                                {Cp1252ToUtf8(std::string(1, c))});
     if (first && TrimBlanks(text).starts_with('$'))
-        return "starts with \"$\" and would be read as a header line";
+        return TrUtf8("keyvane-files", "starts with \"$\" and would be read as a header line");
     return {};
 }
 
@@ -243,9 +263,13 @@ int HeaderLine(const std::string& key, const std::string& utf8Value, std::string
     bool ok = false;
     const std::string value = TrimBlanks(ToCp1252(QString::fromUtf8(utf8Value), &ok));
     if (!ok)
-        return Fail(err, "the --" + key + " value has characters the single-byte code page cannot hold");
+        return Fail(err,
+                    FillArgs(TrUtf8("keyvane-files",
+                                    "the --%1 value has characters the single-byte code page cannot hold"),
+                             {key}));
     if (value.find_first_of(std::string("\r\n\0", 3)) != std::string::npos)
-        return Fail(err, "the --" + key + " value holds a line break or NUL");
+        return Fail(err,
+                    FillArgs(TrUtf8("keyvane-files", "the --%1 value holds a line break or NUL"), {key}));
     line = "$" + key + "=";
     for (char c : value) {
         if (c == '=' || c == ';')
@@ -253,7 +277,8 @@ int HeaderLine(const std::string& key, const std::string& utf8Value, std::string
         line.push_back(c);
     }
     if (line.size() > kMaxLine)
-        return Fail(err, "the --" + key + " value is too long for a header line");
+        return Fail(err,
+                    FillArgs(TrUtf8("keyvane-files", "the --%1 value is too long for a header line"), {key}));
     return kExitOk;
 }
 
@@ -292,8 +317,13 @@ void WarnOfCaseTwins(const std::string& arg, const std::string& name, std::ostre
     for (const std::string& title : TFile::ListFileTitles(folder + mask))
         if (folded(title) == base)
             titles += (titles.empty() ? "\"" : ", \"") + Cp1252ToUtf8(title) + '"';
-    err << "keyvane-files: " << arg << ": the folder also holds " << twins
-        << ", whose name differs only in case; the games list each of them (" << titles << ")\n";
+    err << "keyvane-files: "
+        << FillArgs(
+               TrUtf8("keyvane-files",
+                      "%1: the folder also holds %2, whose name differs only in case; the games list each of "
+                      "them (%3)"),
+               {arg, twins, titles})
+        << '\n';
 }
 
 int RunMakeVocabulary(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
@@ -308,16 +338,17 @@ int RunMakeVocabulary(const std::vector<std::string>& args, std::ostream&, std::
             scrambled = true;
         } else if (a == "--version" || a == "--description" || a == "--author" || a == "--copyright") {
             if (i + 1 == args.size())
-                return UsageError(err, command, a + " needs a value");
+                return UsageError(err, command, FillArgs(TrUtf8("keyvane-files", "%1 needs a value"), {a}));
             values[a.substr(2)] = args[++i];
         } else if (a.size() > 1 && a[0] == '-') {
-            return UsageError(err, command, "unknown option " + a);
+            return UsageError(err, command, FillArgs(TrUtf8("keyvane-files", "unknown option %1"), {a}));
         } else {
             files.push_back(a);
         }
     }
     if (files.size() != 2)
-        return UsageError(err, command, "make-vocabulary takes an input and an output file");
+        return UsageError(err, command,
+                          TrUtf8("keyvane-files", "make-vocabulary takes an input and an output file"));
 
     // Everything is checked before the output is touched, so a rejected list leaves no half file.
     std::vector<std::string> out;
@@ -336,14 +367,17 @@ int RunMakeVocabulary(const std::vector<std::string>& args, std::ostream&, std::
     std::vector<TListLine> lines;
     if (ReadWordList(files[0], lines, err) != kExitOk)
         return kExitFailed;
-    const std::string input = files[0] == "-" ? std::string("standard input") : files[0];
+    const std::string input = files[0] == "-" ? TrUtf8("keyvane-files", "standard input") : files[0];
     int words = 0, leftOut = 0;
     bool first = true;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::string text;
         const std::string why = BodyLine(lines[i], first, scrambled, text);
         if (!why.empty()) {
-            err << "keyvane-files: " << input << ": line " << i + 1 << ": " << why << ", left out\n";
+            err << "keyvane-files: "
+                << FillArgs(TrUtf8("keyvane-files", "%1: line %2: %3, left out"),
+                            {input, std::to_string(i + 1), why})
+                << '\n';
             ++leftOut;
             continue;
         }
@@ -351,29 +385,39 @@ int RunMakeVocabulary(const std::vector<std::string>& args, std::ostream&, std::
         words += !TrimBlanks(text).empty();
         out.push_back(scrambled ? TTextFile::Scramble(text) : text);
     }
-    const std::string count = std::to_string(words) + (words == 1 ? " word" : " words") + ", " +
-                              std::to_string(leftOut) + (leftOut == 1 ? " line" : " lines") + " left out";
+    const std::string count =
+        FillArgs(TrUtf8("keyvane-files", words == 1 ? QT_TRANSLATE_NOOP("keyvane-files", "%1 word")
+                                                    : QT_TRANSLATE_NOOP("keyvane-files", "%1 words")),
+                 {std::to_string(words)}) +
+        ", " +
+        FillArgs(TrUtf8("keyvane-files", leftOut == 1
+                                             ? QT_TRANSLATE_NOOP("keyvane-files", "%1 line left out")
+                                             : QT_TRANSLATE_NOOP("keyvane-files", "%1 lines left out")),
+                 {std::to_string(leftOut)});
     if (words == 0)
-        return Fail(err, files[1] + ": not written, no word to write (" + count + ")");
+        return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: not written, no word to write (%2)"),
+                                  {files[1], count}));
     if (words > kMaxWords)
-        return Fail(err, files[1] + ": not written, " + std::to_string(words) + " words are more than the " +
-                             std::to_string(kMaxWords) + " a game starts with at once");
+        return Fail(
+            err, FillArgs(TrUtf8("keyvane-files",
+                                 "%1: not written, %2 words are more than the %3 a game starts with at once"),
+                          {files[1], std::to_string(words), std::to_string(kMaxWords)}));
 
     std::string name;
     if (!ProgramName(files[1], name, err))
         return kExitFailed;
     if (!CreateExactly(files[1]))
-        return Fail(err, files[1] + ": cannot be created");
+        return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: cannot be created"), {files[1]}));
     TTextFile file;
     if (file.OpenFile(name, 2) != 1)
-        return Fail(err, files[1] + ": cannot be created");
+        return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: cannot be created"), {files[1]}));
     bool written = true;
     for (const std::string& line : out)
         written = written && file.WriteLine(line) == 1;
     if (file.CloseFile() != 2 || !written) {
         // Half a vocabulary would look like a whole one to the games.
         QFile::remove(QFile::decodeName(QByteArray::fromStdString(FileSystem::NativePath(name))));
-        return Fail(err, files[1] + ": write failed, nothing kept");
+        return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: write failed, nothing kept"), {files[1]}));
     }
     err << "keyvane-files: " << files[1] << ": " << count << '\n';
     WarnOfCaseTwins(files[1], name, err);
@@ -385,25 +429,27 @@ int RunMakeVocabulary(const std::vector<std::string>& args, std::ostream&, std::
 int RunScores(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     if (args.size() != 1)
-        return UsageError(err, "scores", "scores takes one file");
+        return UsageError(err, "scores", TrUtf8("keyvane-files", "scores takes one file"));
     std::string name;
     if (!ProgramName(args[0], name, err))
         return kExitFailed;
     if (QFileInfo(QFile::decodeName(QByteArray::fromStdString(args[0]))).isDir())
-        return Fail(err, args[0] + ": is a folder, not a file");
+        return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: is a folder, not a file"), {args[0]}));
     TRecFile file;
     switch (file.OpenFile(name, 1, -2)) {
     case 1:
         break;
     case -1:
-        return Fail(err, args[0] + ": no such file");
+        return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: no such file"), {args[0]}));
     default:
-        return Fail(err, args[0] + ": cannot be opened for reading (in use, or not a readable file)");
+        return Fail(err, FillArgs(TrUtf8("keyvane-files",
+                                         "%1: cannot be opened for reading (in use, or not a readable file)"),
+                                  {args[0]}));
     }
     TtopTen table;
     table.ReadRows(file);
     if (file.Status < 0)
-        return Fail(err, args[0] + ": read failed");
+        return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: read failed"), {args[0]}));
     for (int rank = 1; rank <= table.RowCount; ++rank) {
         const TTopTenRow& row = table.Row(rank);
         out << rank << '\t' << Cp1252ToUtf8(row.Name) << '\t' << row.Score << '\t' << Cp1252ToUtf8(row.Date)
@@ -431,28 +477,41 @@ int UsageError(std::ostream& err, const char* command, const std::string& messag
     err << "keyvane-files: " << message << '\n';
     for (const TToolCommand& c : ToolCommands())
         if (std::string(c.name) == command)
-            err << "usage: keyvane-files " << CommandLine(c) << '\n';
+            err << FillArgs(TrUtf8("keyvane-files", "usage: keyvane-files %1"), {CommandLine(c)}) << '\n';
     return kExitUsage;
 }
 
 const std::vector<TToolCommand>& ToolCommands()
 {
     static const std::vector<TToolCommand> commands = {
-        {"words", "FILE", "print the words the games load from FILE, one per line", RunWords},
-        {"header", "FILE", "print the open status and the header fields of FILE", RunHeader},
+        {"words", "FILE",
+         QT_TRANSLATE_NOOP("keyvane-files", "print the words the games load from FILE, one per line"),
+         RunWords},
+        {"header", "FILE",
+         QT_TRANSLATE_NOOP("keyvane-files", "print the open status and the header fields of FILE"),
+         RunHeader},
         {"make-vocabulary",
          "[--scrambled] [--version V] [--description D] [--author A] [--copyright C] INPUT OUTPUT",
-         "write a vocabulary file from a list in UTF-8 or UTF-16 (- reads standard input), at most 250,000\n"
-         "      words, one word or phrase per line; lines that cannot be stored are named and left out",
+         QT_TRANSLATE_NOOP(
+             "keyvane-files",
+             "write a vocabulary file from a list in UTF-8 or UTF-16 (- reads standard input), at most "
+             "250,000\n"
+             "      words, one word or phrase per line; lines that cannot be stored are named and left out"),
          RunMakeVocabulary},
         {"scores", "FILE",
-         "print the high-score table of the score file FILE, one tab-separated row per line", RunScores},
+         QT_TRANSLATE_NOOP(
+             "keyvane-files",
+             "print the high-score table of the score file FILE, one tab-separated row per line"),
+         RunScores},
         {"progress", "",
-         "print the player's stored key statistics: character, keystrokes, errors, rating (tab-separated)",
+         QT_TRANSLATE_NOOP("keyvane-files", "print the player's stored key statistics: character, "
+                                            "keystrokes, errors, rating (tab-separated)"),
          RunProgress},
         {"history", "",
-         "print the player's finished games: date and time, game, key set or vocabulary, score, seconds, "
-         "keystrokes, errors, level (tab-separated)",
+         QT_TRANSLATE_NOOP(
+             "keyvane-files",
+             "print the player's finished games: date and time, game, key set or vocabulary, score, seconds, "
+             "keystrokes, errors, level (tab-separated)"),
          RunHistory},
     };
     return commands;
@@ -460,7 +519,7 @@ const std::vector<TToolCommand>& ToolCommands()
 
 void PrintUsage(std::ostream& out)
 {
-    out << "usage: keyvane-files COMMAND ARGUMENTS\n";
+    out << TrUtf8("keyvane-files", "usage: keyvane-files COMMAND ARGUMENTS") << '\n';
     for (const TToolCommand& c : ToolCommands())
-        out << "  " << CommandLine(c) << "\n      " << c.summary << '\n';
+        out << "  " << CommandLine(c) << "\n      " << TrUtf8("keyvane-files", c.summary) << '\n';
 }

@@ -1,4 +1,8 @@
 #include "files_commands.h"
+#include "translation.h"
+
+#include <QCoreApplication>
+#include <clocale>
 
 #include <iostream>
 #include <string>
@@ -7,6 +11,13 @@
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    // The application object holds the translation of the messages; the tool needs nothing else of it.
+    int appArgc = 1;
+    QCoreApplication app(appArgc, argv);
+    // The application object takes the C library's locale from the environment; the tool's figures
+    // ("1.5") stay as they were.
+    std::setlocale(LC_ALL, "C");
+    InstallPlayerLanguage();
     if (!args.empty() && (args[0] == "-h" || args[0] == "--help")) {
         PrintUsage(std::cout);
         return kExitOk;
@@ -18,9 +29,10 @@ int main(int argc, char** argv)
                                    std::cerr);
 
     if (args.empty())
-        std::cerr << "keyvane-files: no command given\n";
+        std::cerr << "keyvane-files: " << TrUtf8("keyvane-files", "no command given") << '\n';
     else
-        std::cerr << "keyvane-files: unknown command \"" << args[0] << "\"\n";
+        std::cerr << "keyvane-files: "
+                  << FillArgs(TrUtf8("keyvane-files", "unknown command \"%1\""), {args[0]}) << '\n';
     PrintUsage(std::cerr);
     return kExitUsage;
 }

@@ -5,6 +5,7 @@
 #include "key_ranking.h"
 #include "progress_store.h"
 #include "system.h"
+#include "translation.h"
 #include "user_folder.h"
 
 #include <cmath>
@@ -18,14 +19,17 @@ int OpenStore(TProgressStore& store, const std::vector<std::string>& args, const
               std::ostream& err)
 {
     if (!args.empty())
-        return UsageError(err, command, std::string(command) + " takes no arguments");
+        return UsageError(err, command,
+                          FillArgs(TrUtf8("keyvane-files", "%1 takes no arguments"), {command}));
     switch (store.OpenForReading()) {
     case TProgressStore::TReadState::Ok:
         return kExitOk;
     case TProgressStore::TReadState::Missing:
-        return Fail(err, "no progress stored yet (" + store.Path() + " does not exist)");
+        return Fail(err, FillArgs(TrUtf8("keyvane-files", "no progress stored yet (%1 does not exist)"),
+                                  {store.Path()}));
     default:
-        return Fail(err, store.Path() + " cannot be read: " + store.Detail());
+        return Fail(
+            err, FillArgs(TrUtf8("keyvane-files", "%1 cannot be read: %2"), {store.Path(), store.Detail()}));
     }
 }
 
@@ -75,7 +79,8 @@ int RunProgress(const std::vector<std::string>& args, std::ostream& out, std::os
         char* end = nullptr;
         const long n = std::strtol(rest[1].c_str(), &end, 10);
         if (rest[1].empty() || *end != '\0' || n < 1 || n > 100000) {
-            err << "keyvane-files: progress --days takes a number of days from 1 to 100000\n";
+            err << "keyvane-files: "
+                << TrUtf8("keyvane-files", "progress --days takes a number of days from 1 to 100000") << '\n';
             return kExitUsage;
         }
         firstDay = static_cast<int>(std::floor(Now())) - static_cast<int>(n) + 1;
@@ -86,10 +91,12 @@ int RunProgress(const std::vector<std::string>& args, std::ostream& out, std::os
         return rc;
     TDifficultKeys keys;
     if (!store.LoadTotals(keys))
-        return Fail(err, store.Path() + " cannot be read: " + store.Detail());
+        return Fail(
+            err, FillArgs(TrUtf8("keyvane-files", "%1 cannot be read: %2"), {store.Path(), store.Detail()}));
     TKeyDays days;
     if (!store.ReadKeyDays(firstDay, days))
-        return Fail(err, store.Path() + " cannot be read: " + store.Detail());
+        return Fail(
+            err, FillArgs(TrUtf8("keyvane-files", "%1 cannot be read: %2"), {store.Path(), store.Detail()}));
     std::string rows;
     for (int code = TDifficultKeys::TCharCounts::kFirst; code <= 255; ++code) {
         const auto ch = static_cast<unsigned char>(code);
@@ -103,7 +110,8 @@ int RunProgress(const std::vector<std::string>& args, std::ostream& out, std::os
                 Decimal(keys.KeyDifficulty(ch)) + KeyRecordColumns(days, ch) + '\n';
     }
     if (rows.empty())
-        return Fail(err, "no progress stored yet (no keystrokes in " + store.Path() + ")");
+        return Fail(err, FillArgs(TrUtf8("keyvane-files", "no progress stored yet (no keystrokes in %1)"),
+                                  {store.Path()}));
     out << rows;
     return kExitOk;
 }
@@ -116,9 +124,10 @@ int RunHistory(const std::vector<std::string>& args, std::ostream& out, std::ost
     std::vector<THistoryRow> rows;
     // A read error is no empty history: it ends the command as a failure, in SQLite's words.
     if (!store.History(rows))
-        return Fail(err, store.Path() + " cannot be read: " + store.Detail());
+        return Fail(
+            err, FillArgs(TrUtf8("keyvane-files", "%1 cannot be read: %2"), {store.Path(), store.Detail()}));
     if (rows.empty())
-        return Fail(err, "no games stored yet in " + store.Path());
+        return Fail(err, FillArgs(TrUtf8("keyvane-files", "no games stored yet in %1"), {store.Path()}));
     for (const THistoryRow& r : rows)
         out << r.PlayedAt << '\t' << Field(r.Game) << '\t' << Field(r.Choice) << '\t' << r.Score << '\t'
             << Decimal(r.Seconds) << '\t' << r.Keystrokes << '\t' << r.Errors << '\t' << Decimal(r.Level)

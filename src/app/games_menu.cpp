@@ -12,6 +12,7 @@
 #include "player_progress.h"
 #include "progress_view.h"
 #include "short_string.h"
+#include "translation.h"
 #include "wordtris.h"
 
 std::string TGamesMenu::GameDescription(std::int32_t Code, const TGamesView& Choices)
@@ -24,11 +25,11 @@ std::string TGamesMenu::GameTitle(std::int32_t Code)
 {
     switch (Code) {
     case 1:
-        return "Bubbles";
+        return Tr("TGamesMenu", "Bubbles");
     case 2:
-        return "Wordtris";
+        return Tr("TGamesMenu", "Wordtris");
     case 3:
-        return "Clouds";
+        return Tr("TGamesMenu", "Clouds");
     default:
         return {};
     }

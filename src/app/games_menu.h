@@ -1,4 +1,5 @@
 #pragma once
+#include <QtGlobal>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -8,7 +9,8 @@ class TGamesView;
 class TPlayerProgress;
 
 // The menu's line for a named score folder that cannot be used.
-inline constexpr const char* kScoreFolderNotice = "The shared score folder cannot be used (see Errors.log).";
+inline constexpr const char* kScoreFolderNotice =
+    QT_TRANSLATE_NOOP("TMain", "The shared score folder cannot be used (see Errors.log).");
 
 // The games loop: shows the two-page games menu, runs the game the player chose, and again, until
 // the menu or a game ends with result 0 (the window was closed).

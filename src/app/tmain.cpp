@@ -16,6 +16,7 @@
 #include "sounds.h"
 #include "system.h"
 #include "top_ten.h"
+#include "translation.h"
 #include "tris_stg.h"
 #include "user_folder.h"
 
@@ -62,10 +63,18 @@ bool SetWorkingFolder()
     std::string problem;
     folder = ChooseWorkingFolder(folder, TMain::ProbeFolder, &problem);
     if (!problem.empty())
-        std::cerr << "keyvane-games: the program folder cannot be written, and " << problem
-                  << "; scores will not be kept\n";
+        std::cerr << TrQ("TMain", "keyvane-games: the program folder cannot be written, and %1; scores will "
+                                  "not be kept")
+                         .arg(QString::fromLocal8Bit(problem))
+                         .toLocal8Bit()
+                         .constData()
+                  << '\n';
     if (chdir(folder.c_str()) != 0) {
-        std::cerr << "keyvane-games: cannot use the program folder " << folder << ": " << std::strerror(errno)
+        const QString error = QString::fromLocal8Bit(std::strerror(errno));
+        std::cerr << TrQ("TMain", "keyvane-games: cannot use the program folder %1: %2")
+                         .arg(QFile::decodeName(QByteArray::fromStdString(folder)), error)
+                         .toLocal8Bit()
+                         .constData()
                   << '\n';
         return false;
     }
@@ -95,7 +104,7 @@ std::string UseScoreFolder(const TScoreFolderChoice& choice)
     LogError(-2532, "The score folder " + ToCp1252(name) + " (" +
                         ToCp1252(QFile::decodeName(QByteArray::fromStdString(where))) +
                         ") cannot be used: " + problem + ". The tables are kept in the working folder.");
-    return kScoreFolderNotice;
+    return Tr("TMain", kScoreFolderNotice);
 }
 
 } // namespace
@@ -123,8 +132,8 @@ bool TMain::Launch()
     form->show();
 
     if (Platform::Screen().FullScreenClientWidth() <= 640) {
-        Platform::Dialogs().Message("Keyvane cannot fit the screen, since your display\n"
-                                    "area is only 640x480 or smaller. Press Help to",
+        Platform::Dialogs().Message(Tr("TMain", "Keyvane cannot fit the screen, since your display\n"
+                                                "area is only 640x480 or smaller. Press Help to"),
                                     "Keyvane's Games!", TMsgKind::Warning);
         ExitCode = 1;
         return false;

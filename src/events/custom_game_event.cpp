@@ -7,6 +7,7 @@
 #include "short_string.h"
 #include "system.h"
 #include "text_file.h"
+#include "translation.h"
 #include "vocabulary_words.h"
 
 #include <QPainter>
@@ -65,8 +66,8 @@ void TCustomGameEvent::Load()
     FieldBitmap.fill(Qt::white);
 
     stg->EventMsg->move(90, 150);
-    stg->MsgLabel1->SetCaption("Press any key");
-    stg->MsgLabel2->SetCaption("to begin.");
+    stg->MsgLabel1->SetCaption(Tr("TCustomGameEvent", "Press any key"));
+    stg->MsgLabel2->SetCaption(Tr("TCustomGameEvent", "to begin."));
     // The play field was borrowed after the message panel; the panel has to lie above it.
     stg->EventMsg->raise();
     stg->EventMsg->show();
@@ -135,14 +136,14 @@ void TCustomGameEvent::Start()
 void TCustomGameEvent::Stop()
 {
     TTimedEvent::Stop();
-    EventsStg->MsgLabel1->SetCaption("Game over.");
+    EventsStg->MsgLabel1->SetCaption(Tr("TCustomGameEvent", "Game over."));
     EventsStg->MsgLabel2->SetCaption("");
     // The whole panel, border and both lines, is painted now: nothing else is painted until the
     // pause ends, and a panel shown only a moment ago has not been painted at all yet.
     EventsStg->EventMsg->repaint();
     // Nothing is processed meanwhile: keys typed now are handled after the pause.
     SleepMs(kGameOverPause);
-    EventsStg->MsgLabel2->SetCaption("Press Enter to continue.");
+    EventsStg->MsgLabel2->SetCaption(Tr("TCustomGameEvent", "Press Enter to continue."));
 }
 
 void TCustomGameEvent::GameStep()

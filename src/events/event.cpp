@@ -5,6 +5,7 @@
 #include "sounds.h"
 #include "system.h"
 #include "text_functions.h"
+#include "translation.h"
 
 namespace {
 
@@ -101,7 +102,8 @@ void TEvent::QueryClose(bool& Cancel)
 {
     if (State != kRunning && State != kPaused)
         return;
-    if (!Platform::Dialogs().Question("You haven't finished this exercise yet, proceed anyway?", "Keyvane"))
+    if (!Platform::Dialogs().Question(Tr("TEvent", "You haven't finished this exercise yet, proceed anyway?"),
+                                      "Keyvane"))
         Cancel = true;
 }
 

@@ -1,6 +1,7 @@
 #include "event_view_stg.h"
 
 #include "storage_form.h"
+#include "translation.h"
 
 #include <string>
 
@@ -85,6 +86,6 @@ TEventViewStg::~TEventViewStg()
 
 void TEventViewStg::FormCreate()
 {
-    TopTenTitle->SetCaption("T O P   T E N");
-    Congratulations->SetCaption("Congratulations");
+    TopTenTitle->SetCaption(Tr("TEventViewStg", "T O P   T E N"));
+    Congratulations->SetCaption(Tr("TEventViewStg", "Congratulations"));
 }

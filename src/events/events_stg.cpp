@@ -1,6 +1,7 @@
 #include "events_stg.h"
 
 #include "storage_form.h"
+#include "translation.h"
 
 TEventsStg* EventsStg = nullptr;
 
@@ -15,9 +16,10 @@ using Colours::kSilver;
 using Colours::kWhite;
 
 // The instruction items' default texts: the first one, and the one the other four repeat.
-constexpr const char* kInstrFirst = "Use Enter and Backspace to move back and forth between clouds.";
-constexpr const char* kInstrOther =
-    "Sunny clouds will give you a great bonus, so try to catch as many of them as possible.";
+constexpr const char* kInstrFirst =
+    QT_TRANSLATE_NOOP("TEventsStg", "Use Enter and Backspace to move back and forth between clouds.");
+constexpr const char* kInstrOther = QT_TRANSLATE_NOOP(
+    "TEventsStg", "Sunny clouds will give you a great bonus, so try to catch as many of them as possible.");
 
 } // namespace
 
@@ -31,10 +33,11 @@ TEventsStg::TEventsStg()
         this,
         {
             {"EventMsg", TKind::Panel, nullptr, 90, 150, 236, 64, "", 0, kLightGreen, 0, kBorder | kHidden},
-            {"MsgLabel1", TKind::Label, "EventMsg", 0, 3, 233, 22, "Type the highlighted word", 19, kBlack, 0,
-             kCentre},
+            {"MsgLabel1", TKind::Label, "EventMsg", 0, 3, 233, 22,
+             QT_TRANSLATE_NOOP("TEventsStg", "Type the highlighted word"), 19, kBlack, 0, kCentre},
             {"MsgBar", TKind::Shape, "EventMsg", 0, 30, 241, 41, "", 0, kGreen, 0, kNoPen},
-            {"MsgLabel2", TKind::Label, "EventMsg", 0, 35, 233, 22, "to begin", 19, kWhite, 0, kCentre},
+            {"MsgLabel2", TKind::Label, "EventMsg", 0, 35, 233, 22,
+             QT_TRANSLATE_NOOP("TEventsStg", "to begin"), 19, kWhite, 0, kCentre},
 
             {"EventConsole", TKind::Panel, nullptr, 0, 0, 718, 428, "", 0, kWhite},
             {"RightConsole", TKind::Image, "EventConsole", 563, 9, 155, 420, "right_console"},
@@ -57,7 +60,8 @@ TEventsStg::TEventsStg()
             {"WordLcd", TKind::Image, "EventConsole", 242, 390, 220, 37, "word_lcd", 0, 0, 0, kHidden},
 
             {"InstructionCard", TKind::Panel, nullptr, 440, 20, 261, 273, "", 0, kWhite, 0, kBorder},
-            {"InstrTitle", TKind::Label, "InstructionCard", 7, 6, 0, 0, "Instructions", 17, kBlack, 0, kBold},
+            {"InstrTitle", TKind::Label, "InstructionCard", 7, 6, 0, 0,
+             QT_TRANSLATE_NOOP("TEventsStg", "Instructions"), 17, kBlack, 0, kBold},
             {"InstrNum1", TKind::Label, "InstructionCard", 8, 32, 0, 0, "1", 29, kSilver, 0, kBold},
             {"InstrNum2", TKind::Label, "InstructionCard", 8, 80, 0, 0, "2", 29, kSilver, 0, kBold},
             {"InstrNum3", TKind::Label, "InstructionCard", 8, 128, 0, 0, "3", 29, kSilver, 0, kBold},
@@ -73,7 +77,8 @@ TEventsStg::TEventsStg()
              kWrap},
             {"InstrLbl5", TKind::Label, "InstructionCard", 32, 228, 217, 45, kInstrOther, 11, kBlack, 0,
              kWrap},
-        });
+        },
+        "TEventsStg");
 
     EventMsg = Control<TPanel>(this, "EventMsg");
     MsgLabel1 = Control<TLabel>(this, "MsgLabel1");
@@ -115,8 +120,8 @@ TEventsStg::~TEventsStg()
 
 void TEventsStg::FormCreate()
 {
-    TimeLbl->SetCaption("Time");
-    RhythmTitle->SetCaption("Rhythm");
-    PointsTitle->SetCaption("Score");
-    MissedTitle->SetCaption("Missed");
+    TimeLbl->SetCaption(Tr("TEventsStg", "Time"));
+    RhythmTitle->SetCaption(Tr("TEventsStg", "Rhythm"));
+    PointsTitle->SetCaption(Tr("TEventsStg", "Score"));
+    MissedTitle->SetCaption(Tr("TEventsStg", "Missed"));
 }

@@ -12,6 +12,7 @@
 #include "sounds.h"
 #include "system.h"
 #include "top_ten_view.h"
+#include "translation.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -114,10 +115,11 @@ void TBubbles::Load()
     BorrowControl(MissedLcdCtl, BookForm->WidePage);
     MissedLcdCtl->show();
 
-    stg->InstrLbl1->SetCaption("To pop a bubble press the character in it");
-    stg->InstrLbl2->SetCaption(" When you have missed six bubbles, the game is over");
-    stg->InstrLbl3->SetCaption("Red and blue bubbles, which are faster than the green ones, will give you a "
-                               "better score");
+    stg->InstrLbl1->SetCaption(Tr("TBubbles", "To pop a bubble press the character in it"));
+    stg->InstrLbl2->SetCaption(Tr("TBubbles", " When you have missed six bubbles, the game is over"));
+    stg->InstrLbl3->SetCaption(
+        Tr("TBubbles", "Red and blue bubbles, which are faster than the green ones, will give you a "
+                       "better score"));
     stg->InstructionCard->resize(stg->InstructionCard->width(), kInstructionCardHeight);
 }
 

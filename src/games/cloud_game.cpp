@@ -13,6 +13,7 @@
 #include "sounds.h"
 #include "system.h"
 #include "top_ten_view.h"
+#include "translation.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -143,17 +144,20 @@ void TCloudGame::Load()
     BorrowControl(MissedLcdCtl, BookForm->WidePage);
     MissedLcdCtl->show();
 
-    stg->MsgLabel1->SetCaption("Press any key");
-    stg->MsgLabel2->SetCaption("to begin.");
+    stg->MsgLabel1->SetCaption(Tr("TCustomGameEvent", "Press any key"));
+    stg->MsgLabel2->SetCaption(Tr("TCustomGameEvent", "to begin."));
     stg->EventMsg->show();
     stg->EventMsg->raise();
 
-    stg->InstrLbl1->SetCaption("To move between clouds press Enter/Space (next) or Backspace (previous)");
+    stg->InstrLbl1->SetCaption(
+        Tr("TCloudGame", "To move between clouds press Enter/Space (next) or Backspace (previous)"));
     stg->InstrLbl2->SetCaption(
-        "To catch a cloud move to it, type the word below it and press Space or Enter");
-    stg->InstrLbl3->SetCaption("Try not to miss stormy clouds - after six missed ones the game is over");
+        Tr("TCloudGame", "To catch a cloud move to it, type the word below it and press Space or Enter"));
+    stg->InstrLbl3->SetCaption(
+        Tr("TCloudGame", "Try not to miss stormy clouds - after six missed ones the game is over"));
     stg->InstrLbl4->SetCaption(
-        "Sunny clouds will give you a great bonus, so try to catch as many of them as possible");
+        Tr("TCloudGame",
+           "Sunny clouds will give you a great bonus, so try to catch as many of them as possible"));
     stg->InstructionCard->resize(stg->InstructionCard->width(), 230);
 }
 

@@ -10,6 +10,7 @@
 #include "sounds.h"
 #include "system.h"
 #include "top_ten_view.h"
+#include "translation.h"
 #include "tris_stg.h"
 #include "word_view_canvas.h"
 
@@ -27,7 +28,7 @@ constexpr int kInstructionHeight = 175;
 constexpr int kWordViewWidth = 200;
 constexpr int kWordViewHeight = 32;
 // Text origin in a row; row font "Times New Roman" 14 points (19 px) bold.
-constexpr int kTextX = 18;
+constexpr int kTextX = TWTrisEvent::kBeamTextX;
 constexpr int kTextY = 3;
 constexpr int kRowFontPx = 19;
 constexpr std::size_t kMaxRestLength = 150;
@@ -35,14 +36,6 @@ constexpr std::size_t kMaxRestLength = 150;
 const QColor kTypedColour(255, 0, 0);
 const QColor kBeamTextColour(255, 255, 255);
 const QColor kMissedTextColour(128, 128, 128);
-
-QFont RowFont()
-{
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setPixelSize(kRowFontPx);
-    f.setBold(true);
-    return f;
-}
 
 // Draws text with the top left corner of its cell at (x, y).
 void TextOut(QPainter& p, int x, int y, const std::string& text, const QColor& colour)
@@ -53,7 +46,28 @@ void TextOut(QPainter& p, int x, int y, const std::string& text, const QColor& c
 
 } // namespace
 
-TWTrisEvent::TWTrisEvent(const std::string& Description) : TCustomGameEvent(Description)
+namespace {
+
+std::string PromptText()
+{
+    std::string text = Tr("TWTrisEvent", TWTrisEvent::kPressSpace);
+    if (text.empty() || text.back() != ' ')
+        text += ' ';
+    return text;
+}
+
+} // namespace
+
+QFont TWTrisEvent::BeamFont()
+{
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setPixelSize(kRowFontPx);
+    f.setBold(true);
+    return f;
+}
+
+TWTrisEvent::TWTrisEvent(const std::string& Description)
+    : TCustomGameEvent(Description), PressSpace(PromptText())
 {
     WordView = new TWordViewCanvas();
 }
@@ -103,9 +117,10 @@ void TWTrisEvent::Load()
     TypedIndex = 1;
     DrawRows("", 0);
 
-    stg->InstrLbl1->SetCaption("To catch the beam, type the word in it and press Space");
-    stg->InstrLbl2->SetCaption(" When the box is full of missed beams, the game is over");
-    stg->InstrLbl3->SetCaption("To get the best possible score, look at the word display below the box");
+    stg->InstrLbl1->SetCaption(Tr("TWordTris", "To catch the beam, type the word in it and press Space"));
+    stg->InstrLbl2->SetCaption(Tr("TWordTris", " When the box is full of missed beams, the game is over"));
+    stg->InstrLbl3->SetCaption(
+        Tr("TWordTris", "To get the best possible score, look at the word display below the box"));
     stg->InstructionCard->resize(stg->InstructionCard->width(), kInstructionHeight);
     // Panels lie above pictures: the card covers the box's edge until the game starts.
     stg->InstructionCard->raise();
@@ -148,7 +163,7 @@ void TWTrisEvent::KeyPressed(QObject* Sender, char& Key)
     if (State != kRunning)
         return;
 
-    const bool prompt = CurrentWord == kPressSpace;
+    const bool prompt = CurrentWord == PressSpace;
     const std::string expectedText = prompt ? CurrentWord : CurrentWord + " ";
     const auto length = static_cast<std::int32_t>(expectedText.size());
     if (TypedIndex < 1 || TypedIndex > length)
@@ -170,7 +185,7 @@ void TWTrisEvent::KeyPressed(QObject* Sender, char& Key)
     WordView->AdvanceCursor();
     if (TypedIndex == length) {
         // Every letter is typed; only the Space is left.
-        CurrentWord = kPressSpace;
+        CurrentWord = PressSpace;
         TypedIndex = static_cast<std::int32_t>(CurrentWord.size());
         DrawRows(CurrentWord, BeamRow);
     } else if (TypedIndex == length + 1) {
@@ -196,8 +211,9 @@ void TWTrisEvent::GameStep()
     // The beam landed on the pile. The player may be in the middle of its word and type on for a
     // moment; those keys are no keystrokes of the next word.
     landedRest_.clear();
-    if (beam == kPressSpace)
-        landedRest_ = " ";
+    // (One character appended, not assigned from a literal: GCC 12 warns falsely (-Wrestrict) there.)
+    if (beam == PressSpace)
+        landedRest_.push_back(' ');
     else if (TypedIndex > 1)
         landedRest_ = (beam + " ").substr(std::min(beam.size() + 1, std::size_t(TypedIndex - 1)));
     BeamRow = 0;
@@ -287,7 +303,7 @@ void TWTrisEvent::DrawRows(const std::string& Text, std::int32_t ActiveRow)
             p.setRenderHint(QPainter::Antialiasing);
             p.setRenderHint(QPainter::TextAntialiasing);
             p.setBrush(Qt::NoBrush);
-            p.setFont(RowFont());
+            p.setFont(BeamFont());
             if (!text.empty()) {
                 p.drawImage(QPointF(0, 0), tris->Inactive->Picture());
                 TextOut(p, kTextX, kTextY, text, kMissedTextColour);
@@ -316,9 +332,9 @@ void TWTrisEvent::DrawActiveRow()
         p.drawImage(QPointF(0, 0), TrisStgFrm->Active->Picture());
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
-        p.setFont(RowFont());
+        p.setFont(BeamFont());
         // The prompt's text is white all through.
-        TextOut(p, kTextX, kTextY, typed, text == kPressSpace ? kBeamTextColour : kTypedColour);
+        TextOut(p, kTextX, kTextY, typed, text == PressSpace ? kBeamTextColour : kTypedColour);
         const int restX = kTextX + p.fontMetrics().horizontalAdvance(FromCp1252(typed));
         TextOut(p, restX, kTextY, rest, kBeamTextColour);
     }

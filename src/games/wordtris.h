@@ -3,6 +3,7 @@
 #include "key_record.h"
 
 #include <QColor>
+#include <QFont>
 #include <QPointer>
 #include <array>
 #include <cstdint>
@@ -22,8 +23,9 @@ class TWTrisEvent : public TCustomGameEvent {
     static constexpr int kRows = 10;
     static constexpr int kMissesToEnd = 6;
     static constexpr int kPointsPerLevel = 10;
-    // The beam's text once every letter of its word has been typed.
-    static constexpr const char* kPressSpace = "Press Space! ";
+    // The beam's text once every letter of its word has been typed (PressSpace shows it in the
+    // player's language).
+    static constexpr const char* kPressSpace = QT_TRANSLATE_NOOP("TWTrisEvent", "Press Space! ");
     // The shortest step: at high speed levels the rule for the interval gives less, or even a
     // negative value, and steps must keep coming.
     static constexpr std::uint32_t kMinRowInterval = 30;
@@ -48,6 +50,12 @@ class TWTrisEvent : public TCustomGameEvent {
     // Milliseconds per row for the current word at the current speed level.
     std::uint32_t RowInterval() const;
 
+    // The prompt beam's text in the player's language. It ends in the Space it asks for: that is the
+    // key the beam waits for.
+    const std::string PressSpace;
+    // The font of the beams' text and where it starts in a row.
+    static QFont BeamFont();
+    static constexpr int kBeamTextX = 18;
     // Text shown in each row, RowTexts[1] (top) to RowTexts[10] (bottom); [0] is unused.
     std::array<std::string, kRows + 1> RowTexts;
     // The row images, top to bottom.

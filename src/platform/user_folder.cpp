@@ -1,5 +1,7 @@
 #include "user_folder.h"
 
+#include "translation.h"
+
 #include <QFile>
 #include <QLoggingCategory>
 #include <QSet>
@@ -238,11 +240,16 @@ std::string ChooseWorkingFolder(const std::string& programFolder, const std::str
         return programFolder;
     const std::string user = UserDataFolder();
     std::string why;
+    // The reason is printed on the terminal, in the player's language and the terminal's encoding.
     if (user.empty())
-        why = "no home folder is known";
-    else if (!StockUserFolder(programFolder, user))
-        why = "cannot make " + user + ": " + std::strerror(errno);
-    else
+        why = TrQ("ChooseWorkingFolder", "no home folder is known").toLocal8Bit().toStdString();
+    else if (!StockUserFolder(programFolder, user)) {
+        const QString error = QString::fromLocal8Bit(std::strerror(errno));
+        why = TrQ("ChooseWorkingFolder", "cannot make %1: %2")
+                  .arg(QFile::decodeName(QByteArray::fromStdString(user)), error)
+                  .toLocal8Bit()
+                  .toStdString();
+    } else
         return user;
     if (problem)
         *problem = why;

@@ -1,6 +1,7 @@
 #include "key_ranking.h"
 
 #include "difficult_keys.h"
+#include "translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -131,11 +132,11 @@ std::string KeyName(unsigned char ch)
 {
     switch (ch) {
     case ',':
-        return "comma";
+        return Tr("KeyName", "comma");
     case '.':
-        return "full stop";
+        return Tr("KeyName", "full stop");
     case ' ':
-        return "space";
+        return Tr("KeyName", "space");
     default:
         return std::string(1, static_cast<char>(ch));
     }

@@ -7,6 +7,7 @@
 #include "practice_keys.h"
 #include "system.h"
 #include "text_file.h"
+#include "translation.h"
 #include "vocabulary_words.h"
 
 #include <QLoggingCategory>
@@ -159,7 +160,8 @@ std::string TPlayerProgress::Notice()
         qCWarning(lcProgress, "the progress could not be read: %s", store_.Detail().c_str());
         return data.Problem == TStoreProblem::Held
                    ? ProblemNotice(data.Problem)
-                   : "Your progress could not be read just now: " + ProblemReason(data.Problem) + ".";
+                   : FillArgs(Tr("ProgressNotice", "Your progress could not be read just now: %1."),
+                              {ProblemReason(data.Problem)});
     }
     return ProgressNotice(data);
 }

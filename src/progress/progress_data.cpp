@@ -2,6 +2,7 @@
 
 #include "practice_keys.h"
 #include "progress_store.h"
+#include "translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -55,23 +56,23 @@ std::string ProblemReason(TStoreProblem problem)
     case TStoreProblem::None:
         break;
     case TStoreProblem::FolderNotWritable:
-        return "the folder for it cannot be written";
+        return Tr("ProgressNotice", "the folder for it cannot be written");
     case TStoreProblem::FolderOpenToOthers:
-        return "other users may write the folder for it";
+        return Tr("ProgressNotice", "other users may write the folder for it");
     case TStoreProblem::ForeignLink:
-        return "the way to it passes a link of another user";
+        return Tr("ProgressNotice", "the way to it passes a link of another user");
     case TStoreProblem::LaterVersion:
-        return "it was saved by a later version of the program";
+        return Tr("ProgressNotice", "it was saved by a later version of the program");
     case TStoreProblem::Held:
-        return "another copy of the program holds it";
+        return Tr("ProgressNotice", "another copy of the program holds it");
     case TStoreProblem::CannotOpen:
-        return "its file cannot be opened";
+        return Tr("ProgressNotice", "its file cannot be opened");
     case TStoreProblem::ReadOnly:
-        return "its file cannot be written";
+        return Tr("ProgressNotice", "its file cannot be written");
     case TStoreProblem::ReadFailed:
-        return "its file could not be read";
+        return Tr("ProgressNotice", "its file could not be read");
     case TStoreProblem::Damaged:
-        return "its file is damaged and could not be set aside";
+        return Tr("ProgressNotice", "its file is damaged and could not be set aside");
     }
     return {};
 }
@@ -81,9 +82,12 @@ std::string ProblemNotice(TStoreProblem problem)
     if (problem == TStoreProblem::None)
         return {};
     if (problem == TStoreProblem::Held)
-        return "Your progress cannot be reached just now: " + ProblemReason(problem) +
-               ". Your games are stored at the next chance.";
-    return "Your progress is not being kept: " + ProblemReason(problem) + ". The games run as usual.";
+        return FillArgs(
+            Tr("ProgressNotice",
+               "Your progress cannot be reached just now: %1. Your games are stored at the next chance."),
+            {ProblemReason(problem)});
+    return FillArgs(Tr("ProgressNotice", "Your progress is not being kept: %1. The games run as usual."),
+                    {ProblemReason(problem)});
 }
 
 std::string ProgressNotice(const TProgressData& data)
@@ -107,13 +111,17 @@ std::string ProgressNotice(const TProgressData& data)
                     std::to_string(data.WeekBest[g]);
     std::string text;
     if (!data.SetAsideName.empty())
-        text += "Your progress file could not be read and was put aside as " + data.SetAsideName +
-                "; your progress starts afresh. ";
+        text +=
+            FillArgs(Tr("ProgressNotice",
+                        "Your progress file could not be read and was put aside as %1; your progress starts "
+                        "afresh. "),
+                     {data.SetAsideName});
     if (keys.empty() && best.empty() && !data.HasGames() && data.Ranking.empty())
-        return text + "Your progress shows here after your first game: press Alt+Y to see it.";
+        return text +
+               Tr("ProgressNotice", "Your progress shows here after your first game: press Alt+Y to see it.");
     if (!keys.empty())
-        text += "Your hardest keys: " + keys + ". ";
+        text += FillArgs(Tr("ProgressNotice", "Your hardest keys: %1. "), {keys});
     if (!best.empty())
-        text += "Best this week: " + best + ". ";
-    return text + "Click here or press Alt+Y to see your progress.";
+        text += FillArgs(Tr("ProgressNotice", "Best this week: %1. "), {best});
+    return text + Tr("ProgressNotice", "Click here or press Alt+Y to see your progress.");
 }

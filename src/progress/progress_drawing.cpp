@@ -2,6 +2,7 @@
 
 #include "code_page.h"
 #include "keyboard_map.h"
+#include "translation.h"
 
 #include <QDate>
 #include <QPainter>
@@ -40,6 +41,20 @@ const QColor kSteps[kKeySteps] = {QColor(0xe3, 0xf1, 0xa6), QColor(0xfd, 0xd5, 0
                                   QColor(0xa8, 0x1d, 0x23)};
 // The lower edges of steps 1 to 4, in difficulty (about the lowest error percentage the key can have).
 constexpr double kStepEdges[kKeySteps - 1] = {2.5, 5, 10, 20};
+
+TTextProbe& Probe()
+{
+    static TTextProbe probe;
+    return probe;
+}
+
+// Every text of the page is drawn in a box, which clips it.
+void DrawBoxText(QPainter& p, const QRectF& box, int flags, const QString& text)
+{
+    p.drawText(box, flags, text);
+    if (Probe())
+        Probe()(text, box, p.font(), flags);
+}
 
 QFont Font(int px, bool bold = false)
 {
@@ -80,7 +95,8 @@ void DrawTitle(QPainter& p)
 {
     p.setPen(kGreen);
     p.setFont(Font(17, true));
-    p.drawText(QRectF(27, 10, 220, 26), Qt::AlignLeft | Qt::AlignVCenter, "M Y   P R O G R E S S");
+    DrawBoxText(p, QRectF(27, 10, 220, 26), Qt::AlignLeft | Qt::AlignVCenter,
+                TrQ("TProgressDrawing", "M Y   P R O G R E S S"));
     const QRectF back = BackControlRect();
     p.setPen(QPen(kGreen, 1));
     p.setBrush(kLightGreen);
@@ -95,7 +111,7 @@ void DrawTitle(QPainter& p)
     p.drawPath(arrow);
     p.setPen(kInk);
     p.setFont(Font(12, true));
-    p.drawText(back.adjusted(15, 0, 0, 0), Qt::AlignCenter, "Back");
+    DrawBoxText(p, back.adjusted(15, 0, 0, 0), Qt::AlignCenter, TrQ("TProgressDrawing", "Back"));
     p.setPen(QPen(kGreen, 1));
     p.drawLine(QPointF(kLeft, kRuleY), QPointF(kRight, kRuleY));
 }
@@ -136,60 +152,66 @@ void DrawKeyboard(QPainter& p, const TProgressData& data)
         const bool percent = hardest && hardest->ErrorRate >= 0.05 && hardest->Keystrokes >= 5;
         if (letter) {
             p.setFont(Font(percent ? 9 : 11, true));
-            p.drawText(percent ? box.adjusted(0, 0, 0, -8) : box, Qt::AlignCenter, cap.Shifted);
+            DrawBoxText(p, percent ? box.adjusted(0, 0, 0, -8) : box, Qt::AlignCenter, cap.Shifted);
         } else {
             p.setFont(Font(8));
             if (!cap.Shifted.isNull() && !percent)
-                p.drawText(box.adjusted(3, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, cap.Shifted);
+                DrawBoxText(p, box.adjusted(3, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, cap.Shifted);
             if (!cap.Base.isNull())
-                p.drawText(percent ? box.adjusted(0, 0, 0, -8) : box.adjusted(3, 0, 0, -1),
-                           percent ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignBottom, cap.Base);
+                DrawBoxText(p, percent ? box.adjusted(0, 0, 0, -8) : box.adjusted(3, 0, 0, -1),
+                            percent ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignBottom, cap.Base);
         }
         if (percent) {
             p.setFont(Font(8));
-            p.drawText(box.adjusted(0, 9, 0, 0), Qt::AlignCenter,
-                       QString::number(std::lround(100 * hardest->ErrorRate)));
+            DrawBoxText(p, box.adjusted(0, 9, 0, 0), Qt::AlignCenter,
+                        QString::number(std::lround(100 * hardest->ErrorRate)));
         }
     }
     // The scale: the five steps from calm to hot, and the outline of a key not typed yet.
     p.setFont(Font(9));
     p.setPen(kInk);
-    p.drawText(QRectF(kLeft, kLegendTop, 28, 11), Qt::AlignLeft | Qt::AlignVCenter, "calm");
+    DrawBoxText(p, QRectF(kLeft, kLegendTop, 28, 11), Qt::AlignLeft | Qt::AlignVCenter,
+                TrQ("TProgressDrawing", "calm"));
     for (int s = 0; s < kKeySteps; ++s) {
         p.setPen(QPen(kFaint, 0.5));
         p.setBrush(KeyStepColour(s));
         p.drawRect(QRectF(kLeft + 26 + s * 15, kLegendTop + 1.5, 14, 8));
     }
     p.setPen(kInk);
-    p.drawText(QRectF(kLeft + 104, kLegendTop, 24, 11), Qt::AlignLeft | Qt::AlignVCenter, "hot");
+    DrawBoxText(p, QRectF(kLeft + 104, kLegendTop, 24, 11), Qt::AlignLeft | Qt::AlignVCenter,
+                TrQ("TProgressDrawing", "hot"));
     p.setPen(QPen(kFaint, 1, Qt::DashLine));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(kLeft + 128, kLegendTop + 1, 14, 9), 2, 2);
     p.setPen(kInk);
-    p.drawText(QRectF(kLeft + 146, kLegendTop, 70, 11), Qt::AlignLeft | Qt::AlignVCenter, "not typed yet");
-    p.drawText(QRectF(kLeft + 210, kLegendTop, kRight - kLeft - 210, 11), Qt::AlignRight | Qt::AlignVCenter,
-               "numbers: % errors");
+    DrawBoxText(p, QRectF(kLeft + 146, kLegendTop, 70, 11), Qt::AlignLeft | Qt::AlignVCenter,
+                TrQ("TProgressDrawing", "not typed yet"));
+    DrawBoxText(p, QRectF(kLeft + 210, kLegendTop, kRight - kLeft - 210, 11),
+                Qt::AlignRight | Qt::AlignVCenter, TrQ("TProgressDrawing", "numbers: % errors"));
 }
 
 void DrawHeading(QPainter& p, double top, const QString& text)
 {
     p.setPen(kGreen);
     p.setFont(Font(12, true));
-    p.drawText(QRectF(kLeft, top, kRight - kLeft, 14), Qt::AlignLeft | Qt::AlignVCenter, text);
+    DrawBoxText(p, QRectF(kLeft, top, kRight - kLeft, 14), Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
 void DrawHardest(QPainter& p, const TProgressData& data)
 {
-    DrawHeading(p, kHardestTop, "Your hardest keys");
+    DrawHeading(p, kHardestTop, TrQ("TProgressDrawing", "Your hardest keys"));
     const double columns[] = {kLeft, kLeft + 24, kLeft + 92, kLeft + 136, kLeft + 186};
     p.setFont(Font(9));
     p.setPen(kFaint);
     const double head = kHardestTop + 14;
-    p.drawText(QRectF(columns[1], head, 66, 11), Qt::AlignLeft | Qt::AlignVCenter, "difficulty");
-    p.drawText(QRectF(columns[2] - 6, head, 44, 11), Qt::AlignRight | Qt::AlignVCenter, "errors");
-    p.drawText(QRectF(columns[3], head, 46, 11), Qt::AlignRight | Qt::AlignVCenter, "ms / key");
-    p.drawText(QRectF(columns[4], head, kRight - columns[4], 11), Qt::AlignLeft | Qt::AlignVCenter,
-               "typed instead");
+    DrawBoxText(p, QRectF(columns[1], head, 66, 11), Qt::AlignLeft | Qt::AlignVCenter,
+                TrQ("TProgressDrawing", "difficulty"));
+    DrawBoxText(p, QRectF(columns[2] - 6, head, 44, 11), Qt::AlignRight | Qt::AlignVCenter,
+                TrQ("TProgressDrawing", "errors"));
+    DrawBoxText(p, QRectF(columns[3], head, 46, 11), Qt::AlignRight | Qt::AlignVCenter,
+                TrQ("TProgressDrawing", "ms / key"));
+    DrawBoxText(p, QRectF(columns[4], head, kRight - columns[4], 11), Qt::AlignLeft | Qt::AlignVCenter,
+                TrQ("TProgressDrawing", "typed instead"));
     const double most = data.Ranking.empty() ? 1 : std::max(1.0, data.Ranking.front().Difficulty);
     for (std::size_t i = 0; i < data.Ranking.size() && i < std::size_t(kHardestShown); ++i) {
         const TKeyStanding& k = data.Ranking[i];
@@ -201,34 +223,38 @@ void DrawHardest(QPainter& p, const TProgressData& data)
         p.drawRoundedRect(cap, 2, 2);
         p.setPen(InkOn(step));
         p.setFont(Font(10, true));
-        p.drawText(cap, Qt::AlignCenter, Text(std::string(1, char(k.Ch))));
+        DrawBoxText(p, cap, Qt::AlignCenter, Text(std::string(1, char(k.Ch))));
         // The list is in the order of this bar.
         p.setPen(Qt::NoPen);
         p.setBrush(KeyStepColour(step));
         p.drawRect(QRectF(columns[1], top + 2, std::max(1.0, 62 * k.Difficulty / most), kHardestRow - 6));
         p.setPen(kInk);
         p.setFont(Font(10));
-        p.drawText(QRectF(columns[2] - 6, top, 44, kHardestRow - 2), Qt::AlignRight | Qt::AlignVCenter,
-                   QString("%1 %").arg(std::lround(100 * k.ErrorRate)));
-        p.drawText(QRectF(columns[3], top, 46, kHardestRow - 2), Qt::AlignRight | Qt::AlignVCenter,
-                   k.MsPerKey > 0 ? QString::number(std::lround(k.MsPerKey)) : QString("–"));
+        DrawBoxText(p, QRectF(columns[2] - 6, top, 44, kHardestRow - 2), Qt::AlignRight | Qt::AlignVCenter,
+                    QString("%1 %").arg(std::lround(100 * k.ErrorRate)));
+        DrawBoxText(p, QRectF(columns[3], top, 46, kHardestRow - 2), Qt::AlignRight | Qt::AlignVCenter,
+                    k.MsPerKey > 0 ? QString::number(std::lround(k.MsPerKey)) : QString("–"));
         if (k.ConfusedCount > 0)
-            p.drawText(QRectF(columns[4], top, kRight - columns[4], kHardestRow - 2),
-                       Qt::AlignLeft | Qt::AlignVCenter,
-                       Text("types " + KeyName(k.Confused) + " for " + KeyName(k.Ch) + ": " +
-                            std::to_string(k.ConfusedCount) + (k.ConfusedCount == 1 ? " time" : " times")));
+            DrawBoxText(
+                p, QRectF(columns[4], top, kRight - columns[4], kHardestRow - 2),
+                Qt::AlignLeft | Qt::AlignVCenter,
+                Text(FillArgs(Tr("TProgressDrawing",
+                                 k.ConfusedCount == 1
+                                     ? QT_TRANSLATE_NOOP("TProgressDrawing", "types %1 for %2: %3 time")
+                                     : QT_TRANSLATE_NOOP("TProgressDrawing", "types %1 for %2: %3 times")),
+                              {KeyName(k.Confused), KeyName(k.Ch), std::to_string(k.ConfusedCount)})));
     }
 }
 
 QString DayLabel(int day)
 {
-    return QDate(1899, 12, 30).addDays(day).toString("d MMM");
+    return PlayerLocale().toString(QDate(1899, 12, 30).addDays(day), "d MMM");
 }
 
 QString DayLabel(const std::string& isoDay)
 {
     const QDate d = QDate::fromString(QString::fromStdString(isoDay.substr(0, 10)), "yyyy-MM-dd");
-    return d.isValid() ? d.toString("d MMM") : QString();
+    return d.isValid() ? PlayerLocale().toString(d, "d MMM") : QString();
 }
 
 // A chart's frame: its title, a scale with the top value and 0 (or bottom), the baseline and the
@@ -238,16 +264,18 @@ QRectF ChartFrame(QPainter& p, const QRectF& frame, const QString& title, const 
 {
     p.setPen(kInk);
     p.setFont(Font(10, true));
-    p.drawText(QRectF(frame.left(), frame.top(), frame.width(), 12), Qt::AlignLeft | Qt::AlignVCenter, title);
+    DrawBoxText(p, QRectF(frame.left(), frame.top(), frame.width(), 12), Qt::AlignLeft | Qt::AlignVCenter,
+                title);
     const QRectF plot(frame.left() + 20, frame.top() + 16, frame.width() - 22, frame.height() - 28);
     p.setFont(Font(8));
     p.setPen(kFaint);
-    p.drawText(QRectF(frame.left(), plot.top() - 5, 18, 10), Qt::AlignRight | Qt::AlignVCenter, top);
-    p.drawText(QRectF(frame.left(), plot.bottom() - 5, 18, 10), Qt::AlignRight | Qt::AlignVCenter, bottom);
-    p.drawText(QRectF(plot.left(), plot.bottom() + 1, plot.width() / 2, 10), Qt::AlignLeft | Qt::AlignVCenter,
-               firstDay);
-    p.drawText(QRectF(plot.center().x(), plot.bottom() + 1, plot.width() / 2, 10),
-               Qt::AlignRight | Qt::AlignVCenter, lastDay);
+    DrawBoxText(p, QRectF(frame.left(), plot.top() - 5, 18, 10), Qt::AlignRight | Qt::AlignVCenter, top);
+    DrawBoxText(p, QRectF(frame.left(), plot.bottom() - 5, 18, 10), Qt::AlignRight | Qt::AlignVCenter,
+                bottom);
+    DrawBoxText(p, QRectF(plot.left(), plot.bottom() + 1, plot.width() / 2, 10),
+                Qt::AlignLeft | Qt::AlignVCenter, firstDay);
+    DrawBoxText(p, QRectF(plot.center().x(), plot.bottom() + 1, plot.width() / 2, 10),
+                Qt::AlignRight | Qt::AlignVCenter, lastDay);
     p.setPen(QPen(kGrid, 1));
     p.drawLine(QPointF(plot.left(), plot.top()), QPointF(plot.right(), plot.top()));
     p.setPen(QPen(kFaint, 1));
@@ -274,7 +302,8 @@ void DrawScoreChart(QPainter& p, const QRectF& frame, const char* game,
         ChartFrame(p, frame, game, "", "", "", "");
         p.setPen(kFaint);
         p.setFont(Font(9));
-        p.drawText(frame.adjusted(20, 16, 0, -12), Qt::AlignCenter, "no games yet");
+        DrawBoxText(p, frame.adjusted(20, 16, 0, -12), Qt::AlignCenter,
+                    TrQ("TProgressDrawing", "no games yet"));
         return;
     }
     const auto best = std::max_element(scores.begin(), scores.end());
@@ -294,8 +323,8 @@ void DrawScoreChart(QPainter& p, const QRectF& frame, const char* game,
     // The best game is the dark red bar; its score stands in the title line.
     p.setPen(kBestBar);
     p.setFont(Font(9, true));
-    p.drawText(QRectF(frame.left(), frame.top(), frame.width(), 12), Qt::AlignRight | Qt::AlignVCenter,
-               QString("best %1").arg(*best));
+    DrawBoxText(p, QRectF(frame.left(), frame.top(), frame.width(), 12), Qt::AlignRight | Qt::AlignVCenter,
+                TrQ("TProgressDrawing", "best %1").arg(*best));
 }
 
 // Accuracy and speed of each of the last kChartDays days.
@@ -356,7 +385,7 @@ void DrawDayChart(QPainter& p, const QRectF& frame, const QString& title,
     if (!any) {
         p.setPen(kFaint);
         p.setFont(Font(9));
-        p.drawText(plot, Qt::AlignCenter, "no keystrokes yet");
+        DrawBoxText(p, plot, Qt::AlignCenter, TrQ("TProgressDrawing", "no keystrokes yet"));
         return;
     }
     const double step = plot.width() / (kChartDays - 1);
@@ -389,10 +418,11 @@ void DrawNewPlayer(QPainter& p)
 {
     p.setPen(kInk);
     p.setFont(Font(12));
-    p.drawText(QRectF(kLeft, kHardestTop + 6, kRight - kLeft, 120), Qt::TextWordWrap,
-               "This page fills up as you play: after your first game the keys you find hard turn from "
-               "pale to dark red, and your hardest keys show here with what you type for them.\n\n"
-               "Below them come your scores game by game, and your accuracy and speed day by day.");
+    DrawBoxText(p, QRectF(kLeft, kHardestTop + 6, kRight - kLeft, 120), Qt::TextWordWrap,
+                TrQ("TProgressDrawing",
+                    "This page fills up as you play: after your first game the keys you find hard turn from "
+                    "pale to dark red, and your hardest keys show here with what you type for them.\n\n"
+                    "Below them come your scores game by game, and your accuracy and speed day by day."));
 }
 
 } // namespace
@@ -416,6 +446,11 @@ QRectF KeyRectOf(const std::vector<TKeyCap>& keyboard, QChar ch)
         if (!ch.isNull() && (cap.Base == ch || cap.Shifted == ch))
             return KeyBox(cap);
     return {};
+}
+
+void SetTextProbe(TTextProbe probe)
+{
+    Probe() = std::move(probe);
 }
 
 QRectF BackControlRect()
@@ -442,17 +477,18 @@ void PaintProgress(QPainter& p, const TProgressData& data)
     }
     DrawHardest(p, data);
 
-    DrawHeading(p, kGamesTop, QString("Your last %1 games").arg(kChartGames));
+    DrawHeading(p, kGamesTop, TrQ("TProgressDrawing", "Your last %1 games").arg(kChartGames));
     const double gap = 8;
     const double width = (kRight - kLeft - 2 * gap) / 3;
     for (int g = 0; g < 3; ++g)
         DrawScoreChart(p, QRectF(kLeft + g * (width + gap), kGamesTop + 16, width, 68), kHistoryGames[g],
                        data.Scores[g], data.ScoreDays[g]);
 
-    DrawHeading(p, kDaysTop, QString("The last %1 days").arg(kChartDays));
+    DrawHeading(p, kDaysTop, TrQ("TProgressDrawing", "The last %1 days").arg(kChartDays));
     const std::vector<TDayFigures> days = LastDays(data);
     const double half = (kRight - kLeft - gap) / 2;
-    DrawDayChart(p, QRectF(kLeft, kDaysTop + 16, half, 70), "Accuracy (%)", days, data.Today, false);
-    DrawDayChart(p, QRectF(kLeft + half + gap, kDaysTop + 16, half, 70), "Speed (characters a minute)", days,
-                 data.Today, true);
+    DrawDayChart(p, QRectF(kLeft, kDaysTop + 16, half, 70), TrQ("TProgressDrawing", "Accuracy (%)"), days,
+                 data.Today, false);
+    DrawDayChart(p, QRectF(kLeft + half + gap, kDaysTop + 16, half, 70),
+                 TrQ("TProgressDrawing", "Speed (characters a minute)"), days, data.Today, true);
 }

@@ -2,7 +2,9 @@
 #include "progress_data.h"
 
 #include <QColor>
+#include <QFont>
 #include <QRectF>
+#include <functional>
 
 class QPainter;
 
@@ -30,3 +32,8 @@ QRectF LastGamesArea();
 // speed and most frequent confusion, a chart of the last scores of each game, and the accuracy and
 // speed of the last 30 days. A player without a game yet sees how the page will fill up.
 void PaintProgress(QPainter& p, const TProgressData& data);
+
+// Hears of every text the page draws, with the box that clips it and its font, for the check that
+// each text fits its box in every language; none is set in the program.
+using TTextProbe = std::function<void(const QString& text, const QRectF& box, const QFont& font, int flags)>;
+void SetTextProbe(TTextProbe probe);

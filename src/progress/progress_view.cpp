@@ -3,6 +3,7 @@
 #include "book_form.h"
 #include "code_page.h"
 #include "progress_drawing.h"
+#include "translation.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -43,7 +44,8 @@ void TProgressPage::paintEvent(QPaintEvent*)
     font.setPixelSize(12);
     p.setFont(font);
     p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
-               FromCp1252("Your last games could not be read: " + ProblemReason(Data.Problem) + "."));
+               FromCp1252(FillArgs(Tr("TProgressView", "Your last games could not be read: %1."),
+                                   {ProblemReason(Data.Problem)})));
 }
 
 TProgressView::TProgressView() : holder_(std::make_unique<QWidget>()), page_(new TProgressPage(holder_.get()))

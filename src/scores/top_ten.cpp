@@ -7,6 +7,7 @@
 #include "rec_file.h"
 #include "short_string.h"
 #include "system.h"
+#include "translation.h"
 
 #include <QDate>
 #include <QLocale>
@@ -18,10 +19,11 @@ namespace {
 
 constexpr int kOpenAttempts = 15;
 constexpr int kRetryPauseMs = 200;
-constexpr const char* kBusyQuestion = "The network is busy because of other users, do you want to try again?";
+constexpr const char* kBusyQuestion =
+    QT_TRANSLATE_NOOP("TtopTen", "The network is busy because of other users, do you want to try again?");
 constexpr const char* kCaption = "Keyvane's Games!";
-constexpr const char* kOpenFailed = " Topten open failed.";
-constexpr const char* kWriteFailed = " Topten write failed.";
+constexpr const char* kOpenFailed = QT_TRANSLATE_NOOP("TtopTen", " Topten open failed.");
+constexpr const char* kWriteFailed = QT_TRANSLATE_NOOP("TtopTen", " Topten write failed.");
 constexpr const char* kDefaultName = "Keyvane";
 constexpr const char* kWinnerName = "the Winner";
 
@@ -129,7 +131,7 @@ bool TtopTen::EnsureFile()
     // Another copy may have made the file meanwhile and hold it now; the opening that follows waits.
     if (FileSystem::FileExists(path))
         return true;
-    ReportError(-2, path + kOpenFailed);
+    ReportFileError(-2, path, "TtopTen", kOpenFailed);
     return false;
 }
 
@@ -147,7 +149,7 @@ int TtopTen::WriteRows(TRecFile& File)
     // copy killed while saving, or a full disk, leaves the old table or the new one, never a part.
     if (!FileSystem::WriteContents(File.Handle, FilePath(), buffer.data(), static_cast<int>(buffer.size()))) {
         File.Status = -5;
-        ReportError(-5, FilePath() + kWriteFailed);
+        ReportFileError(-5, FilePath(), "TtopTen", kWriteFailed);
         return -5;
     }
     return 1;
@@ -289,7 +291,7 @@ int TtopTen::OpenWithRetry(TRecFile& File, const std::string& Name, int Share, T
             if (File.OpenError == TFileOpenError::Refused) {
                 // No permission, a read-only folder...: waiting would not help, and the network is not to
                 // blame.
-                ReportError(-2, Name + kOpenFailed);
+                ReportFileError(-2, Name, "TtopTen", kOpenFailed);
                 return r;
             }
             ProcessMessages();
@@ -301,9 +303,9 @@ int TtopTen::OpenWithRetry(TRecFile& File, const std::string& Name, int Share, T
             return r;
         File.CloseFile();
         // A program that is closing does not stop to ask; the failure is still reported and logged.
-        if (!Terminated() && Platform::Dialogs().Question(kBusyQuestion, kCaption))
+        if (!Terminated() && Platform::Dialogs().Question(Tr("TtopTen", kBusyQuestion), kCaption))
             continue;
-        ReportError(Share == -1 ? -801 : -802, Name + kOpenFailed);
+        ReportFileError(Share == -1 ? -801 : -802, Name, "TtopTen", kOpenFailed);
         return r;
     }
 }

@@ -5,6 +5,7 @@
 #include "controls.h"
 #include "event_view_stg.h"
 #include "short_string.h"
+#include "translation.h"
 
 #include <QFontMetrics>
 
@@ -93,7 +94,7 @@ void TTopTenView::ShowScoreFolder()
         return;
     }
     // A long path keeps its start and its end, where a class's folder is told apart.
-    const QString text = QStringLiteral("Shared table in ") + FromCp1252(ScoreFolder);
+    const QString text = TrQ("TTopTenView", "Shared table in %1").arg(FromCp1252(ScoreFolder));
     label->setText(QFontMetrics(label->font()).elidedText(text, Qt::ElideMiddle, label->width()));
     label->show();
 }

@@ -4,6 +4,7 @@
 #include "short_string.h"
 #include "system.h"
 #include "text_file.h"
+#include "translation.h"
 
 #include <array>
 #include <cmath>
@@ -20,38 +21,42 @@ struct TErrorEntry {
 // text starts with one.
 constexpr std::array<TErrorEntry, 33> kErrorTable{{
     {0, "(0)"},
-    {-1, "File not found"},
-    {-2, "File open failed"},
-    {-3, "File already open"},
-    {-4, "out of memory for file"},
-    {-5, "File write error"},
-    {-6, "File close failed / write failed"},
-    {-10, "out of file request"},
-    {-11, "textfile field error"},
-    {-88, "textfile row over 255 char"},
-    {-89, "wrong file version"},
-    {-500, "Error in Main-procedure"},
-    {-501, "Error in Event"},
-    {-801, "Time out while opening for exclusive write mode "},
-    {-802, " Time out while opening for write-denied read mode"},
-    {-901, "Database files not found"},
-    {-910, "Username already exists, new was not be created"},
-    {-1001, "User bookmark vs. Chapter data overflow"},
-    {-1052, "Contents detected error"},
-    {-1095, "Contents file description invalid"},
-    {-1202, "User bookmark vs. exercise data overflow"},
-    {-1505, "Cannot open User database"},
-    {-1517, "Warning: Wrong Userbase file version, size mitsmatch"},
-    {-2532, "Problems with network features"},
-    {-3321, "Problems in Difficult Keys event"},
-    {-5452, "WWW-browser/email software is not properly installed or file extension launch error"},
-    {-5633, "Fatal Contents Error; Program halted"},
-    {-5733, "Fatal Introduction file error"},
-    {-6123, "Contents file(s) *.CNT not available, program halted"},
-    {-6633, "Error when renaming default userbase to:"},
-    {-6634, "Error when copying default userbase to:"},
-    {-6635, "Error when setting default attributes to:"},
-    {-9977, "Windows is currently using Large Fonts setting. Norvik Software requires small fonts."},
+    {-1, QT_TRANSLATE_NOOP("Errors", "File not found")},
+    {-2, QT_TRANSLATE_NOOP("Errors", "File open failed")},
+    {-3, QT_TRANSLATE_NOOP("Errors", "File already open")},
+    {-4, QT_TRANSLATE_NOOP("Errors", "out of memory for file")},
+    {-5, QT_TRANSLATE_NOOP("Errors", "File write error")},
+    {-6, QT_TRANSLATE_NOOP("Errors", "File close failed / write failed")},
+    {-10, QT_TRANSLATE_NOOP("Errors", "out of file request")},
+    {-11, QT_TRANSLATE_NOOP("Errors", "textfile field error")},
+    {-88, QT_TRANSLATE_NOOP("Errors", "textfile row over 255 char")},
+    {-89, QT_TRANSLATE_NOOP("Errors", "wrong file version")},
+    {-500, QT_TRANSLATE_NOOP("Errors", "Error in Main-procedure")},
+    {-501, QT_TRANSLATE_NOOP("Errors", "Error in Event")},
+    {-801, QT_TRANSLATE_NOOP("Errors", "Time out while opening for exclusive write mode ")},
+    {-802, QT_TRANSLATE_NOOP("Errors", " Time out while opening for write-denied read mode")},
+    {-901, QT_TRANSLATE_NOOP("Errors", "Database files not found")},
+    {-910, QT_TRANSLATE_NOOP("Errors", "Username already exists, new was not be created")},
+    {-1001, QT_TRANSLATE_NOOP("Errors", "User bookmark vs. Chapter data overflow")},
+    {-1052, QT_TRANSLATE_NOOP("Errors", "Contents detected error")},
+    {-1095, QT_TRANSLATE_NOOP("Errors", "Contents file description invalid")},
+    {-1202, QT_TRANSLATE_NOOP("Errors", "User bookmark vs. exercise data overflow")},
+    {-1505, QT_TRANSLATE_NOOP("Errors", "Cannot open User database")},
+    {-1517, QT_TRANSLATE_NOOP("Errors", "Warning: Wrong Userbase file version, size mitsmatch")},
+    {-2532, QT_TRANSLATE_NOOP("Errors", "Problems with network features")},
+    {-3321, QT_TRANSLATE_NOOP("Errors", "Problems in Difficult Keys event")},
+    {-5452,
+     QT_TRANSLATE_NOOP(
+         "Errors", "WWW-browser/email software is not properly installed or file extension launch error")},
+    {-5633, QT_TRANSLATE_NOOP("Errors", "Fatal Contents Error; Program halted")},
+    {-5733, QT_TRANSLATE_NOOP("Errors", "Fatal Introduction file error")},
+    {-6123, QT_TRANSLATE_NOOP("Errors", "Contents file(s) *.CNT not available, program halted")},
+    {-6633, QT_TRANSLATE_NOOP("Errors", "Error when renaming default userbase to:")},
+    {-6634, QT_TRANSLATE_NOOP("Errors", "Error when copying default userbase to:")},
+    {-6635, QT_TRANSLATE_NOOP("Errors", "Error when setting default attributes to:")},
+    {-9977,
+     QT_TRANSLATE_NOOP(
+         "Errors", "Windows is currently using Large Fonts setting. Norvik Software requires small fonts.")},
 }};
 
 constexpr const char* kSupportAddress = "support@keyvane-games.example";
@@ -78,10 +83,19 @@ std::string CodeText(std::int32_t code)
     return text;
 }
 
+// The message of a code as the box shows it, in the player's language.
+std::string ShownErrorText(std::int32_t code)
+{
+    for (const TErrorEntry& e : kErrorTable)
+        if (e.code == code)
+            return Tr("Errors", e.text);
+    return FillArgs(Tr("Errors", "Unknown error %1"), {std::to_string(code)});
+}
+
 std::string BoxText(std::int32_t code, const std::string& detail)
 {
     // Line feed then carriage return, in that order, between the message and the detail.
-    return CodeText(code) + " " + ErrorText(code) + "\n\r" + detail;
+    return CodeText(code) + " " + ShownErrorText(code) + "\n\r" + detail;
 }
 
 // Every line goes out as a short string: WriteLine cuts it at 255 characters.
@@ -130,7 +144,12 @@ int ReportError(std::int32_t Code, const std::string& Detail)
 int ReportErrorPair(std::int32_t Code, std::int32_t Code2)
 {
     const std::string message2 = ErrorText(Code2);
-    return Report(Code, message2, message2 + " = " + std::to_string(Code2));
+    return Report(Code, ShownErrorText(Code2), message2 + " = " + std::to_string(Code2));
+}
+
+int ReportFileError(std::int32_t Code, const std::string& Name, const char* Context, const char* Text)
+{
+    return Report(Code, ShortString(Name + Tr(Context, Text)), ShortString(Name + Text));
 }
 
 void LogError(std::int32_t Code, const std::string& Detail)

@@ -3,6 +3,7 @@
 #include "code_page.h"
 #include "storage_form.h"
 #include "system.h"
+#include "translation.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -120,7 +121,7 @@ TBookForm::~TBookForm()
 
 void TBookForm::FormCreate()
 {
-    LoadLabel->SetCaption("Loading, please wait...");
+    LoadLabel->SetCaption(Tr("TBookForm", "Loading, please wait..."));
     // The window is exactly the book: the client area takes the book's size and the book and the
     // cover are centred in it (the book at 0,0; the cover at 208,12).
     setFixedSize(Book->width(), Book->height());

@@ -2,6 +2,7 @@
 
 #include "code_page.h"
 #include "pictures.h"
+#include "translation.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -203,7 +204,13 @@ TComboBox::TComboBox(QWidget* parent) : QComboBox(parent)
 
 std::string TComboBox::Text() const
 {
-    return ToCp1252(currentText());
+    const QVariant source = currentData();
+    return source.isValid() ? source.toByteArray().toStdString() : ToCp1252(currentText());
+}
+
+void TComboBox::AddProgramItem(const char* context, const char* source)
+{
+    addItem(TrQ(context, source), QByteArray(source));
 }
 
 namespace {

@@ -120,7 +120,11 @@ class TButton : public QPushButton {
 class TComboBox : public QComboBox {
   public:
     explicit TComboBox(QWidget* parent = nullptr);
+    // The chosen item's text; for an item of the program's own, its English source text, so that
+    // what the choice names (a game's description, its top-ten table) is the same in every language.
     std::string Text() const;
+    // Adds an item of the program's own, shown in the player's language.
+    void AddProgramItem(const char* context, const char* source);
     TNotifyEvent OnChange;
 };
 

@@ -1,6 +1,7 @@
 #include "form_view.h"
 
 #include "system.h"
+#include "translation.h"
 
 TFormView* CurrentView = nullptr;
 
@@ -18,7 +19,8 @@ void TFormView::CloseBeforeDestruction()
 {
     if (!Active)
         return;
-    Platform::Dialogs().Message("Destroying an active view!", "Keyvane's Games!", TMsgKind::Warning);
+    Platform::Dialogs().Message(Tr("TFormView", "Destroying an active view!"), "Keyvane's Games!",
+                                TMsgKind::Warning);
     // A refusal could not stop the destruction, so nobody is asked.
     OnCloseQuery = nullptr;
     bool cancel = false;

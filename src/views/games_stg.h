@@ -32,9 +32,10 @@ extern TGamesStg* GamesStg;
 // The captions of the first three key sets, which the history names them by too.
 inline constexpr const char* kBubblesKeySetCaptions[3] = {"a-z", "a-z, A-Z", "a-z, A-Z, 0-9"};
 // The caption of the fourth key set, the player's difficult keys.
-inline constexpr const char* kDifficultKeysItem = "my difficult keys";
+inline constexpr const char* kDifficultKeysItem = QT_TRANSLATE_NOOP("TGamesStg", "my difficult keys");
 // The fourth key set's caption with its keys: "my difficult keys: o a s p d f", each character once
-// however often the set repeats it.
-std::string DifficultKeysCaption(const std::string& keySet);
+// however often the set repeats it. The history names the set so; the list shows it in the player's
+// language (translated).
+std::string DifficultKeysCaption(const std::string& keySet, bool translated = false);
 // The last item of the vocabulary lists: words chosen for the player's weak keys.
-inline constexpr const char* kDifficultWordsItem = "my difficult words";
+inline constexpr const char* kDifficultWordsItem = QT_TRANSLATE_NOOP("TGamesStg", "my difficult words");

@@ -10,6 +10,7 @@
 #include "text_functions.h"
 
 #include "code_page.h"
+#include "translation.h"
 
 const char* const kBubblesKeySets[3] = {
     "abcdefghijklmnopqrstuvwxyz",
@@ -67,20 +68,20 @@ void TGamesView::Load()
         if (FitsGameDescription(title))
             stg->TrisFileList->addItem(FromCp1252(title));
     if (PracticeWords)
-        stg->TrisFileList->addItem(kDifficultWordsItem);
+        stg->TrisFileList->AddProgramItem("TGamesStg", kDifficultWordsItem);
     stg->TrisFileList->setCurrentIndex(stg->TrisFileList->count() > 0 ? 0 : -1);
     stg->TrisFileList->OnChange = [this](QObject* s) { TrisFileListChange(s); };
     TrisFileListChange(stg->TrisFileList);
 
     stg->CloudsFileList->clear();
     for (int i = 0; i < stg->TrisFileList->count(); ++i)
-        stg->CloudsFileList->addItem(stg->TrisFileList->itemText(i));
+        stg->CloudsFileList->addItem(stg->TrisFileList->itemText(i), stg->TrisFileList->itemData(i));
     stg->CloudsFileList->setCurrentIndex(stg->CloudsFileList->count() > 0 ? 0 : -1);
     stg->CloudsFileList->OnChange = [this](QObject* s) { CloudsFileListChange(s); };
     CloudsFileListChange(stg->CloudsFileList);
 
-    stg->BubblesKeys->setItemText(3, FromCp1252(PracticeKeySet ? DifficultKeysCaption(PracticeKeySet())
-                                                               : std::string(kDifficultKeysItem)));
+    stg->BubblesKeys->setItemText(3, FromCp1252(PracticeKeySet ? DifficultKeysCaption(PracticeKeySet(), true)
+                                                               : Tr("TGamesStg", kDifficultKeysItem)));
     stg->BubblesKeys->setCurrentIndex(0);
     stg->BubblesKeys->OnChange = [this](QObject* s) { BubblesKeysChange(s); };
     BubblesKeysChange(stg->BubblesKeys);

@@ -1,6 +1,7 @@
 #include "storage_form.h"
 
 #include "code_page.h"
+#include "translation.h"
 
 #include <QFont>
 
@@ -16,9 +17,10 @@ QFont SpecFont(const TControlSpec& row)
 
 namespace {
 
-QWidget* Make(const TControlSpec& r, QWidget* parent)
+QWidget* Make(const TControlSpec& r, QWidget* parent, const char* context)
 {
-    const QString text = FromCp1252(r.text ? r.text : "");
+    const bool caption = context && r.text && *r.text && r.kind != TKind::Image;
+    const QString text = caption ? FromCp1252(Tr(context, r.text)) : FromCp1252(r.text ? r.text : "");
     switch (r.kind) {
     case TKind::Panel: {
         auto* w = new TPanel(parent);
@@ -98,7 +100,7 @@ QWidget* Make(const TControlSpec& r, QWidget* parent)
 
 } // namespace
 
-void BuildControls(QWidget* form, std::initializer_list<TControlSpec> rows)
+void BuildControls(QWidget* form, std::initializer_list<TControlSpec> rows, const char* context)
 {
     for (const TControlSpec& r : rows) {
         QWidget* parent = form;
@@ -107,7 +109,7 @@ void BuildControls(QWidget* form, std::initializer_list<TControlSpec> rows)
             if (!parent)
                 parent = form;
         }
-        QWidget* w = Make(r, parent);
+        QWidget* w = Make(r, parent, context);
         w->setObjectName(QString::fromLatin1(r.name));
         if (r.kind == TKind::Label && r.width == 0)
             w->move(r.left, r.top);

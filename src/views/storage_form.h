@@ -51,8 +51,10 @@ struct TControlSpec {
 };
 
 // Creates the controls of the table as children of form (or of the named parent) in table order,
-// so later rows lie above earlier ones.
-void BuildControls(QWidget* form, std::initializer_list<TControlSpec> rows);
+// so later rows lie above earlier ones. With a context, the captions of labels, buttons and text
+// boxes are the program's own texts (marked with QT_TRANSLATE_NOOP under that context) and show in
+// the player's language; picture names are never translated.
+void BuildControls(QWidget* form, std::initializer_list<TControlSpec> rows, const char* context = nullptr);
 
 // Gives a control the look of a row: font, colours, alignment (used by BuildControls).
 QFont SpecFont(const TControlSpec& row);
