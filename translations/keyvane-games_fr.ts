@@ -428,11 +428,11 @@
     </message>
     <message>
         <source>my difficult keys</source>
-        <translation>mes touches pièges</translation>
+        <translation>touches pièges</translation>
     </message>
     <message>
         <source>my difficult words</source>
-        <translation>mes mots pièges</translation>
+        <translation>mots pièges</translation>
     </message>
 </context>
 <context>
