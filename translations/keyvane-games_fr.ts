@@ -244,7 +244,7 @@
     <name>TBubbles</name>
     <message>
         <source>To pop a bubble press the character in it</source>
-        <translation>Pour éclater une bulle, tape le caractère qu&apos;elle contient</translation>
+        <translation>Pour faire éclater une bulle, tape le caractère qu&apos;elle contient</translation>
     </message>
     <message>
         <source> When you have missed six bubbles, the game is over</source>
