@@ -5,830 +5,835 @@
     <name>ChooseWorkingFolder</name>
     <message>
         <source>no home folder is known</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun dossier personnel n&apos;est connu</translation>
     </message>
     <message>
         <source>cannot make %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable</translation>
     </message>
     <message>
         <source>File open failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;ouverture du fichier</translation>
     </message>
     <message>
         <source>File already open</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier déjà ouvert</translation>
     </message>
     <message>
         <source>out of memory for file</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante pour le fichier</translation>
     </message>
     <message>
         <source>File write error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;écriture du fichier</translation>
     </message>
     <message>
         <source>File close failed / write failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la fermeture / de l&apos;écriture du fichier</translation>
     </message>
     <message>
         <source>out of file request</source>
-        <translation type="unfinished"></translation>
+        <translation>trop de demandes de fichiers</translation>
     </message>
     <message>
         <source>textfile field error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur de champ dans le fichier texte</translation>
     </message>
     <message>
         <source>textfile row over 255 char</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne de plus de 255 caractères dans le fichier texte</translation>
     </message>
     <message>
         <source>wrong file version</source>
-        <translation type="unfinished"></translation>
+        <translation>mauvaise version de fichier</translation>
     </message>
     <message>
         <source>Error in Main-procedure</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur dans la procédure principale</translation>
     </message>
     <message>
         <source>Error in Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur dans l&apos;exercice</translation>
     </message>
     <message>
         <source>Time out while opening for exclusive write mode </source>
-        <translation type="unfinished"></translation>
+        <translation>Délai dépassé à l&apos;ouverture en écriture exclusive </translation>
     </message>
     <message>
         <source> Time out while opening for write-denied read mode</source>
-        <translation type="unfinished"></translation>
+        <translation> Délai dépassé à l&apos;ouverture en lecture sans écriture des autres</translation>
     </message>
     <message>
         <source>Database files not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de la base de données introuvables</translation>
     </message>
     <message>
         <source>Username already exists, new was not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce nom d&apos;utilisateur existe déjà, le nouveau n&apos;a pas été créé</translation>
     </message>
     <message>
         <source>User bookmark vs. Chapter data overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement entre le signet de l&apos;utilisateur et les données du chapitre</translation>
     </message>
     <message>
         <source>Contents detected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur détectée dans le contenu</translation>
     </message>
     <message>
         <source>Contents file description invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Description du fichier de contenu non valide</translation>
     </message>
     <message>
         <source>User bookmark vs. exercise data overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement entre le signet de l&apos;utilisateur et les données de l&apos;exercice</translation>
     </message>
     <message>
         <source>Cannot open User database</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir la base des utilisateurs</translation>
     </message>
     <message>
         <source>Warning: Wrong Userbase file version, size mitsmatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention : mauvaise version du fichier des utilisateurs, taille différente</translation>
     </message>
     <message>
         <source>Problems with network features</source>
-        <translation type="unfinished"></translation>
+        <translation>Problèmes avec les fonctions réseau</translation>
     </message>
     <message>
         <source>Problems in Difficult Keys event</source>
-        <translation type="unfinished"></translation>
+        <translation>Problèmes dans l&apos;exercice des touches pièges</translation>
     </message>
     <message>
         <source>WWW-browser/email software is not properly installed or file extension launch error</source>
-        <translation type="unfinished"></translation>
+        <translation>Le navigateur web ou le logiciel de courriel n&apos;est pas bien installé, ou le fichier n&apos;a pas pu être ouvert d&apos;après son extension</translation>
     </message>
     <message>
         <source>Fatal Contents Error; Program halted</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur fatale dans le contenu ; programme arrêté</translation>
     </message>
     <message>
         <source>Fatal Introduction file error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur fatale dans le fichier d&apos;introduction</translation>
     </message>
     <message>
         <source>Contents file(s) *.CNT not available, program halted</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier(s) de contenu *.CNT absent(s), programme arrêté</translation>
     </message>
     <message>
         <source>Error when renaming default userbase to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur en renommant la base des utilisateurs par défaut en :</translation>
     </message>
     <message>
         <source>Error when copying default userbase to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur en copiant la base des utilisateurs par défaut vers :</translation>
     </message>
     <message>
         <source>Error when setting default attributes to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur en appliquant les attributs par défaut à :</translation>
     </message>
     <message>
         <source>Windows is currently using Large Fonts setting. Norvik Software requires small fonts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows utilise en ce moment les grandes polices. Norvik Software demande les petites polices.</translation>
     </message>
     <message>
         <source>Unknown error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue %1</translation>
     </message>
 </context>
 <context>
     <name>KeyName</name>
     <message>
         <source>comma</source>
-        <translation type="unfinished"></translation>
+        <translation>virgule</translation>
     </message>
     <message>
         <source>full stop</source>
-        <translation type="unfinished"></translation>
+        <translation>point</translation>
     </message>
     <message>
         <source>space</source>
-        <translation type="unfinished"></translation>
+        <translation>espace</translation>
     </message>
 </context>
 <context>
     <name>ProgressNotice</name>
     <message>
         <source>the folder for it cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire dans le dossier</translation>
     </message>
     <message>
         <source>other users may write the folder for it</source>
-        <translation type="unfinished"></translation>
+        <translation>d&apos;autres utilisateurs peuvent écrire dans le dossier</translation>
     </message>
     <message>
         <source>the way to it passes a link of another user</source>
-        <translation type="unfinished"></translation>
+        <translation>le chemin passe par un lien d&apos;un autre utilisateur</translation>
     </message>
     <message>
         <source>it was saved by a later version of the program</source>
-        <translation type="unfinished"></translation>
+        <translation>ils viennent d&apos;une version plus récente du programme</translation>
     </message>
     <message>
         <source>another copy of the program holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>une autre copie du programme les utilise</translation>
     </message>
     <message>
         <source>its file cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;ouvrir le fichier</translation>
     </message>
     <message>
         <source>its file cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire dans le fichier</translation>
     </message>
     <message>
         <source>its file could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le fichier</translation>
     </message>
     <message>
         <source>its file is damaged and could not be set aside</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est abîmé et n&apos;a pas pu être mis de côté</translation>
     </message>
     <message>
         <source>Your progress shows here after your first game: press Alt+Y to see it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes progrès s&apos;afficheront ici après ta première partie : appuie sur Alt+Y pour les voir.</translation>
     </message>
     <message>
         <source>Click here or press Alt+Y to see your progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique ici ou appuie sur Alt+Y pour voir tes progrès.</translation>
     </message>
     <message>
         <source>Your progress could not be read just now: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire tes progrès pour l&apos;instant : %1.</translation>
     </message>
     <message>
         <source>Your progress cannot be reached just now: %1. Your games are stored at the next chance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes progrès sont inaccessibles pour l&apos;instant : %1. Tes parties seront enregistrées dès que possible.</translation>
     </message>
     <message>
         <source>Your progress is not being kept: %1. The games run as usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes progrès ne sont pas enregistrés : %1. Tu peux jouer comme d&apos;habitude.</translation>
     </message>
     <message>
         <source>Your progress file could not be read and was put aside as %1; your progress starts afresh. </source>
-        <translation type="unfinished"></translation>
+        <translation>Ton fichier de progrès était illisible et a été mis de côté (%1) ; tes progrès repartent de zéro. </translation>
     </message>
     <message>
         <source>Your hardest keys: %1. </source>
-        <translation type="unfinished"></translation>
+        <translation>Tes touches pièges : %1. </translation>
     </message>
     <message>
         <source>Best this week: %1. </source>
-        <translation type="unfinished"></translation>
+        <translation>Records de la semaine : %1. </translation>
     </message>
 </context>
 <context>
     <name>TBookForm</name>
     <message>
         <source>Loading, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement…</translation>
     </message>
 </context>
 <context>
     <name>TBubbles</name>
     <message>
         <source>To pop a bubble press the character in it</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour faire éclater une bulle, tape le caractère qu&apos;elle contient</translation>
     </message>
     <message>
         <source> When you have missed six bubbles, the game is over</source>
-        <translation type="unfinished"></translation>
+        <translation> Quand tu as raté six bulles, la partie est finie</translation>
     </message>
     <message>
         <source>Red and blue bubbles, which are faster than the green ones, will give you a better score</source>
-        <translation type="unfinished"></translation>
+        <translation>Les bulles rouges et bleues, plus rapides que les vertes, te donnent un meilleur score</translation>
     </message>
 </context>
 <context>
     <name>TCloudGame</name>
     <message>
         <source>To move between clouds press Enter/Space (next) or Backspace (previous)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour changer de nuage, appuie sur Entrée/Espace (suivant) ou Retour arrière (précédent)</translation>
     </message>
     <message>
         <source>To catch a cloud move to it, type the word below it and press Space or Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour attraper un nuage, va dessus, tape son mot puis Espace ou Entrée</translation>
     </message>
     <message>
         <source>Try not to miss stormy clouds - after six missed ones the game is over</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne rate pas les nuages d&apos;orage : après six nuages ratés, la partie est finie</translation>
     </message>
     <message>
         <source>Sunny clouds will give you a great bonus, so try to catch as many of them as possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nuages ensoleillés donnent un gros bonus : attrapes-en le plus possible</translation>
     </message>
 </context>
 <context>
     <name>TCustomGameEvent</name>
     <message>
         <source>Press any key</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuie sur une touche</translation>
     </message>
     <message>
         <source>to begin.</source>
-        <translation type="unfinished"></translation>
+        <translation>pour commencer.</translation>
     </message>
     <message>
         <source>Game over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée.</translation>
     </message>
     <message>
         <source>Press Enter to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuie sur Entrée.</translation>
     </message>
 </context>
 <context>
     <name>TEvent</name>
     <message>
         <source>You haven&apos;t finished this exercise yet, proceed anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu n&apos;as pas encore fini cet exercice, continuer quand même ?</translation>
     </message>
 </context>
 <context>
     <name>TEventViewStg</name>
     <message>
         <source>T O P   T E N</source>
-        <translation type="unfinished"></translation>
+        <translation>P A L M A R È S</translation>
     </message>
     <message>
         <source>Congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo !</translation>
     </message>
 </context>
 <context>
     <name>TEventsStg</name>
     <message>
         <source>Use Enter and Backspace to move back and forth between clouds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée et Retour arrière te font passer d&apos;un nuage à l&apos;autre.</translation>
     </message>
     <message>
         <source>Sunny clouds will give you a great bonus, so try to catch as many of them as possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nuages ensoleillés donnent un gros bonus : attrapes-en le plus possible.</translation>
     </message>
     <message>
         <source>Type the highlighted word</source>
-        <translation type="unfinished"></translation>
+        <translation>Tape le mot surligné</translation>
     </message>
     <message>
         <source>to begin</source>
-        <translation type="unfinished"></translation>
+        <translation>pour commencer</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Consignes</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Rhythm</source>
-        <translation type="unfinished"></translation>
+        <translation>Rythme</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratés</translation>
     </message>
 </context>
 <context>
     <name>TFormView</name>
     <message>
         <source>Destroying an active view!</source>
-        <translation type="unfinished"></translation>
+        <translation>Destruction d&apos;une vue active !</translation>
     </message>
 </context>
 <context>
     <name>TGamesMenu</name>
     <message>
         <source>Bubbles</source>
-        <translation type="unfinished"></translation>
+        <translation>Bubbles</translation>
     </message>
     <message>
         <source>Wordtris</source>
-        <translation type="unfinished"></translation>
+        <translation>Wordtris</translation>
     </message>
     <message>
         <source>Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Clouds</translation>
     </message>
 </context>
 <context>
     <name>TGamesStg</name>
     <message>
         <source>Version 4.5</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 4.5</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer</translation>
     </message>
     <message>
         <source>S&amp;tart</source>
-        <translation type="unfinished"></translation>
+        <translation>J&amp;ouer</translation>
     </message>
     <message>
         <source>Play Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer à Clouds</translation>
     </message>
     <message>
         <source>V&amp;ocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Vo&amp;cabulaire</translation>
     </message>
     <message>
         <source>St&amp;art</source>
-        <translation type="unfinished"></translation>
+        <translation>Jo&amp;uer</translation>
     </message>
     <message>
         <source>Keyvane products can help you to improve your typing skills - find out how!</source>
-        <translation type="unfinished"></translation>
+        <translation>Les produits Keyvane t&apos;aident à mieux taper au clavier : découvre comment !</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Infos</translation>
     </message>
     <message>
         <source>Tip: keep your fingers on the home row (a s d f - j k l ;) and look at the screen, not at the keys. Alt+S, Alt+T and Alt+A start the games.</source>
-        <translation type="unfinished"></translation>
+        <translation>Astuce : garde les doigts sur la rangée de repos (q s d f - j k l m) et regarde l&apos;écran, pas le clavier. Alt+J, Alt+O et Alt+U lancent Bubbles, WordTris et Clouds.</translation>
     </message>
     <message>
         <source>Play &amp;Bubbles</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer à &amp;Bubbles</translation>
     </message>
     <message>
         <source>With &amp;Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec les &amp;touches</translation>
     </message>
     <message>
         <source>Play &amp;WordTris</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer à &amp;WordTris</translation>
     </message>
     <message>
         <source>&amp;Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vocabulaire</translation>
     </message>
     <message>
         <source>my difficult keys</source>
-        <translation type="unfinished"></translation>
+        <translation>touches pièges</translation>
     </message>
     <message>
         <source>my difficult words</source>
-        <translation type="unfinished"></translation>
+        <translation>mots pièges</translation>
     </message>
 </context>
 <context>
     <name>TMain</name>
     <message>
         <source>The shared score folder cannot be used (see Errors.log).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier commun des scores est inutilisable (voir Errors.log).</translation>
     </message>
     <message>
         <source>keyvane-games: the program folder cannot be written, and %1; scores will not be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>keyvane-games : impossible d&apos;écrire dans le dossier du programme, et %1 ; les scores ne seront pas gardés</translation>
     </message>
     <message>
         <source>keyvane-games: cannot use the program folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>keyvane-games : impossible d&apos;utiliser le dossier du programme %1 : %2</translation>
     </message>
     <message>
         <source>Keyvane cannot fit the screen, since your display
 area is only 640x480 or smaller. Press Help to</source>
-        <translation type="unfinished"></translation>
+        <translation>Keyvane ne tient pas sur l&apos;écran, car ta zone
+d&apos;affichage fait 640x480 ou moins. Appuie sur Aide pour</translation>
     </message>
 </context>
 <context>
     <name>TProgressDrawing</name>
     <message>
         <source>M Y   P R O G R E S S</source>
-        <translation type="unfinished"></translation>
+        <translation>M E S   P R O G R È S</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>calm</source>
-        <translation type="unfinished"></translation>
+        <translation>calme</translation>
     </message>
     <message>
         <source>hot</source>
-        <translation type="unfinished"></translation>
+        <translation>chaud</translation>
     </message>
     <message>
         <source>not typed yet</source>
-        <translation type="unfinished"></translation>
+        <translation>jamais tapée</translation>
     </message>
     <message>
         <source>numbers: % errors</source>
-        <translation type="unfinished"></translation>
+        <translation>chiffres : % d&apos;erreurs</translation>
     </message>
     <message>
         <source>Your hardest keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes touches les plus difficiles</translation>
     </message>
     <message>
         <source>difficulty</source>
-        <translation type="unfinished"></translation>
+        <translation>difficulté</translation>
     </message>
     <message>
         <source>errors</source>
-        <translation type="unfinished"></translation>
+        <translation>erreurs</translation>
     </message>
     <message>
         <source>ms / key</source>
-        <translation type="unfinished"></translation>
+        <translation>ms / touche</translation>
     </message>
     <message>
         <source>typed instead</source>
-        <translation type="unfinished"></translation>
+        <translation>tapé à la place</translation>
     </message>
     <message>
         <source>types %1 for %2: %3 time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 au lieu de %2 : %3 fois</translation>
     </message>
     <message>
         <source>types %1 for %2: %3 times</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 au lieu de %2 : %3 fois</translation>
     </message>
     <message>
         <source>no games yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune partie</translation>
     </message>
     <message>
         <source>best %1</source>
-        <translation type="unfinished"></translation>
+        <translation>record %1</translation>
     </message>
     <message>
         <source>no keystrokes yet</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore de frappe</translation>
     </message>
     <message>
         <source>This page fills up as you play: after your first game the keys you find hard turn from pale to dark red, and your hardest keys show here with what you type for them.
 
 Below them come your scores game by game, and your accuracy and speed day by day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette page se remplit quand tu joues : après ta première partie, les touches difficiles pour toi passent du rouge pâle au rouge foncé, et tes touches les plus difficiles s&apos;affichent ici avec ce que tu tapes à leur place.
+
+En dessous : tes scores partie par partie, puis ta précision et ta vitesse jour par jour.</translation>
     </message>
     <message>
         <source>Your last %1 games</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes %1 dernières parties</translation>
     </message>
     <message>
         <source>The last %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Les %1 derniers jours</translation>
     </message>
     <message>
         <source>Accuracy (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Précision (%)</translation>
     </message>
     <message>
         <source>Speed (characters a minute)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse (signes par minute)</translation>
     </message>
 </context>
 <context>
     <name>TProgressView</name>
     <message>
         <source>Your last games could not be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire tes dernières parties : %1.</translation>
     </message>
 </context>
 <context>
     <name>TTopTenView</name>
     <message>
         <source>Shared table in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Palmarès partagé dans %1</translation>
     </message>
 </context>
 <context>
     <name>TWTrisEvent</name>
     <message>
         <source>Press Space! </source>
-        <translation type="unfinished"></translation>
+        <translation>Tape Espace ! </translation>
     </message>
 </context>
 <context>
     <name>TWordTris</name>
     <message>
         <source>To catch the beam, type the word in it and press Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour attraper la barre, tape son mot et appuie sur Espace</translation>
     </message>
     <message>
         <source> When the box is full of missed beams, the game is over</source>
-        <translation type="unfinished"></translation>
+        <translation> Quand la boîte est pleine de barres ratées, la partie est finie</translation>
     </message>
     <message>
         <source>To get the best possible score, look at the word display below the box</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour faire le meilleur score, regarde le mot affiché sous la boîte</translation>
     </message>
 </context>
 <context>
     <name>TtopTen</name>
     <message>
         <source>The network is busy because of other users, do you want to try again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le réseau est occupé par d&apos;autres utilisateurs, veux-tu réessayer ?</translation>
     </message>
     <message>
         <source> Topten open failed.</source>
-        <translation type="unfinished"></translation>
+        <translation> : impossible d&apos;ouvrir le palmarès.</translation>
     </message>
     <message>
         <source> Topten write failed.</source>
-        <translation type="unfinished"></translation>
+        <translation> : impossible d&apos;écrire le palmarès.</translation>
     </message>
 </context>
 <context>
     <name>keyvane-files</name>
     <message>
         <source>words takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>words attend un seul fichier</translation>
     </message>
     <message>
         <source>not valid UTF-8, skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8 non valide, ignoré</translation>
     </message>
     <message>
         <source>a NUL byte before any character, skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>un octet NUL avant tout caractère, ignoré</translation>
     </message>
     <message>
         <source>holds a NUL byte, only the text before it is the word</source>
-        <translation type="unfinished"></translation>
+        <translation>contient un octet NUL, seul le texte avant lui forme le mot</translation>
     </message>
     <message>
         <source>longer than 255 characters, only its first 255 are the word</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de 255 caractères, seuls les 255 premiers forment le mot</translation>
     </message>
     <message>
         <source>header takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>header attend un seul fichier</translation>
     </message>
     <message>
         <source>standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée standard</translation>
     </message>
     <message>
         <source>standard input cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire l&apos;entrée standard</translation>
     </message>
     <message>
         <source>not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8 non valide</translation>
     </message>
     <message>
         <source>holds a NUL character</source>
-        <translation type="unfinished"></translation>
+        <translation>contient un caractère NUL</translation>
     </message>
     <message>
         <source>starts with &quot;$&quot; and would be read as a header line</source>
-        <translation type="unfinished"></translation>
+        <translation>commence par &quot;$&quot; et serait lu comme une ligne d&apos;en-tête</translation>
     </message>
     <message>
         <source>make-vocabulary takes an input and an output file</source>
-        <translation type="unfinished"></translation>
+        <translation>make-vocabulary attend un fichier d&apos;entrée et un fichier de sortie</translation>
     </message>
     <message>
         <source>%1 word</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mot</translation>
     </message>
     <message>
         <source>%1 words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mots</translation>
     </message>
     <message>
         <source>%1 line left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligne laissée de côté</translation>
     </message>
     <message>
         <source>%1 lines left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes laissées de côté</translation>
     </message>
     <message>
         <source>scores takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>scores attend un seul fichier</translation>
     </message>
     <message>
         <source>print the words the games load from FILE, one per line</source>
-        <translation type="unfinished"></translation>
+        <translation>affiche les mots que les parties chargent depuis FILE, un par ligne</translation>
     </message>
     <message>
         <source>print the open status and the header fields of FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>affiche l&apos;état d&apos;ouverture et les champs d&apos;en-tête de FILE</translation>
     </message>
     <message>
         <source>write a vocabulary file from a list in UTF-8 or UTF-16 (- reads standard input), at most 250,000
       words, one word or phrase per line; lines that cannot be stored are named and left out</source>
-        <translation type="unfinished"></translation>
+        <translation>écrit un fichier de vocabulaire à partir d&apos;une liste en UTF-8 ou UTF-16 (- lit l&apos;entrée standard),
+      250 000 mots au plus, un mot ou une expression par ligne ; les lignes impossibles à stocker
+      sont nommées et laissées de côté</translation>
     </message>
     <message>
         <source>print the high-score table of the score file FILE, one tab-separated row per line</source>
-        <translation type="unfinished"></translation>
+        <translation>affiche le palmarès du fichier de scores FILE, une rangée par ligne, champs séparés par des tabulations</translation>
     </message>
     <message>
         <source>print the player&apos;s stored key statistics: character, keystrokes, errors, rating (tab-separated)</source>
-        <translation type="unfinished"></translation>
+        <translation>affiche les statistiques de touches enregistrées du joueur : caractère, frappes, erreurs, note (séparés par des tabulations)</translation>
     </message>
     <message>
         <source>print the player&apos;s finished games: date and time, game, key set or vocabulary, score, seconds, keystrokes, errors, level (tab-separated)</source>
-        <translation type="unfinished"></translation>
+        <translation>affiche les parties terminées du joueur : date et heure, partie, série de touches ou vocabulaire, score, secondes, frappes, erreurs, niveau (séparés par des tabulations)</translation>
     </message>
     <message>
         <source>usage: keyvane-files COMMAND ARGUMENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>usage : keyvane-files COMMANDE ARGUMENTS</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune commande donnée</translation>
     </message>
     <message>
         <source>progress --days takes a number of days from 1 to 100000</source>
-        <translation type="unfinished"></translation>
+        <translation>progress --days attend un nombre de jours de 1 à 100000</translation>
     </message>
     <message>
         <source>%1: the name has characters the single-byte code page cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le nom contient des caractères que la page de codes à un octet ne peut pas représenter</translation>
     </message>
     <message>
         <source>%1: is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>%1: no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : fichier introuvable</translation>
     </message>
     <message>
         <source>%1: cannot be opened for reading</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : impossible de l&apos;ouvrir en lecture</translation>
     </message>
     <message>
         <source>%1: read failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : échec de la lecture</translation>
     </message>
     <message>
         <source>%1: the header runs past the end of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : l&apos;en-tête dépasse la fin du fichier</translation>
     </message>
     <message>
         <source>&quot;%1&quot; does not fit the single-byte code page, skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ne tient pas dans la page de codes à un octet, ignoré</translation>
     </message>
     <message>
         <source>%1: line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : ligne %2 : %3</translation>
     </message>
     <message>
         <source>%1: not a regular file (a device or a pipe); give a file, or - for standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : pas un fichier ordinaire (un périphérique ou un tube) ; donne un fichier, ou - pour l&apos;entrée standard</translation>
     </message>
     <message>
         <source>%1: larger than 16 MiB, too large for a word list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : plus de 16 Mio, trop gros pour une liste de mots</translation>
     </message>
     <message>
         <source>&quot;%1&quot; does not fit the single-byte code page</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ne tient pas dans la page de codes à un octet</translation>
     </message>
     <message>
         <source>longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 caractères</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be stored scrambled</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ne peut pas être stocké brouillé</translation>
     </message>
     <message>
         <source>the --%1 value has characters the single-byte code page cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>la valeur de --%1 contient des caractères que la page de codes à un octet ne peut pas représenter</translation>
     </message>
     <message>
         <source>the --%1 value holds a line break or NUL</source>
-        <translation type="unfinished"></translation>
+        <translation>la valeur de --%1 contient un saut de ligne ou un NUL</translation>
     </message>
     <message>
         <source>the --%1 value is too long for a header line</source>
-        <translation type="unfinished"></translation>
+        <translation>la valeur de --%1 est trop longue pour une ligne d&apos;en-tête</translation>
     </message>
     <message>
         <source>%1: the folder also holds %2, whose name differs only in case; the games list each of them (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le dossier contient aussi %2, dont le nom ne diffère que par la casse ; les deux apparaissent dans les listes des parties (%3)</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend une valeur</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %1</translation>
     </message>
     <message>
         <source>%1: line %2: %3, left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : ligne %2 : %3, laissée de côté</translation>
     </message>
     <message>
         <source>%1: not written, no word to write (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : non écrit, aucun mot à écrire (%2)</translation>
     </message>
     <message>
         <source>%1: not written, %2 words are more than the %3 a game starts with at once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : non écrit, %2 mots, c&apos;est plus que les %3 qu&apos;une partie charge d&apos;un coup</translation>
     </message>
     <message>
         <source>%1: cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : impossible de le créer</translation>
     </message>
     <message>
         <source>%1: write failed, nothing kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : échec de l&apos;écriture, rien n&apos;est gardé</translation>
     </message>
     <message>
         <source>%1: cannot be opened for reading (in use, or not a readable file)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : impossible de l&apos;ouvrir en lecture (déjà utilisé, ou fichier illisible)</translation>
     </message>
     <message>
         <source>usage: keyvane-files %1</source>
-        <translation type="unfinished"></translation>
+        <translation>usage : keyvane-files %1</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1 takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;attend aucun argument</translation>
     </message>
     <message>
         <source>no progress stored yet (%1 does not exist)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun progrès enregistré pour l&apos;instant (%1 n&apos;existe pas)</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1 : %2</translation>
     </message>
     <message>
         <source>no progress stored yet (no keystrokes in %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun progrès enregistré pour l&apos;instant (aucune frappe dans %1)</translation>
     </message>
     <message>
         <source>no games stored yet in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune partie enregistrée pour l&apos;instant dans %1</translation>
     </message>
 </context>
 </TS>
