@@ -210,11 +210,11 @@
     </message>
     <message>
         <source>Your progress could not be read just now: %1.</source>
-        <translation>Ahora no se pudo leer tu progreso: %1.</translation>
+        <translation>Ahora mismo no se puede leer tu progreso: %1.</translation>
     </message>
     <message>
         <source>Your progress cannot be reached just now: %1. Your games are stored at the next chance.</source>
-        <translation>Ahora no se llega a tu progreso: %1. Tus partidas se guardarán en cuanto se pueda.</translation>
+        <translation>Ahora no se puede acceder a tu progreso: %1. Tus partidas se guardarán en cuanto se pueda.</translation>
     </message>
     <message>
         <source>Your progress is not being kept: %1. The games run as usual.</source>
@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>Type the highlighted word</source>
-        <translation>Escribe la palabra marcada</translation>
+        <translation>Teclea la palabra marcada</translation>
     </message>
     <message>
         <source>to begin</source>
