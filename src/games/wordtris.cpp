@@ -28,7 +28,7 @@ constexpr int kInstructionHeight = 175;
 constexpr int kWordViewWidth = 200;
 constexpr int kWordViewHeight = 32;
 // Text origin in a row; row font "Times New Roman" 14 points (19 px) bold.
-constexpr int kTextX = 18;
+constexpr int kTextX = TWTrisEvent::kBeamTextX;
 constexpr int kTextY = 3;
 constexpr int kRowFontPx = 19;
 constexpr std::size_t kMaxRestLength = 150;
@@ -36,14 +36,6 @@ constexpr std::size_t kMaxRestLength = 150;
 const QColor kTypedColour(255, 0, 0);
 const QColor kBeamTextColour(255, 255, 255);
 const QColor kMissedTextColour(128, 128, 128);
-
-QFont RowFont()
-{
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setPixelSize(kRowFontPx);
-    f.setBold(true);
-    return f;
-}
 
 // Draws text with the top left corner of its cell at (x, y).
 void TextOut(QPainter& p, int x, int y, const std::string& text, const QColor& colour)
@@ -65,6 +57,14 @@ std::string PromptText()
 }
 
 } // namespace
+
+QFont TWTrisEvent::BeamFont()
+{
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setPixelSize(kRowFontPx);
+    f.setBold(true);
+    return f;
+}
 
 TWTrisEvent::TWTrisEvent(const std::string& Description)
     : TCustomGameEvent(Description), PressSpace(PromptText())
@@ -303,7 +303,7 @@ void TWTrisEvent::DrawRows(const std::string& Text, std::int32_t ActiveRow)
             p.setRenderHint(QPainter::Antialiasing);
             p.setRenderHint(QPainter::TextAntialiasing);
             p.setBrush(Qt::NoBrush);
-            p.setFont(RowFont());
+            p.setFont(BeamFont());
             if (!text.empty()) {
                 p.drawImage(QPointF(0, 0), tris->Inactive->Picture());
                 TextOut(p, kTextX, kTextY, text, kMissedTextColour);
@@ -332,7 +332,7 @@ void TWTrisEvent::DrawActiveRow()
         p.drawImage(QPointF(0, 0), TrisStgFrm->Active->Picture());
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
-        p.setFont(RowFont());
+        p.setFont(BeamFont());
         // The prompt's text is white all through.
         TextOut(p, kTextX, kTextY, typed, text == PressSpace ? kBeamTextColour : kTypedColour);
         const int restX = kTextX + p.fontMetrics().horizontalAdvance(FromCp1252(typed));

@@ -3,6 +3,7 @@
 #include "key_record.h"
 
 #include <QColor>
+#include <QFont>
 #include <QPointer>
 #include <array>
 #include <cstdint>
@@ -52,6 +53,9 @@ class TWTrisEvent : public TCustomGameEvent {
     // The prompt beam's text in the player's language. It ends in the Space it asks for: that is the
     // key the beam waits for.
     const std::string PressSpace;
+    // The font of the beams' text and where it starts in a row.
+    static QFont BeamFont();
+    static constexpr int kBeamTextX = 18;
     // Text shown in each row, RowTexts[1] (top) to RowTexts[10] (bottom); [0] is unused.
     std::array<std::string, kRows + 1> RowTexts;
     // The row images, top to bottom.
