@@ -504,11 +504,11 @@ mide solo 640x480 o menos. Pulsa Ayuda para</translation>
     </message>
     <message>
         <source>types %1 for %2: %3 time</source>
-        <translation>%1 en vez de %2: %3 vez</translation>
+        <translation>%1 por %2: %3 vez</translation>
     </message>
     <message>
         <source>types %1 for %2: %3 times</source>
-        <translation>%1 en vez de %2: %3 veces</translation>
+        <translation>%1 por %2: %3 veces</translation>
     </message>
     <message>
         <source>no games yet</source>
