@@ -194,6 +194,11 @@ struct TFitCase {
     int scale;
 };
 
+void PrintTo(const TFitCase& c, std::ostream* os)
+{
+    *os << c.language << " at scale " << c.scale;
+}
+
 class FitTest : public testing::TestWithParam<TFitCase> {
   protected:
     ~FitTest() override { InstallTranslations("en"); }
