@@ -63,9 +63,9 @@ std::string KeyRecordColumns(const TKeyDays& days, unsigned char ch)
            (sum.TimedStrokes > 0 ? std::to_string(std::llround(double(sum.TimedMs) / sum.TimedStrokes))
                                  : "-") +
            '\t' +
-           (most.Count > 0
-                ? FromCp1252(KeyName(most.Typed)).toUtf8().toStdString() + ' ' + std::to_string(most.Count)
-                : "-");
+           (most.Count > 0 ? FromCp1252(KeyName(most.Typed, false)).toUtf8().toStdString() + ' ' +
+                                 std::to_string(most.Count)
+                           : "-");
 }
 
 } // namespace

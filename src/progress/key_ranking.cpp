@@ -128,16 +128,21 @@ std::vector<TKeyStanding> HardKeys(const std::vector<TKeyStanding>& ranking, std
     return hard;
 }
 
-std::string KeyName(unsigned char ch)
+std::string KeyName(unsigned char ch, bool translated)
 {
+    const char* name = nullptr;
     switch (ch) {
     case ',':
-        return Tr("KeyName", "comma");
+        name = QT_TRANSLATE_NOOP("KeyName", "comma");
+        break;
     case '.':
-        return Tr("KeyName", "full stop");
+        name = QT_TRANSLATE_NOOP("KeyName", "full stop");
+        break;
     case ' ':
-        return Tr("KeyName", "space");
+        name = QT_TRANSLATE_NOOP("KeyName", "space");
+        break;
     default:
         return std::string(1, static_cast<char>(ch));
     }
+    return translated ? Tr("KeyName", name) : name;
 }

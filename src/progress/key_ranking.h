@@ -52,5 +52,6 @@ std::vector<TKeyStanding> HardKeys(const std::vector<TKeyStanding>& ranking, std
 double WilsonLowerBound(double errors, double n);
 
 // A character as the player reads it: "comma", "full stop", "space", or the character itself.
-// Windows-1252.
-std::string KeyName(unsigned char ch);
+// Windows-1252. In the player's language unless translated is false (the tool's tables, which read the
+// same in every language).
+std::string KeyName(unsigned char ch, bool translated = true);

@@ -14,6 +14,7 @@
 #include "translation.h"
 #include "wordtris.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -194,6 +195,11 @@ struct TFitCase {
     int scale;
 };
 
+void PrintTo(const TFitCase& c, std::ostream* os)
+{
+    *os << c.language << " at scale " << c.scale;
+}
+
 class FitTest : public testing::TestWithParam<TFitCase> {
   protected:
     ~FitTest() override { InstallTranslations("en"); }
@@ -255,6 +261,18 @@ TMeasures Unfit(QWidget* form)
         if (!m.Fits())
             unfit.push_back(m);
     return unfit;
+}
+
+// The buttons of message boxes are Qt's texts, from Qt's own translations installed beside the
+// program's ("Yes" differs in all three; Spanish "No" does not).
+TEST(TextFit, MessageBoxButtonsComeInTheLanguage)
+{
+    for (const char* language : {"de", "fr", "es"}) {
+        ASSERT_TRUE(InstallTranslations(language));
+        EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes")) << language;
+    }
+    InstallTranslations("en");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
 }
 
 // Each kind of control, with a text that fits and one far too long for it.
