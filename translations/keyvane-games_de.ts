@@ -163,6 +163,17 @@
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ende</translation>
+    </message>
+</context>
+<context>
     <name>ProgressNotice</name>
     <message>
         <source>the folder for it cannot be written</source>

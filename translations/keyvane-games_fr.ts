@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Warning: Wrong Userbase file version, size mitsmatch</source>
-        <translation>Attention : mauvaise version du fichier des utilisateurs, taille différente</translation>
+        <translation>Attention&#xa0;: mauvaise version du fichier des utilisateurs, taille différente</translation>
     </message>
     <message>
         <source>Problems with network features</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Fatal Contents Error; Program halted</source>
-        <translation>Erreur fatale dans le contenu ; programme arrêté</translation>
+        <translation>Erreur fatale dans le contenu&#xa0;; programme arrêté</translation>
     </message>
     <message>
         <source>Fatal Introduction file error</source>
@@ -128,15 +128,15 @@
     </message>
     <message>
         <source>Error when renaming default userbase to:</source>
-        <translation>Erreur en renommant la base des utilisateurs par défaut en :</translation>
+        <translation>Erreur en renommant la base des utilisateurs par défaut en&#xa0;:</translation>
     </message>
     <message>
         <source>Error when copying default userbase to:</source>
-        <translation>Erreur en copiant la base des utilisateurs par défaut vers :</translation>
+        <translation>Erreur en copiant la base des utilisateurs par défaut vers&#xa0;:</translation>
     </message>
     <message>
         <source>Error when setting default attributes to:</source>
-        <translation>Erreur en appliquant les attributs par défaut à :</translation>
+        <translation>Erreur en appliquant les attributs par défaut à&#xa0;:</translation>
     </message>
     <message>
         <source>Windows is currently using Large Fonts setting. Norvik Software requires small fonts.</source>
@@ -160,6 +160,17 @@
     <message>
         <source>space</source>
         <translation>espace</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Games</source>
+        <translation>Jeux</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sortir</translation>
     </message>
 </context>
 <context>
@@ -202,7 +213,7 @@
     </message>
     <message>
         <source>Your progress shows here after your first game: press Alt+Y to see it.</source>
-        <translation>Tes progrès s&apos;afficheront ici après ta première partie : appuie sur Alt+Y pour les voir.</translation>
+        <translation>Tes progrès s&apos;afficheront ici après ta première partie&#xa0;: appuie sur Alt+Y pour les voir.</translation>
     </message>
     <message>
         <source>Click here or press Alt+Y to see your progress.</source>
@@ -210,27 +221,27 @@
     </message>
     <message>
         <source>Your progress could not be read just now: %1.</source>
-        <translation>Impossible de lire tes progrès pour l&apos;instant : %1.</translation>
+        <translation>Impossible de lire tes progrès pour l&apos;instant&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Your progress cannot be reached just now: %1. Your games are stored at the next chance.</source>
-        <translation>Tes progrès sont inaccessibles pour l&apos;instant : %1. Tes parties seront enregistrées dès que possible.</translation>
+        <translation>Tes progrès sont inaccessibles pour l&apos;instant&#xa0;: %1. Tes parties seront enregistrées dès que possible.</translation>
     </message>
     <message>
         <source>Your progress is not being kept: %1. The games run as usual.</source>
-        <translation>Tes progrès ne sont pas enregistrés : %1. Tu peux jouer comme d&apos;habitude.</translation>
+        <translation>Tes progrès ne sont pas enregistrés&#xa0;: %1. Tu peux jouer comme d&apos;habitude.</translation>
     </message>
     <message>
         <source>Your progress file could not be read and was put aside as %1; your progress starts afresh. </source>
-        <translation>Ton fichier de progrès était illisible et a été mis de côté (%1) ; tes progrès repartent de zéro. </translation>
+        <translation>Ton fichier de progrès était illisible et a été mis de côté (%1)&#xa0;; tes progrès repartent de zéro. </translation>
     </message>
     <message>
         <source>Your hardest keys: %1. </source>
-        <translation>Tes touches pièges : %1. </translation>
+        <translation>Tes touches pièges&#xa0;: %1. </translation>
     </message>
     <message>
         <source>Best this week: %1. </source>
-        <translation>Records de la semaine : %1. </translation>
+        <translation>Records de la semaine&#xa0;: %1. </translation>
     </message>
 </context>
 <context>
@@ -267,11 +278,11 @@
     </message>
     <message>
         <source>Try not to miss stormy clouds - after six missed ones the game is over</source>
-        <translation>Ne rate pas les nuages d&apos;orage : après six nuages ratés, la partie est finie</translation>
+        <translation>Ne rate pas les nuages d&apos;orage&#xa0;: après six nuages ratés, la partie est finie</translation>
     </message>
     <message>
         <source>Sunny clouds will give you a great bonus, so try to catch as many of them as possible</source>
-        <translation>Les nuages ensoleillés donnent un gros bonus : attrapes-en le plus possible</translation>
+        <translation>Les nuages ensoleillés donnent un gros bonus&#xa0;: attrapes-en le plus possible</translation>
     </message>
 </context>
 <context>
@@ -297,7 +308,7 @@
     <name>TEvent</name>
     <message>
         <source>You haven&apos;t finished this exercise yet, proceed anyway?</source>
-        <translation>Tu n&apos;as pas encore fini cet exercice, continuer quand même ?</translation>
+        <translation>Tu n&apos;as pas encore fini cet exercice, continuer quand même&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -308,7 +319,7 @@
     </message>
     <message>
         <source>Congratulations</source>
-        <translation>Bravo !</translation>
+        <translation>Bravo&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -319,7 +330,7 @@
     </message>
     <message>
         <source>Sunny clouds will give you a great bonus, so try to catch as many of them as possible.</source>
-        <translation>Les nuages ensoleillés donnent un gros bonus : attrapes-en le plus possible.</translation>
+        <translation>Les nuages ensoleillés donnent un gros bonus&#xa0;: attrapes-en le plus possible.</translation>
     </message>
     <message>
         <source>Type the highlighted word</source>
@@ -354,7 +365,7 @@
     <name>TFormView</name>
     <message>
         <source>Destroying an active view!</source>
-        <translation>Destruction d&apos;une vue active !</translation>
+        <translation>Destruction d&apos;une vue active&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -400,7 +411,7 @@
     </message>
     <message>
         <source>Keyvane products can help you to improve your typing skills - find out how!</source>
-        <translation>Les produits Keyvane t&apos;aident à mieux taper au clavier : découvre comment !</translation>
+        <translation>Les produits Keyvane t&apos;aident à mieux taper au clavier&#xa0;: découvre comment&#xa0;!</translation>
     </message>
     <message>
         <source>&amp;Info</source>
@@ -408,7 +419,7 @@
     </message>
     <message>
         <source>Tip: keep your fingers on the home row (a s d f - j k l ;) and look at the screen, not at the keys. Alt+S, Alt+T and Alt+A start the games.</source>
-        <translation>Astuce : garde les doigts sur la rangée de repos (q s d f - j k l m) et regarde l&apos;écran, pas le clavier. Alt+J, Alt+O et Alt+U lancent Bubbles, WordTris et Clouds.</translation>
+        <translation>Astuce&#xa0;: garde les doigts sur la rangée de repos (q s d f - j k l m) et regarde l&apos;écran, pas le clavier. Alt+J, Alt+O et Alt+U lancent Bubbles, WordTris et Clouds.</translation>
     </message>
     <message>
         <source>Play &amp;Bubbles</source>
@@ -480,7 +491,7 @@ d&apos;affichage fait 640x480 ou moins. Appuie sur Aide pour</translation>
     </message>
     <message>
         <source>numbers: % errors</source>
-        <translation>chiffres : % d&apos;erreurs</translation>
+        <translation>chiffres&#xa0;: % d&apos;erreurs</translation>
     </message>
     <message>
         <source>Your hardest keys</source>
@@ -504,11 +515,11 @@ d&apos;affichage fait 640x480 ou moins. Appuie sur Aide pour</translation>
     </message>
     <message>
         <source>types %1 for %2: %3 time</source>
-        <translation>%1 au lieu de %2 : %3 fois</translation>
+        <translation>%1 au lieu de %2&#xa0;: %3 fois</translation>
     </message>
     <message>
         <source>types %1 for %2: %3 times</source>
-        <translation>%1 au lieu de %2 : %3 fois</translation>
+        <translation>%1 au lieu de %2&#xa0;: %3 fois</translation>
     </message>
     <message>
         <source>no games yet</source>
@@ -526,9 +537,9 @@ d&apos;affichage fait 640x480 ou moins. Appuie sur Aide pour</translation>
         <source>This page fills up as you play: after your first game the keys you find hard turn from pale to dark red, and your hardest keys show here with what you type for them.
 
 Below them come your scores game by game, and your accuracy and speed day by day.</source>
-        <translation>Cette page se remplit quand tu joues : après ta première partie, les touches difficiles pour toi passent du rouge pâle au rouge foncé, et tes touches les plus difficiles s&apos;affichent ici avec ce que tu tapes à leur place.
+        <translation>Cette page se remplit quand tu joues&#xa0;: après ta première partie, les touches difficiles pour toi passent du rouge pâle au rouge foncé, et tes touches les plus difficiles s&apos;affichent ici avec ce que tu tapes à leur place.
 
-En dessous : tes scores partie par partie, puis ta précision et ta vitesse jour par jour.</translation>
+En dessous&#xa0;: tes scores partie par partie, puis ta précision et ta vitesse jour par jour.</translation>
     </message>
     <message>
         <source>Your last %1 games</source>
@@ -551,7 +562,7 @@ En dessous : tes scores partie par partie, puis ta précision et ta vitesse jou
     <name>TProgressView</name>
     <message>
         <source>Your last games could not be read: %1.</source>
-        <translation>Impossible de lire tes dernières parties : %1.</translation>
+        <translation>Impossible de lire tes dernières parties&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -565,7 +576,7 @@ En dessous : tes scores partie par partie, puis ta précision et ta vitesse jou
     <name>TWTrisEvent</name>
     <message>
         <source>Press Space! </source>
-        <translation>Tape Espace ! </translation>
+        <translation>Tape Espace&#xa0;! </translation>
     </message>
 </context>
 <context>
@@ -587,7 +598,7 @@ En dessous : tes scores partie par partie, puis ta précision et ta vitesse jou
     <name>TtopTen</name>
     <message>
         <source>The network is busy because of other users, do you want to try again?</source>
-        <translation>Le réseau est occupé par d&apos;autres utilisateurs, veux-tu réessayer ?</translation>
+        <translation>Le réseau est occupé par d&apos;autres utilisateurs, veux-tu réessayer&#xa0;?</translation>
     </message>
     <message>
         <source> Topten open failed.</source>
