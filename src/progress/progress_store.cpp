@@ -190,7 +190,8 @@ bool TProgressStore::CopyFailed(TStoreProblem problem, std::string detail)
 void TProgressStore::BeginCopy()
 {
     copyProblem_ = TStoreProblem::None;
-    copying_ = !folder_.empty() && (copyEverywhere || FileSystem::OnNetworkFileSystem(ExistingFolder(folder_)));
+    copying_ =
+        !folder_.empty() && (copyEverywhere || FileSystem::OnNetworkFileSystem(ExistingFolder(folder_)));
     if (!copying_)
         return;
     const int reopen = reopenFlags_;
@@ -203,6 +204,10 @@ void TProgressStore::BeginCopy()
         }
         copy_ = copyFolder_->filePath(kFileName).toStdString();
     }
+    // The lock file goes beside the database, so the folder must be there first; Open makes it too,
+    // on the same conditions.
+    if (std::string folder; FileSystem::ResolveLinks(folder_, folder))
+        FileSystem::MakeFolders(folder);
     // The lock file is waited for as SQLite's locks are: within the action's allowance.
     sharedLock_ = std::make_unique<TLockFile>();
     for (int count = 0;; ++count) {
@@ -219,9 +224,16 @@ void TProgressStore::BeginCopy()
     for (const char* companion : {"", "-journal"})
         QFile::remove(QString::fromStdString(copy_ + companion));
     original_.clear();
-    const bool exists = FileSystem::PathExists(file_);
+    bool exists = FileSystem::PathExists(file_);
+    // A machine may still take the file for missing when another has just made it. Only the server
+    // knows: an exclusive create there either makes the file or finds it, and a file found is read.
+    if (!exists) {
+        QFile made(QString::fromStdString(file_));
+        exists = !made.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+    }
     if (exists && !ReadWhole(file_, original_)) {
-        CopyFailed(TStoreProblem::ReadFailed, path_ + " cannot be read");
+        // Mostly a file this machine does not see yet; the next action tries again.
+        CopyFailed(TStoreProblem::Held, path_ + " cannot be read now");
         return;
     }
     if (exists && !WriteWhole(copy_, original_, TFileCreation::CreateOrEmpty)) {

@@ -5,25 +5,28 @@
 # (tests/stress/score_worker.cpp, the program's own saving code) save many rows at once through both
 # mounts; no committed row may be lost and every table must stay whole. The same run with the lock
 # file turned off must lose rows, which shows that the check can fail. A copy killed while it holds
-# the lock leaves a lock file that the next save breaks.
+# the lock leaves a lock file that the next save breaks. Last, copies of the progress keeping
+# (tests/stress/progress_worker.cpp) fold games into one progress database through both mounts: every
+# game must be stored and the database must pass SQLite's integrity check.
 #
 # Usage: sshfs_check.sh BUILD_DIR   (as root, or a user who may mount FUSE file systems); KV_KEEP=1
 # keeps the scratch folder with every copy's output for a look afterwards.
-# Installs openssh-server and sshfs when they are missing. Everything it starts or mounts is undone
+# Installs openssh-server, sshfs and sqlite3 when they are missing. Everything it starts or mounts is undone
 # on any exit.
 set -euo pipefail
 build=$(cd "${1:?usage: sshfs_check.sh BUILD_DIR}" && pwd)
 worker=$build/tests/kv_score_worker
+progress_worker=$build/tests/kv_progress_worker
 tool=$build/bin/keyvane-files
-if [ ! -x "$worker" ] || [ ! -x "$tool" ]; then
-  echo "FAIL: build kv_score_worker and keyvane-files first" >&2
+if [ ! -x "$worker" ] || [ ! -x "$progress_worker" ] || [ ! -x "$tool" ]; then
+  echo "FAIL: build kv_score_worker, kv_progress_worker and keyvane-files first" >&2
   exit 1
 fi
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 missing=()
-for p in openssh-server sshfs; do
+for p in openssh-server sshfs sqlite3; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
@@ -159,4 +162,26 @@ timeout 60 "$worker" commit "$work/b" 99 1 99 >"$work/after-kill.out" 2>>"$work/
 took=$(echo "$(date +%s.%N) - $start" | bc)
 grep -q '^C w99-0 ' "$work/after-kill.out" || fail "the save after the kill stored nothing: $(cat "$work/after-kill.out")"
 echo "a lock file left by a killed copy was broken; the next save took $took s"
+
+# One progress database, as in a home folder on a server: 2 copies through each mount fold games at
+# once into the same state folder.
+games=30
+began=$(date +%s.%N)
+started=()
+for id in 0 1 2 3; do
+  m=a
+  [ "$id" -lt 2 ] || m=b
+  "$progress_worker" "$work/$m/state" "$id" "$games" >"$work/progress.$id.out" 2>>"$work/progress.log" &
+  started+=($!)
+done
+for p in "${started[@]}"; do wait "$p" || fail "progress: a copy ended with status $?"; done
+took=$(echo "$(date +%s.%N) - $began" | bc)
+db=$work/share/state/progress.db
+check=$(sqlite3 "$db" 'PRAGMA integrity_check') || fail "progress: the database cannot be read"
+[ "$check" = ok ] || fail "progress: the database is damaged: $check"
+stored=$(sqlite3 "$db" 'SELECT count(*) FROM games')
+distinct=$(sqlite3 "$db" 'SELECT count(DISTINCT score) FROM games')
+echo "progress: 4 copies on two mounts stored $stored of $((4 * games)) games ($distinct distinct), integrity ok, $took s"
+[ "$stored" -eq $((4 * games)) ] && [ "$distinct" -eq $((4 * games)) ] || fail "progress: games were lost or stored twice"
+ls "$work/share/state" | grep -q damaged && fail "progress: a database was set aside as damaged: $(ls "$work/share/state")"
 echo "sshfs check passed"
