@@ -50,15 +50,8 @@ std::string Field(std::string text)
 std::string KeyRecordColumns(const TKeyDays& days, unsigned char ch)
 {
     TKeyTally sum;
-    for (const TKeyDay& d : days) {
-        const TKeyTally& t = d.Keys[ch];
-        sum.Keystrokes += t.Keystrokes;
-        sum.Errors += t.Errors;
-        sum.TimedStrokes += t.TimedStrokes;
-        sum.TimedMs += t.TimedMs;
-        for (const TKeyTally::TConfusion& c : t.Confusions)
-            sum.Confuse(c.Typed, c.Count);
-    }
+    for (const TKeyDay& d : days)
+        sum.Add(d.Keys[ch]);
     if (sum.Keystrokes <= 0)
         return "\t-\t-\t-";
     const TKeyTally::TConfusion most = sum.MostConfused();

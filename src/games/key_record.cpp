@@ -50,14 +50,18 @@ void TKeyRecord::Add(const TKeyRecord& other)
         const TKeyTally& o = other.tallies_[i];
         if (o.Keystrokes == 0 && o.Confusions.empty())
             continue;
-        TKeyTally& t = tallies_[i];
-        t.Keystrokes += o.Keystrokes;
-        t.Errors += o.Errors;
-        t.TimedStrokes += o.TimedStrokes;
-        t.TimedMs += o.TimedMs;
-        for (const TKeyTally::TConfusion& c : o.Confusions)
-            t.Confuse(c.Typed, c.Count);
+        tallies_[i].Add(o);
     }
+}
+
+void TKeyTally::Add(const TKeyTally& other)
+{
+    Keystrokes += other.Keystrokes;
+    Errors += other.Errors;
+    TimedStrokes += other.TimedStrokes;
+    TimedMs += other.TimedMs;
+    for (const TConfusion& c : other.Confusions)
+        Confuse(c.Typed, c.Count);
 }
 
 bool TKeyRecord::Empty() const

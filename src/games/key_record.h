@@ -20,6 +20,8 @@ struct TKeyTally {
     std::vector<TConfusion> Confusions;
 
     void Confuse(unsigned char typed, std::int32_t count);
+    // Adds other's counts, times and confusions to this tally.
+    void Add(const TKeyTally& other);
     // The character typed instead most often (the lower code on a tie); Count 0 when none.
     TConfusion MostConfused() const;
 };
