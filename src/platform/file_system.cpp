@@ -310,6 +310,10 @@ int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCre
         if (fd < 0) {
             const int err = errno;
             qCDebug(lcFiles) << "open" << path.c_str() << "failed:" << std::strerror(err);
+            // Over SSHFS a name that another copy on this machine is replacing by rename can be
+            // missing for an instant, even to an opening that would create it.
+            if (err == ENOENT && attempt < 3 && OnNetworkFileSystem(FolderOf(path)))
+                continue;
             return Fail(err == ENOENT || err == ENOTDIR ? TFileOpenError::NotFound : TFileOpenError::Refused,
                         error);
         }
@@ -416,13 +420,6 @@ bool OnNetworkFileSystem(const std::string& path)
 bool ReadContents(int handle, std::string& contents)
 {
     contents.clear();
-    // Direct reads go to the server through this opening, past the length and the pages cached for
-    // the name, which may still be those of the file that this one replaced on another machine (over
-    // SFTP, other openings of the old file even refill those pages). Where direct reads are refused,
-    // the cached reading is the best there is.
-    const int fl = ::fcntl(handle, F_GETFL);
-    const bool direct =
-        fl >= 0 && OnNetworkFileSystem(handle) && ::fcntl(handle, F_SETFL, fl | O_DIRECT) == 0;
     const auto readAll = [handle, &contents] {
         contents.clear();
         bool ok = Seek(handle, 0);
@@ -434,13 +431,43 @@ bool ReadContents(int handle, std::string& contents)
         }
         return ok;
     };
-    bool ok = readAll();
-    if (direct) {
-        ::fcntl(handle, F_SETFL, fl);
-        // A file system may take O_DIRECT and still refuse the reads (alignment): read as usual then.
-        if (!ok)
+    if (!OnNetworkFileSystem(handle))
+        return readAll();
+    // Direct reads go to the server through this opening, past the pages cached for the name, which
+    // may still be those of the file that this one replaced on another machine (over SFTP, other
+    // openings of the old file even refill them). They stop at the length this machine keeps for
+    // the file, which may be that of the old file too: SSHFS answers a plain stat from its own cache
+    // for up to 20 s, so a table another machine has filled since can read as empty. A stat of this
+    // opening forced to the server gives the true length, and the system keeps it for the reads.
+    const auto serverLength = [handle]() -> std::int64_t {
+        struct statx sx;
+        return ::statx(handle, "", AT_EMPTY_PATH | AT_STATX_FORCE_SYNC, STATX_SIZE, &sx) == 0
+                   ? static_cast<std::int64_t>(sx.stx_size)
+                   : -1;
+    };
+    const int fl = ::fcntl(handle, F_GETFL);
+    bool direct = fl >= 0 && ::fcntl(handle, F_SETFL, fl | O_DIRECT) == 0;
+    bool ok = false;
+    // The length is asked again when the reads disagree with it: the system may have kept an older
+    // length after all (a stat that crossed another one), or filled the end of a file that has
+    // shrunk with zeros up to the old length.
+    for (int attempt = 0; attempt < 3 && !ok; ++attempt) {
+        const std::int64_t length = serverLength();
+        ok = readAll();
+        if (!ok && direct) {
+            // A file system may take O_DIRECT and still refuse the reads (alignment): read as usual.
+            direct = false;
+            ::fcntl(handle, F_SETFL, fl);
             ok = readAll();
+        }
+        if (ok && length >= 0 && static_cast<std::int64_t>(contents.size()) != length) {
+            qCDebug(lcFiles) << "read" << contents.size() << "bytes of a file of" << length
+                             << "on the server";
+            ok = false;
+        }
     }
+    if (direct)
+        ::fcntl(handle, F_SETFL, fl);
     return ok;
 }
 
