@@ -251,14 +251,25 @@ void TProgressStore::EndCopy()
         return;
     reopenFlags_ = db_ ? flags_ : 0;
     CloseFile();
-    std::string contents;
-    if (copyProblem_ == TStoreProblem::None && ReadWhole(copy_, contents) && contents != original_ &&
-        !WriteWhole(file_, contents, TFileCreation::OpenOrCreate))
+    if (copyProblem_ == TStoreProblem::None && !WriteBack())
         LogError(kErrorCode, "the progress could not be written back to " + path_);
     QFile::remove(QString::fromStdString(copy_));
     sharedLock_.reset();
     copying_ = false;
     copyProblem_ = TStoreProblem::None;
+}
+
+bool TProgressStore::WriteBack()
+{
+    std::string contents;
+    if (!ReadWhole(copy_, contents))
+        return false;
+    if (contents == original_)
+        return true;
+    if (!WriteWhole(file_, contents, TFileCreation::OpenOrCreate))
+        return false;
+    original_ = std::move(contents);
+    return true;
 }
 
 bool TProgressStore::Ready()
@@ -673,6 +684,12 @@ bool TProgressStore::RecordGame(const TGameRecord& record, const std::string& pl
         rc = Fold(record, playedAt, folded);
     if (rc != SQLITE_OK)
         return db_ ? FailWith(rc) : false;
+    // On a network folder the game is stored once the server has it. Otherwise it waits in memory,
+    // and the next action starts again from the server's file, without this fold.
+    if (copying_ && !WriteBack()) {
+        CopyFailed(TStoreProblem::Held, path_ + " could not be written back");
+        return Fail(TStoreProblem::Held, copyDetail_);
+    }
     problem_ = TStoreProblem::None;
     if (totals)
         totals->TakeTotals(folded);

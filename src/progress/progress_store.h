@@ -150,6 +150,8 @@ class TProgressStore {
     // An action's start and end on a network folder: the lock file, the private copy, the write back.
     void BeginCopy();
     void EndCopy();
+    // Replaces the shared file by the private copy when the copy changed; false when it could not.
+    bool WriteBack();
     bool CopyFailed(TStoreProblem problem, std::string detail);
 
     std::string folder_;
