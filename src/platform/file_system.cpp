@@ -310,10 +310,14 @@ int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCre
         if (fd < 0) {
             const int err = errno;
             qCDebug(lcFiles) << "open" << path.c_str() << "failed:" << std::strerror(err);
-            // Over SSHFS a name that another copy on this machine is replacing by rename can be
-            // missing for an instant, even to an opening that would create it.
-            if (err == ENOENT && attempt < 3 && OnNetworkFileSystem(FolderOf(path)))
+            // An opening that would create the file finds it missing only for a while: over SSHFS
+            // the mount may still take for present a file that another machine removed or
+            // replaced (for about a second), and a file this machine is replacing by rename is
+            // missing to an opening that crosses the rename.
+            if (err == ENOENT && (flags & O_CREAT) && attempt < 20 && OnNetworkFileSystem(FolderOf(path))) {
+                ::usleep(100000);
                 continue;
+            }
             return Fail(err == ENOENT || err == ENOTDIR ? TFileOpenError::NotFound : TFileOpenError::Refused,
                         error);
         }
