@@ -4,7 +4,8 @@
 # machine does: a flock taken through one is not seen through the other. Copies of the score keeping
 # (tests/stress/score_worker.cpp, the program's own saving code) save many rows at once through both
 # mounts; no committed row may be lost and every table must stay whole. The same run with the lock
-# file turned off must lose rows, which shows that the check can fail. A copy killed while it holds
+# file turned off must lose rows, which shows that the check can fail. A table filled through one
+# mount keeps its rows when the other mount, which saw it empty, saves. A copy killed while it holds
 # the lock leaves a lock file that the next save breaks. Last, copies of the progress keeping
 # (tests/stress/progress_worker.cpp) fold games into one progress database through both mounts: every
 # game must be stored and the database must pass SQLite's integrity check.
@@ -145,6 +146,17 @@ for _ in 1 2 3; do
 done
 echo "without the lock file: $lost_without of the ten best lost"
 [ "$lost_without" -gt 0 ] || fail "without the lock file no row was lost: the check cannot tell"
+
+# A table made empty through one mount and filled through it, while the other mount still keeps the
+# length of the empty file: a save through that mount must start from the rows on the server.
+mkdir "$work/share/fill"
+: >"$work/a/fill/stress.kvt"
+[ "$(stat -c %s "$work/b/fill/stress.kvt")" -eq 0 ] || fail "the second mount did not see the empty table"
+"$worker" commit "$work/a/fill" 1 12 1 >"$work/fill.a.out" 2>>"$work/fill.log"
+"$worker" commit "$work/b/fill" 2 1 2 >"$work/fill.b.out" 2>>"$work/fill.log"
+kept=$("$tool" scores "$work/share/fill/stress.kvt" | cut -f 2 | grep -c '^w1-' || true)
+[ "$kept" -eq 10 ] || fail "a save through the other mount lost the rows: $("$tool" scores "$work/share/fill/stress.kvt")"
+echo "a table filled through one mount kept its rows when the other saved"
 
 # A copy killed while it holds the lock: the next save, through the other mount, breaks the lock. The
 # table starts afresh, removed through both mounts so that neither keeps it in its caches.
