@@ -303,26 +303,43 @@ int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCre
     // the file the name leads to once it is held; otherwise the name is opened again.
     for (int attempt = 1;; ++attempt) {
         std::string path = NativePath(name);
-        if (!FollowTrustedLinks(path))
+        if (!FollowTrustedLinks(path)) {
+            qCDebug(lcFiles) << "links not followed to" << path.c_str();
             return Fail(TFileOpenError::Refused, error);
+        }
         // The links were followed above: one put in place since then is not followed.
         fd = ::open(path.c_str(), flags | O_NOFOLLOW, 0666);
+        // Over SSHFS a name this machine is replacing by rename at that moment may lead nowhere for
+        // an instant (an opening or a stat that crosses the rename finds it missing or stale), and
+        // for about a second after another machine removed or replaced a file the mount may still
+        // take it for present, so that an opening that would create it finds it missing. Those are
+        // tried again; a missing file is otherwise reported as missing.
+        const auto crossedReplace = [&](int err, bool creating) {
+            return (err == ESTALE || (err == ENOENT && creating)) && attempt < 20 &&
+                   OnNetworkFileSystem(FolderOf(path));
+        };
         if (fd < 0) {
             const int err = errno;
             qCDebug(lcFiles) << "open" << path.c_str() << "failed:" << std::strerror(err);
-            // An opening that would create the file finds it missing only for a while: over SSHFS
-            // the mount may still take for present a file that another machine removed or
-            // replaced (for about a second), and a file this machine is replacing by rename is
-            // missing to an opening that crosses the rename.
-            if (err == ENOENT && (flags & O_CREAT) && attempt < 20 && OnNetworkFileSystem(FolderOf(path))) {
-                ::usleep(100000);
+            if (crossedReplace(err, (flags & O_CREAT) != 0)) {
+                if (err == ENOENT)
+                    ::usleep(100000);
                 continue;
             }
             return Fail(err == ENOENT || err == ENOTDIR ? TFileOpenError::NotFound : TFileOpenError::Refused,
                         error);
         }
         struct stat st;
-        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        if (::fstat(fd, &st) != 0) {
+            const int err = errno;
+            qCDebug(lcFiles) << "no attributes of" << path.c_str() << std::strerror(err);
+            if (crossedReplace(err, true)) {
+                ::close(fd);
+                continue;
+            }
+            return Fail(TFileOpenError::Refused, error, fd);
+        }
+        if (!S_ISREG(st.st_mode))
             return Fail(TFileOpenError::Refused, error, fd);
 
         int rc;
@@ -342,8 +359,10 @@ int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCre
             return Fail(TFileOpenError::Busy, error);
     }
     const int fl = ::fcntl(fd, F_GETFL);
-    if (fl < 0 || ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) != 0)
+    if (fl < 0 || ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) != 0) {
+        qCDebug(lcFiles) << "no blocking reads:" << std::strerror(errno);
         return Fail(TFileOpenError::Refused, error, fd);
+    }
     // A file that may have been made just now: one of the player's own that is still empty.
     if ((flags & O_CREAT) && Length(fd) == 0)
         GiveGroupAccess(fd, FolderOf(NativePath(name)));
@@ -441,8 +460,9 @@ bool ReadContents(int handle, std::string& contents)
     // may still be those of the file that this one replaced on another machine (over SFTP, other
     // openings of the old file even refill them). They stop at the length this machine keeps for
     // the file, which may be that of the old file too: SSHFS answers a plain stat from its own cache
-    // for up to 20 s, so a table another machine has filled since can read as empty. A stat of this
-    // opening forced to the server gives the true length, and the system keeps it for the reads.
+    // for up to 20 s, so a table another machine has filled since can read as empty. Opening the file
+    // told the file system its length on the server; a stat forced past the system's own cache
+    // (AT_STATX_FORCE_SYNC) right after the opening fetches it, and the system keeps it for the reads.
     const auto serverLength = [handle]() -> std::int64_t {
         struct statx sx;
         return ::statx(handle, "", AT_EMPTY_PATH | AT_STATX_FORCE_SYNC, STATX_SIZE, &sx) == 0
