@@ -123,7 +123,11 @@ bool WriteWhole(const std::string& path, const std::string& contents, TFileCreat
     if (h < 0)
         return false;
     const bool ok = FileSystem::WriteContents(h, name, contents.data(), static_cast<int>(contents.size()));
-    return FileSystem::Close(h) && ok;
+    // The contents are on the server once WriteContents says so (a new file renamed into place, or
+    // written and flushed in place): a failing close of the old file must not make a stored game
+    // wait, and so be stored twice.
+    FileSystem::Close(h);
+    return ok;
 }
 
 // Writes the stored totals of the characters that keep() names; SQLITE_DONE when all were written.
