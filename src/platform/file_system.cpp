@@ -303,18 +303,43 @@ int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCre
     // the file the name leads to once it is held; otherwise the name is opened again.
     for (int attempt = 1;; ++attempt) {
         std::string path = NativePath(name);
-        if (!FollowTrustedLinks(path))
+        if (!FollowTrustedLinks(path)) {
+            qCDebug(lcFiles) << "links not followed to" << path.c_str();
             return Fail(TFileOpenError::Refused, error);
+        }
         // The links were followed above: one put in place since then is not followed.
         fd = ::open(path.c_str(), flags | O_NOFOLLOW, 0666);
+        // Over SSHFS a name this machine is replacing by rename at that moment may lead nowhere for
+        // an instant (an opening or a stat that crosses the rename finds it missing or stale), and
+        // for about a second after another machine removed or replaced a file the mount may still
+        // take it for present, so that an opening that would create it finds it missing. Those are
+        // tried again; a missing file is otherwise reported as missing.
+        const auto crossedReplace = [&](int err, bool creating) {
+            return (err == ESTALE || (err == ENOENT && creating)) && attempt < 20 &&
+                   OnNetworkFileSystem(FolderOf(path));
+        };
         if (fd < 0) {
             const int err = errno;
             qCDebug(lcFiles) << "open" << path.c_str() << "failed:" << std::strerror(err);
+            if (crossedReplace(err, (flags & O_CREAT) != 0)) {
+                if (err == ENOENT)
+                    ::usleep(100000);
+                continue;
+            }
             return Fail(err == ENOENT || err == ENOTDIR ? TFileOpenError::NotFound : TFileOpenError::Refused,
                         error);
         }
         struct stat st;
-        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        if (::fstat(fd, &st) != 0) {
+            const int err = errno;
+            qCDebug(lcFiles) << "no attributes of" << path.c_str() << std::strerror(err);
+            if (crossedReplace(err, true)) {
+                ::close(fd);
+                continue;
+            }
+            return Fail(TFileOpenError::Refused, error, fd);
+        }
+        if (!S_ISREG(st.st_mode))
             return Fail(TFileOpenError::Refused, error, fd);
 
         int rc;
@@ -334,8 +359,10 @@ int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCre
             return Fail(TFileOpenError::Busy, error);
     }
     const int fl = ::fcntl(fd, F_GETFL);
-    if (fl < 0 || ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) != 0)
+    if (fl < 0 || ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) != 0) {
+        qCDebug(lcFiles) << "no blocking reads:" << std::strerror(errno);
         return Fail(TFileOpenError::Refused, error, fd);
+    }
     // A file that may have been made just now: one of the player's own that is still empty.
     if ((flags & O_CREAT) && Length(fd) == 0)
         GiveGroupAccess(fd, FolderOf(NativePath(name)));
@@ -416,13 +443,6 @@ bool OnNetworkFileSystem(const std::string& path)
 bool ReadContents(int handle, std::string& contents)
 {
     contents.clear();
-    // Direct reads go to the server through this opening, past the length and the pages cached for
-    // the name, which may still be those of the file that this one replaced on another machine (over
-    // SFTP, other openings of the old file even refill those pages). Where direct reads are refused,
-    // the cached reading is the best there is.
-    const int fl = ::fcntl(handle, F_GETFL);
-    const bool direct =
-        fl >= 0 && OnNetworkFileSystem(handle) && ::fcntl(handle, F_SETFL, fl | O_DIRECT) == 0;
     const auto readAll = [handle, &contents] {
         contents.clear();
         bool ok = Seek(handle, 0);
@@ -434,13 +454,44 @@ bool ReadContents(int handle, std::string& contents)
         }
         return ok;
     };
-    bool ok = readAll();
-    if (direct) {
-        ::fcntl(handle, F_SETFL, fl);
-        // A file system may take O_DIRECT and still refuse the reads (alignment): read as usual then.
-        if (!ok)
+    if (!OnNetworkFileSystem(handle))
+        return readAll();
+    // Direct reads go to the server through this opening, past the pages cached for the name, which
+    // may still be those of the file that this one replaced on another machine (over SFTP, other
+    // openings of the old file even refill them). They stop at the length this machine keeps for
+    // the file, which may be that of the old file too: SSHFS answers a plain stat from its own cache
+    // for up to 20 s, so a table another machine has filled since can read as empty. Opening the file
+    // told the file system its length on the server; a stat forced past the system's own cache
+    // (AT_STATX_FORCE_SYNC) right after the opening fetches it, and the system keeps it for the reads.
+    const auto serverLength = [handle]() -> std::int64_t {
+        struct statx sx;
+        return ::statx(handle, "", AT_EMPTY_PATH | AT_STATX_FORCE_SYNC, STATX_SIZE, &sx) == 0
+                   ? static_cast<std::int64_t>(sx.stx_size)
+                   : -1;
+    };
+    const int fl = ::fcntl(handle, F_GETFL);
+    bool direct = fl >= 0 && ::fcntl(handle, F_SETFL, fl | O_DIRECT) == 0;
+    bool ok = false;
+    // The length is asked again when the reads disagree with it: the system may have kept an older
+    // length after all (a stat that crossed another one), or filled the end of a file that has
+    // shrunk with zeros up to the old length.
+    for (int attempt = 0; attempt < 3 && !ok; ++attempt) {
+        const std::int64_t length = serverLength();
+        ok = readAll();
+        if (!ok && direct) {
+            // A file system may take O_DIRECT and still refuse the reads (alignment): read as usual.
+            direct = false;
+            ::fcntl(handle, F_SETFL, fl);
             ok = readAll();
+        }
+        if (ok && length >= 0 && static_cast<std::int64_t>(contents.size()) != length) {
+            qCDebug(lcFiles) << "read" << contents.size() << "bytes of a file of" << length
+                             << "on the server";
+            ok = false;
+        }
     }
+    if (direct)
+        ::fcntl(handle, F_SETFL, fl);
     return ok;
 }
 

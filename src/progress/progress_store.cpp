@@ -4,12 +4,15 @@
 #include "errors.h"
 #include "file_system.h"
 #include "key_record_sql.h"
+#include "lock_file.h"
 #include "sqlite_statement.h"
 #include "system.h"
 #include "user_folder.h"
 
 #include <QDate>
 #include <QDateTime>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTime>
 #include <algorithm>
 #include <cmath>
@@ -86,6 +89,47 @@ std::string FolderOf(const std::string& path)
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
+bool copyEverywhere = false;
+
+// The folder, or the nearest one above it that exists: a state folder not made yet lies on the file
+// system of the folder it will be made in.
+std::string ExistingFolder(std::string folder)
+{
+    while (!FileSystem::PathExists(folder) && folder != "/" && folder != ".")
+        folder = FolderOf(folder);
+    return folder;
+}
+
+// The file layer's name (Windows-1252) of a name in the system's bytes.
+std::string LayerName(const std::string& path)
+{
+    return ToCp1252(QString::fromStdString(path));
+}
+
+bool ReadWhole(const std::string& path, std::string& contents)
+{
+    const int h = FileSystem::Open(LayerName(path), TFileAccess::Read, TFileShare::DenyNone,
+                                   TFileCreation::OpenExisting);
+    if (h < 0)
+        return false;
+    const bool ok = FileSystem::ReadContents(h, contents);
+    return FileSystem::Close(h) && ok;
+}
+
+bool WriteWhole(const std::string& path, const std::string& contents, TFileCreation creation)
+{
+    const std::string name = LayerName(path);
+    const int h = FileSystem::Open(name, TFileAccess::ReadWrite, TFileShare::DenyNone, creation);
+    if (h < 0)
+        return false;
+    const bool ok = FileSystem::WriteContents(h, name, contents.data(), static_cast<int>(contents.size()));
+    // The contents are on the server once WriteContents says so (a new file renamed into place, or
+    // written and flushed in place): a failing close of the old file must not make a stored game
+    // wait, and so be stored twice.
+    FileSystem::Close(h);
+    return ok;
+}
+
 // Writes the stored totals of the characters that keep() names; SQLITE_DONE when all were written.
 template <typename Keep> int PutKeyTotals(sqlite3* db, const TDifficultKeys& keys, Keep keep)
 {
@@ -125,11 +169,120 @@ TProgressStore::TAction::TAction(TProgressStore& store, int waitMs) : store_(sto
     store_.inAction_ = true;
     store_.waitStart_ = TickCount();
     store_.waitMs_ = std::max(0, waitMs);
+    store_.BeginCopy();
 }
 
 TProgressStore::TAction::~TAction()
 {
+    store_.EndCopy();
     store_.inAction_ = false;
+}
+
+void TProgressStore::CopyEverywhere(bool everywhere)
+{
+    copyEverywhere = everywhere;
+}
+
+bool TProgressStore::CopyFailed(TStoreProblem problem, std::string detail)
+{
+    copyProblem_ = problem;
+    copyDetail_ = std::move(detail);
+    CloseFile();
+    return false;
+}
+
+void TProgressStore::BeginCopy()
+{
+    copyProblem_ = TStoreProblem::None;
+    copying_ =
+        !folder_.empty() && (copyEverywhere || FileSystem::OnNetworkFileSystem(ExistingFolder(folder_)));
+    if (!copying_)
+        return;
+    const int reopen = reopenFlags_;
+    reopenFlags_ = 0;
+    if (!copyFolder_ || !copyFolder_->isValid()) {
+        copyFolder_ = std::make_unique<QTemporaryDir>();
+        if (!copyFolder_->isValid()) {
+            CopyFailed(TStoreProblem::CannotOpen, "no private folder for a copy of " + path_);
+            return;
+        }
+        copy_ = copyFolder_->filePath(kFileName).toStdString();
+    }
+    // The lock file goes beside the database, so the folder must be there first; Open makes it too,
+    // on the same conditions.
+    if (std::string folder; FileSystem::ResolveLinks(folder_, folder))
+        FileSystem::MakeFolders(folder);
+    // The lock file is waited for as SQLite's locks are: within the action's allowance.
+    sharedLock_ = std::make_unique<TLockFile>();
+    for (int count = 0;; ++count) {
+        const TLockFile::TResult result = sharedLock_->TryLock(LayerName(file_));
+        // A folder where no lock file can be made is one the store cannot write either; Open says so.
+        if (result != TLockFile::TResult::Busy)
+            break;
+        if (!WaitForOtherCopy(this, count)) {
+            CopyFailed(TStoreProblem::Held, path_ + " is held by another copy of the program");
+            return;
+        }
+    }
+    // Once the lock is held, the file as the server holds it now.
+    for (const char* companion : {"", "-journal"})
+        QFile::remove(QString::fromStdString(copy_ + companion));
+    original_.clear();
+    bool exists = FileSystem::PathExists(file_);
+    // A machine may still take the file for missing when another has just made it. Only the server
+    // knows: an exclusive create there either makes the file or finds it, and a file found is read.
+    if (!exists) {
+        QFile made(QString::fromStdString(file_));
+        exists = !made.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+    }
+    if (exists && !ReadWhole(file_, original_)) {
+        // Mostly a file this machine does not see yet; the next action tries again.
+        CopyFailed(TStoreProblem::Held, path_ + " cannot be read now");
+        return;
+    }
+    if (exists && !WriteWhole(copy_, original_, TFileCreation::CreateOrEmpty)) {
+        CopyFailed(TStoreProblem::CannotOpen, "no private copy of " + path_ + " can be made");
+        return;
+    }
+    // A file removed since the last action is opened (and made) anew by Open.
+    if (exists && reopen != 0 && OpenFile(reopen) != SQLITE_OK)
+        CopyFailed(TStoreProblem::CannotOpen, path_ + ": " + detail_);
+}
+
+void TProgressStore::EndCopy()
+{
+    if (!copying_)
+        return;
+    reopenFlags_ = db_ ? flags_ : 0;
+    CloseFile();
+    if (copyProblem_ == TStoreProblem::None && !WriteBack())
+        LogError(kErrorCode, "the progress could not be written back to " + path_);
+    QFile::remove(QString::fromStdString(copy_));
+    sharedLock_.reset();
+    copying_ = false;
+    copyProblem_ = TStoreProblem::None;
+}
+
+bool TProgressStore::WriteBack()
+{
+    std::string contents;
+    if (!ReadWhole(copy_, contents))
+        return false;
+    if (contents == original_)
+        return true;
+    if (!WriteWhole(file_, contents, TFileCreation::OpenOrCreate))
+        return false;
+    original_ = std::move(contents);
+    return true;
+}
+
+bool TProgressStore::Ready()
+{
+    if (db_)
+        return true;
+    if (copyProblem_ != TStoreProblem::None)
+        Fail(copyProblem_, copyDetail_);
+    return false;
 }
 
 TProgressStore::TProgressStore(std::string folder)
@@ -163,13 +316,15 @@ int TProgressStore::OpenFile(int flags)
     CloseFile();
     sqlite3* db = nullptr;
     // The links were followed by the platform's rule; one put in place since is not followed.
-    const int rc = sqlite3_open_v2(file_.c_str(), &db, flags | SQLITE_OPEN_NOFOLLOW, nullptr);
+    const std::string& name = copying_ ? copy_ : file_;
+    const int rc = sqlite3_open_v2(name.c_str(), &db, flags | SQLITE_OPEN_NOFOLLOW, nullptr);
     if (rc != SQLITE_OK) {
         detail_ = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close(db);
         return rc;
     }
     db_ = db;
+    flags_ = flags;
     readOnly_ = (flags & SQLITE_OPEN_READONLY) != 0;
     sqlite3_busy_handler(db_, &TProgressStore::WaitForOtherCopy, this);
     return SQLITE_OK;
@@ -312,6 +467,8 @@ bool TProgressStore::Open()
     CloseFile();
     problem_ = TStoreProblem::None;
     detail_.clear();
+    if (copyProblem_ != TStoreProblem::None)
+        return Fail(copyProblem_, copyDetail_);
     if (folder_.empty())
         return Fail(TStoreProblem::FolderNotWritable, "no state folder is known");
     std::string folder;
@@ -359,6 +516,10 @@ TProgressStore::TReadState TProgressStore::OpenForReading()
 {
     CloseFile();
     problem_ = TStoreProblem::None;
+    if (copyProblem_ != TStoreProblem::None) {
+        Fail(copyProblem_, copyDetail_);
+        return TReadState::Unreadable;
+    }
     if (!FileSystem::ResolveLinks(path_, file_)) {
         Fail(TStoreProblem::ForeignLink, "a link of another user leads to it");
         return TReadState::Unreadable;
@@ -429,6 +590,9 @@ bool TProgressStore::SetAside()
     for (const char* companion : {"-journal", "-wal", "-shm"})
         if (FileSystem::PathExists(file_ + companion))
             FileSystem::RenamePath(file_ + companion, aside + companion);
+    // The private copy is of the damaged file too.
+    if (copying_)
+        QFile::remove(QString::fromStdString(copy_));
     SetAsideName = aside;
     LogError(kErrorCode, "progress database could not be read; kept as " + aside + ", a new one started");
 
@@ -442,7 +606,7 @@ bool TProgressStore::SetAside()
 
 bool TProgressStore::LoadTotals(TDifficultKeys& keys)
 {
-    if (!db_)
+    if (!Ready())
         return false;
     const int rc = ReadTotals(keys);
     if (rc == SQLITE_DONE)
@@ -515,7 +679,7 @@ int TProgressStore::Fold(const TGameRecord& record, const std::string& playedAt,
 bool TProgressStore::RecordGame(const TGameRecord& record, const std::string& playedAt,
                                 TDifficultKeys* totals)
 {
-    if (!db_ || readOnly_)
+    if (!Ready() || readOnly_)
         return false;
     TDifficultKeys folded;
     int rc = Fold(record, playedAt, folded);
@@ -524,6 +688,12 @@ bool TProgressStore::RecordGame(const TGameRecord& record, const std::string& pl
         rc = Fold(record, playedAt, folded);
     if (rc != SQLITE_OK)
         return db_ ? FailWith(rc) : false;
+    // On a network folder the game is stored once the server has it. Otherwise it waits in memory,
+    // and the next action starts again from the server's file, without this fold.
+    if (copying_ && !WriteBack()) {
+        CopyFailed(TStoreProblem::Held, path_ + " could not be written back");
+        return Fail(TStoreProblem::Held, copyDetail_);
+    }
     problem_ = TStoreProblem::None;
     if (totals)
         totals->TakeTotals(folded);
@@ -533,7 +703,7 @@ bool TProgressStore::RecordGame(const TGameRecord& record, const std::string& pl
 bool TProgressStore::History(std::vector<THistoryRow>& rows, int last)
 {
     rows.clear();
-    if (!db_)
+    if (!Ready())
         return false;
     TStatement s(db_, "SELECT played_at, game, choice, score, seconds, keystrokes, errors, level FROM "
                       "(SELECT * FROM games ORDER BY id DESC LIMIT ?) ORDER BY id");
@@ -559,7 +729,7 @@ bool TProgressStore::RecentScores(const std::string& game, int count, std::vecto
     scores.clear();
     if (days)
         days->clear();
-    if (!db_)
+    if (!Ready())
         return false;
     TStatement s(db_,
                  "SELECT score, substr(played_at, 1, 10) FROM games WHERE game = ? ORDER BY id DESC LIMIT ?");
@@ -577,7 +747,7 @@ bool TProgressStore::RecentScores(const std::string& game, int count, std::vecto
 bool TProgressStore::ReadKeyDays(int fromDay, TKeyDays& days)
 {
     days.clear();
-    if (!db_)
+    if (!Ready())
         return false;
     int rc = SQLITE_OK;
     // A file of version 1 that a reader opened has no key record yet.
@@ -595,7 +765,7 @@ bool TProgressStore::Moved()
 
 bool TProgressStore::PutTotals(const TDifficultKeys& keys, const TKeyDays& days)
 {
-    if (!db_ || readOnly_)
+    if (!Ready() || readOnly_)
         return false;
     int rc = Exec(db_, "BEGIN IMMEDIATE");
     if (rc != SQLITE_OK)
@@ -622,7 +792,7 @@ bool TProgressStore::PutTotals(const TDifficultKeys& keys, const TKeyDays& days)
 bool TProgressStore::BestScoreSince(const std::string& game, const std::string& since, std::int32_t& best)
 {
     best = -1;
-    if (!db_)
+    if (!Ready())
         return false;
     TStatement s(db_, "SELECT max(score) FROM games WHERE game = ? AND played_at >= ?");
     s.Bind(1, game);

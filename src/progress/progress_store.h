@@ -5,9 +5,12 @@
 #include "store_problem.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+class QTemporaryDir;
+class TLockFile;
 struct sqlite3;
 
 // One finished game of the player's history, texts in UTF-8.
@@ -28,6 +31,14 @@ struct THistoryRow {
 // moment, in one write transaction, waiting for the other copy rather than failing. A database that
 // SQLite finds damaged, or that is not this program's, is kept beside under another name and a new
 // one is started; any other failure keeps the file as it is. Play never stops for it.
+//
+// In a folder mounted from a server (a home on NFS or SSHFS), another machine's changes may reach
+// this one late: each machine keeps the file's length and pages in its own caches, and SQLite
+// writing in place would build on stale pages. There every action holds a lock file beside the
+// database (made on the server, so every machine sees it), works on a private copy of the whole
+// file read from the server, and, when it changed the copy, replaces the shared file by it (a new
+// file under the old name, whose pages no machine has cached). Outside an action the file is used
+// in place, as on a local disk.
 class TProgressStore {
   public:
     // The version a new database gets. Older versions are brought up to it step by step (see
@@ -67,13 +78,19 @@ class TProgressStore {
         TProgressStore& store_;
     };
 
+    // Where actions work on a private copy: in folders on network file systems (the default), or
+    // everywhere (tests of the copying on a local disk).
+    static void CopyEverywhere(bool everywhere);
+
     // Opens the database for reading and writing, making the folder and a new database when there
     // is none, bringing an older one up to date, and setting a damaged one aside. False when
     // progress cannot be kept now; Problem() says why.
     bool Open();
     // Opens an existing database for reading only; changes no file, sets nothing aside.
     TReadState OpenForReading();
-    bool IsOpen() const { return db_ != nullptr; }
+    // Between actions on a network folder the file is closed, and counts as open when the last
+    // action left it open.
+    bool IsOpen() const { return db_ != nullptr || reopenFlags_ != 0; }
 
     // Replaces keys' totals and exposures by the stored ones; the recent counts are left alone.
     bool LoadTotals(TDifficultKeys& keys);
@@ -128,6 +145,14 @@ class TProgressStore {
     int Fold(const TGameRecord& record, const std::string& playedAt, TDifficultKeys& folded);
     bool Damaged(int rc) const;
     static int WaitForOtherCopy(void* store, int count);
+    // The file can be asked now; otherwise false, with the reason when an action's copy failed.
+    bool Ready();
+    // An action's start and end on a network folder: the lock file, the private copy, the write back.
+    void BeginCopy();
+    void EndCopy();
+    // Replaces the shared file by the private copy when the copy changed; false when it could not.
+    bool WriteBack();
+    bool CopyFailed(TStoreProblem problem, std::string detail);
 
     std::string folder_;
     std::string path_;
@@ -141,6 +166,19 @@ class TProgressStore {
     bool inAction_ = false;
     std::uint32_t waitStart_ = 0;
     int waitMs_ = kBusyTimeoutMs;
+    // The flags of the last opening.
+    int flags_ = 0;
+    // The running action works on copy_, a private copy of file_ whose contents were original_.
+    bool copying_ = false;
+    std::string copy_;
+    std::string original_;
+    std::unique_ptr<QTemporaryDir> copyFolder_;
+    std::unique_ptr<TLockFile> sharedLock_;
+    // Why the running action has no copy to work on (the lock held elsewhere, the file unreadable).
+    TStoreProblem copyProblem_ = TStoreProblem::None;
+    std::string copyDetail_;
+    // The flags to open the copy with at the next action's start; 0 when the file was closed.
+    int reopenFlags_ = 0;
 };
 
 // A date-time of the platform clock (days since 1899-12-30) as local "YYYY-MM-DD HH:MM:SS".

@@ -4,26 +4,30 @@
 # machine does: a flock taken through one is not seen through the other. Copies of the score keeping
 # (tests/stress/score_worker.cpp, the program's own saving code) save many rows at once through both
 # mounts; no committed row may be lost and every table must stay whole. The same run with the lock
-# file turned off must lose rows, which shows that the check can fail. A copy killed while it holds
-# the lock leaves a lock file that the next save breaks.
+# file turned off must lose rows, which shows that the check can fail. A table filled through one
+# mount keeps its rows when the other mount, which saw it empty, saves. A copy killed while it holds
+# the lock leaves a lock file that the next save breaks. Last, copies of the progress keeping
+# (tests/stress/progress_worker.cpp) fold games into one progress database through both mounts: every
+# game must be stored and the database must pass SQLite's integrity check.
 #
 # Usage: sshfs_check.sh BUILD_DIR   (as root, or a user who may mount FUSE file systems); KV_KEEP=1
 # keeps the scratch folder with every copy's output for a look afterwards.
-# Installs openssh-server and sshfs when they are missing. Everything it starts or mounts is undone
+# Installs openssh-server, sshfs and sqlite3 when they are missing. Everything it starts or mounts is undone
 # on any exit.
 set -euo pipefail
 build=$(cd "${1:?usage: sshfs_check.sh BUILD_DIR}" && pwd)
 worker=$build/tests/kv_score_worker
+progress_worker=$build/tests/kv_progress_worker
 tool=$build/bin/keyvane-files
-if [ ! -x "$worker" ] || [ ! -x "$tool" ]; then
-  echo "FAIL: build kv_score_worker and keyvane-files first" >&2
+if [ ! -x "$worker" ] || [ ! -x "$progress_worker" ] || [ ! -x "$tool" ]; then
+  echo "FAIL: build kv_score_worker, kv_progress_worker and keyvane-files first" >&2
   exit 1
 fi
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 missing=()
-for p in openssh-server sshfs; do
+for p in openssh-server sshfs sqlite3; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
@@ -44,6 +48,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
 fail() { echo "FAIL: $*" >&2; exit 1; }
+ms() { echo $(($(date +%s%N) / 1000000)); }
 
 # The server: its own host key, a key for the client, a free port on the loopback interface.
 mkdir -p "$work/ssh" "$work/share"
@@ -125,12 +130,12 @@ run_copies() {
   echo "$out"
 }
 
-began=$(date +%s.%N)
+began=$(ms)
 lost=$(run_copies locked)
-ended=$(date +%s.%N)
+ended=$(ms)
 questions=$(grep -c '^Q' "$work/locked.all" || true)
 echo "with the lock file: $((2 * copies)) copies, $(grep -c '^[CN] ' "$work/locked.all") rows committed," \
-  "$lost of the ten best lost, busy question $questions times, $(echo "$ended - $began" | bc) s"
+  "$lost of the ten best lost, busy question $questions times, $((ended - began)) ms"
 [ "$lost" -eq 0 ] || fail "rows were lost with the lock file: $(paste -sd' ' "$work/locked.held")"
 
 # Without the lock file the copies on the two mounts overwrite each other's rows.
@@ -141,6 +146,17 @@ for _ in 1 2 3; do
 done
 echo "without the lock file: $lost_without of the ten best lost"
 [ "$lost_without" -gt 0 ] || fail "without the lock file no row was lost: the check cannot tell"
+
+# A table made empty through one mount and filled through it, while the other mount still keeps the
+# length of the empty file: a save through that mount must start from the rows on the server.
+mkdir "$work/share/fill"
+: >"$work/a/fill/stress.kvt"
+[ "$(stat -c %s "$work/b/fill/stress.kvt")" -eq 0 ] || fail "the second mount did not see the empty table"
+"$worker" commit "$work/a/fill" 1 12 1 >"$work/fill.a.out" 2>>"$work/fill.log"
+"$worker" commit "$work/b/fill" 2 1 2 >"$work/fill.b.out" 2>>"$work/fill.log"
+kept=$("$tool" scores "$work/share/fill/stress.kvt" | cut -f 2 | grep -c '^w1-' || true)
+[ "$kept" -eq 10 ] || fail "a save through the other mount lost the rows: $("$tool" scores "$work/share/fill/stress.kvt")"
+echo "a table filled through one mount kept its rows when the other saved"
 
 # A copy killed while it holds the lock: the next save, through the other mount, breaks the lock. The
 # table starts afresh, removed through both mounts so that neither keeps it in its caches.
@@ -154,9 +170,33 @@ grep -q '^H' "$work/hold.out" || fail "the holding copy did not take the lock"
 kill -KILL "$holder"
 wait "$holder" 2>/dev/null || true
 [ -e "$work/share/.stress.kvt.lock" ] || fail "the killed copy left no lock file to break"
-start=$(date +%s.%N)
+start=$(ms)
 timeout 60 "$worker" commit "$work/b" 99 1 99 >"$work/after-kill.out" 2>>"$work/hold.log" || fail "the save after the kill failed"
-took=$(echo "$(date +%s.%N) - $start" | bc)
+took=$(($(ms) - start))
 grep -q '^C w99-0 ' "$work/after-kill.out" || fail "the save after the kill stored nothing: $(cat "$work/after-kill.out")"
-echo "a lock file left by a killed copy was broken; the next save took $took s"
+echo "a lock file left by a killed copy was broken; the next save took $took ms"
+
+# One progress database, as in a home folder on a server: 2 copies through each mount fold games at
+# once into the same state folder.
+games=30
+began=$(ms)
+started=()
+for id in 0 1 2 3; do
+  m=a
+  [ "$id" -lt 2 ] || m=b
+  "$progress_worker" "$work/$m/state" "$id" "$games" >"$work/progress.$id.out" 2>>"$work/progress.log" &
+  started+=($!)
+done
+for p in "${started[@]}"; do wait "$p" || fail "progress: a copy ended with status $?"; done
+took=$(($(ms) - began))
+db=$work/share/state/progress.db
+check=$(sqlite3 "$db" 'PRAGMA integrity_check') || fail "progress: the database cannot be read"
+[ "$check" = ok ] || fail "progress: the database is damaged: $check"
+stored=$(sqlite3 "$db" 'SELECT count(*) FROM games')
+distinct=$(sqlite3 "$db" 'SELECT count(DISTINCT score) FROM games')
+echo "progress: 4 copies on two mounts stored $stored of $((4 * games)) games ($distinct distinct), integrity ok, $took ms"
+[ "$stored" -eq $((4 * games)) ] && [ "$distinct" -eq $((4 * games)) ] || fail "progress: games were lost or stored twice"
+if compgen -G "$work/share/state/*damaged*" >/dev/null; then
+  fail "progress: a database was set aside as damaged: $(ls "$work/share/state")"
+fi
 echo "sshfs check passed"

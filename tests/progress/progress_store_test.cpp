@@ -1,3 +1,5 @@
+#include "file_system.h"
+#include "lock_file.h"
 #include "player_progress.h"
 #include "progress_store.h"
 #include "scratch_dir.h"
@@ -73,7 +75,23 @@ TEST(ProgressStore, TotalsSurviveARestartWithTheirRatings)
 
 // Two copies ending games at the same moment: a copy that wrote its own totals over the other's
 // would lose keystrokes, and a copy that gave up on a locked database would lose history rows.
-TEST(ProgressStore, TwoCopiesFoldingAtOnceKeepEveryGame)
+// How the copies share the file: in place (a local disk), or as on a network folder, each action
+// on a private copy under the lock file, written back by rename.
+class TwoCopies : public testing::TestWithParam<bool> {
+  protected:
+    void SetUp() override
+    {
+        TProgressStore::CopyEverywhere(GetParam());
+        TLockFile::SetMode(GetParam() ? TLockFile::TMode::Everywhere : TLockFile::TMode::NetworkFolders);
+    }
+    void TearDown() override
+    {
+        TProgressStore::CopyEverywhere(false);
+        TLockFile::SetMode(TLockFile::TMode::NetworkFolders);
+    }
+};
+
+TEST_P(TwoCopies, FoldingAtOnceKeepEveryGame)
 {
     ScratchDir dir;
     const std::string folder = dir.Path() + "/state";
@@ -93,9 +111,13 @@ TEST(ProgressStore, TwoCopiesFoldingAtOnceKeepEveryGame)
             // Both copies start folding when the pipe closes.
             (void)!read(go[0], &c, 1);
             TProgressStore store(folder);
-            bool ok = store.Open();
-            for (int i = 0; ok && i < kGames; ++i)
-                ok = store.RecordGame(Game('x', 1, 0, i), "2026-12-09 10:00:00", nullptr);
+            bool ok = true;
+            // One action per game, as the program takes them: each waits for the other copy.
+            for (int i = 0; ok && i < kGames; ++i) {
+                TProgressStore::TAction action(store, 20000);
+                ok = (store.IsOpen() || store.Open()) &&
+                     store.RecordGame(Game('x', 1, 0, i), "2026-12-09 10:00:00", nullptr);
+            }
             _exit(ok ? 0 : 1);
         }
     }
@@ -112,6 +134,35 @@ TEST(ProgressStore, TwoCopiesFoldingAtOnceKeepEveryGame)
     ASSERT_TRUE(store.LoadTotals(keys));
     EXPECT_EQ(keys.Exposure['x'], 2 * kGames);
     EXPECT_EQ(HistoryOf(store).size(), 2u * kGames);
+}
+
+INSTANTIATE_TEST_SUITE_P(InPlaceAndCopied, TwoCopies, testing::Bool());
+
+TEST(PlayerProgress, OnANetworkFolderAGameNotWrittenBackWaitsAndIsStoredOnce)
+{
+    TestPlatform platform;
+    ScratchDir dir;
+    const std::string folder = dir.Path() + "/state";
+    TProgressStore::CopyEverywhere(true);
+    TDifficultKeys keys;
+    {
+        TPlayerProgress progress(folder);
+        progress.Start(keys);
+        progress.Record(Game('k', 10, 1));
+        // Enough for the private copy of the file, nothing for writing it back.
+        FileSystem::SetWriteBudget(QFile(QString::fromStdString(folder + "/progress.db")).size());
+        progress.Record(Game('k', 20, 0));
+        FileSystem::SetWriteBudget(-1);
+        EXPECT_EQ(progress.Waiting(), 1u);
+        progress.Record(Game('q', 5, 5));
+        EXPECT_EQ(progress.Waiting(), 0u);
+    }
+    TProgressStore::CopyEverywhere(false);
+    TProgressStore store(folder);
+    ASSERT_TRUE(store.Open());
+    EXPECT_EQ(HistoryOf(store).size(), 3u) << "each game once";
+    ASSERT_TRUE(store.LoadTotals(keys));
+    EXPECT_EQ(keys.Exposure['k'], 30);
 }
 
 QByteArray Contents(const std::string& path);
