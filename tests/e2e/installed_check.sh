@@ -53,7 +53,7 @@ fi
 texts=$(sed '/<developer/,/<\/developer>/d' "$metainfo")
 for lang in de es fr; do
   for key in Name GenericName Comment Keywords; do
-    grep -q "^$key\[$lang\]=." "$desktop" || fail "the desktop entry has no $key[$lang]"
+    grep -q "^$key\[$lang\]=." "$desktop" || fail "the desktop entry has no ${key}[$lang]"
   done
   for tag in name summary p li; do
     english=$(grep -o "<$tag>" <<<"$texts" | wc -l)
