@@ -211,9 +211,8 @@ void TWTrisEvent::GameStep()
     // The beam landed on the pile. The player may be in the middle of its word and type on for a
     // moment; those keys are no keystrokes of the next word.
     landedRest_.clear();
-    // (One character appended, not assigned from a literal: GCC 12 warns falsely (-Wrestrict) there.)
     if (beam == PressSpace)
-        landedRest_.push_back(' ');
+        landedRest_ = " ";
     else if (TypedIndex > 1)
         landedRest_ = (beam + " ").substr(std::min(beam.size() + 1, std::size_t(TypedIndex - 1)));
     BeamRow = 0;

@@ -75,12 +75,10 @@ std::string TimeOfDayText(double dateTime)
     return text;
 }
 
-// "#" and the code. Built by appending: GCC 12 warns falsely (-Wrestrict) about "#" + std::to_string(code).
+// "#" and the code.
 std::string CodeText(std::int32_t code)
 {
-    std::string text = "#";
-    text += std::to_string(code);
-    return text;
+    return "#" + std::to_string(code);
 }
 
 // The message of a code as the box shows it, in the player's language.
