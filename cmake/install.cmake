@@ -60,6 +60,30 @@ install(FILES ${CMAKE_SOURCE_DIR}/desktop/keyvane-games.conf DESTINATION ${kv_co
 install(FILES ${CMAKE_SOURCE_DIR}/docs/man/keyvane-games.6 ${CMAKE_SOURCE_DIR}/docs/man/keyvane-files.6
         DESTINATION share/man/man6)
 
+# The manual pages in German, French and Spanish, written from docs/man/po/LL.po by po4a-translate into
+# share/man/LL/man6. Without po4a the build says so and installs the English pages only.
+find_program(KV_PO4A_TRANSLATE po4a-translate)
+if(KV_PO4A_TRANSLATE)
+  set(kv_man_pages)
+  foreach(lang de fr es)
+    foreach(page keyvane-games keyvane-files)
+      set(translated ${CMAKE_BINARY_DIR}/man/${lang}/${page}.6)
+      add_custom_command(OUTPUT ${translated}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man/${lang}
+        COMMAND ${KV_PO4A_TRANSLATE} -f man -m ${CMAKE_SOURCE_DIR}/docs/man/${page}.6
+                -p ${CMAKE_SOURCE_DIR}/docs/man/po/${lang}.po -l ${translated} -M UTF-8 -L UTF-8 -k 80
+        DEPENDS ${CMAKE_SOURCE_DIR}/docs/man/${page}.6 ${CMAKE_SOURCE_DIR}/docs/man/po/${lang}.po
+        COMMENT "Translating the manual page ${page}(6) into ${lang}"
+        VERBATIM)
+      list(APPEND kv_man_pages ${translated})
+      install(FILES ${translated} DESTINATION share/man/${lang}/man6)
+    endforeach()
+  endforeach()
+  add_custom_target(kv_man_pages ALL DEPENDS ${kv_man_pages})
+else()
+  message(WARNING "po4a-translate was not found: the manual pages are installed in English only")
+endif()
+
 install(FILES ${CMAKE_SOURCE_DIR}/resources/pictures/app_icon.svg
         DESTINATION share/icons/hicolor/scalable/apps RENAME ${KV_APP_ID}.svg)
 

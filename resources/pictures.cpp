@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
+#include <algorithm>
 
 namespace {
 
@@ -12,6 +13,12 @@ namespace {
 [[maybe_unused]] const char* const kPictureTexts[] = {
     QT_TRANSLATE_NOOP("Pictures", "Games"),
     QT_TRANSLATE_NOOP("Pictures", "Exit"),
+    // Words on the beams and clouds of the games picture: any common words of the language.
+    QT_TRANSLATE_NOOP("Pictures", "keyboard"),
+    QT_TRANSLATE_NOOP("Pictures", "letter"),
+    QT_TRANSLATE_NOOP("Pictures", "space"),
+    QT_TRANSLATE_NOOP("Pictures", "storm"),
+    QT_TRANSLATE_NOOP("Pictures", "sunny"),
 };
 
 } // namespace
@@ -29,13 +36,22 @@ QByteArray PictureSource(const QString& resource)
     const QString svg = QString::fromUtf8(file.readAll());
     static const QRegularExpression marked(
         QStringLiteral(R"((<text\b[^>]*\bclass="tr"[^>]*>)([^<]*)(</text>))"));
+    static const QRegularExpression typedLetters(QStringLiteral(R"re(\bdata-typed="(\d+)")re"));
     QString out;
     qsizetype at = 0;
     for (auto it = marked.globalMatch(svg); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         const QByteArray source = m.captured(2).toUtf8();
         out += QStringView(svg).mid(at, m.capturedStart(2) - at);
-        out += QCoreApplication::translate("Pictures", source.constData()).toHtmlEscaped();
+        const QString text = QCoreApplication::translate("Pictures", source.constData());
+        // A word being typed (data-typed="N") shows its first N letters in the typed colour.
+        const QRegularExpressionMatch typed = typedLetters.match(m.captured(1));
+        const qsizetype n =
+            typed.hasMatch() ? std::min<qsizetype>(typed.captured(1).toInt(), text.size()) : 0;
+        if (n > 0)
+            out += QStringLiteral("<tspan fill=\"#ff0000\">") + text.left(n).toHtmlEscaped() +
+                   QStringLiteral("</tspan>");
+        out += text.mid(n).toHtmlEscaped();
         at = m.capturedEnd(2);
     }
     out += QStringView(svg).mid(at);

@@ -503,9 +503,11 @@ const std::vector<TToolCommand>& ToolCommands()
              "keyvane-files",
              "print the high-score table of the score file FILE, one tab-separated row per line"),
          RunScores},
-        {"progress", "",
+        {"progress", "[--hardest N]",
          QT_TRANSLATE_NOOP("keyvane-files", "print the player's stored key statistics: character, "
-                                            "keystrokes, errors, rating (tab-separated)"),
+                                            "keystrokes, errors, rating (tab-separated); with --hardest N,\n"
+                                            "      the N hardest keys of the key record, hardest first: "
+                                            "character, difficulty"),
          RunProgress},
         {"history", "",
          QT_TRANSLATE_NOOP(

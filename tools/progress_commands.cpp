@@ -3,6 +3,7 @@
 #include "code_page.h"
 #include "files_commands.h"
 #include "key_ranking.h"
+#include "player_progress.h"
 #include "progress_store.h"
 #include "system.h"
 #include "translation.h"
@@ -68,17 +69,56 @@ std::string KeyRecordColumns(const TKeyDays& days, unsigned char ch)
                            : "-");
 }
 
+// A whole number from 1 to most; 0 for any other text.
+long Count(const std::string& text, long most)
+{
+    char* end = nullptr;
+    const long n = std::strtol(text.c_str(), &end, 10);
+    return text.empty() || *end != '\0' || n < 1 || n > most ? 0 : n;
+}
+
+// The n hardest keys of the key record, ranked as the menu's notice and the practice keys rank them
+// (over the days the program weighs), one a line: the character and its difficulty.
+int PrintHardest(long n, std::ostream& out, std::ostream& err)
+{
+    TProgressStore store(UserStateFolder());
+    if (const int rc = OpenStore(store, {}, "progress", err); rc != kExitOk)
+        return rc;
+    const int today = static_cast<int>(std::floor(Now()));
+    TKeyDays days;
+    if (!store.ReadKeyDays(today - TPlayerProgress::kKeyDaysKept + 1, days))
+        return Fail(
+            err, FillArgs(TrUtf8("keyvane-files", "%1 cannot be read: %2"), {store.Path(), store.Detail()}));
+    const std::vector<TKeyStanding> ranking = RankKeys(days, today);
+    if (ranking.empty())
+        return Fail(err, FillArgs(TrUtf8("keyvane-files", "no keys typed in the last %1 days in %2"),
+                                  {std::to_string(TPlayerProgress::kKeyDaysKept), store.Path()}));
+    for (std::size_t i = 0; i < ranking.size() && i < std::size_t(n); ++i)
+        out << Cp1252ToUtf8(std::string(1, static_cast<char>(ranking[i].Ch))) << '\t'
+            << Decimal(ranking[i].Difficulty) << '\n';
+    return kExitOk;
+}
+
 } // namespace
 
 int RunProgress(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    // --days N: the key record's columns count the last N days only.
     std::vector<std::string> rest = args;
+    if (!rest.empty() && rest[0] == "--hardest") {
+        const long n = rest.size() == 2 ? Count(rest[1], 1000) : 0;
+        if (n == 0) {
+            err << "keyvane-files: "
+                << TrUtf8("keyvane-files", "progress --hardest takes a number of keys from 1 to 1000")
+                << '\n';
+            return kExitUsage;
+        }
+        return PrintHardest(n, out, err);
+    }
+    // --days N: the key record's columns count the last N days only.
     int firstDay = 0;
     if (rest.size() == 2 && rest[0] == "--days") {
-        char* end = nullptr;
-        const long n = std::strtol(rest[1].c_str(), &end, 10);
-        if (rest[1].empty() || *end != '\0' || n < 1 || n > 100000) {
+        const long n = Count(rest[1], 100000);
+        if (n == 0) {
             err << "keyvane-files: "
                 << TrUtf8("keyvane-files", "progress --days takes a number of days from 1 to 100000") << '\n';
             return kExitUsage;

@@ -172,6 +172,26 @@
         <source>Exit</source>
         <translation>Ende</translation>
     </message>
+    <message>
+        <source>keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>letter</source>
+        <translation>Buchstabe</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>storm</source>
+        <translation>Sturm</translation>
+    </message>
+    <message>
+        <source>sunny</source>
+        <translation>sonnig</translation>
+    </message>
 </context>
 <context>
     <name>ProgressNotice</name>
@@ -447,6 +467,17 @@
     </message>
 </context>
 <context>
+    <name>TGamesView</name>
+    <message>
+        <source>: the help page is missing from the program&apos;s folder. Installing the program again brings it back.</source>
+        <translation>: Die Hilfeseite fehlt im Ordner des Programms. Wenn du das Programm neu installierst, ist sie wieder da.</translation>
+    </message>
+    <message>
+        <source>: no program was found to show this page. Install a web browser, or open the page in one.</source>
+        <translation>: Es wurde kein Programm gefunden, das diese Seite zeigen kann. Installiere einen Webbrowser oder öffne die Seite in einem.</translation>
+    </message>
+</context>
+<context>
     <name>TMain</name>
     <message>
         <source>The shared score folder cannot be used (see Errors.log).</source>
@@ -514,10 +545,6 @@ nur 640x480 oder kleiner ist. Drücke Hilfe, um</translation>
         <translation>stattdessen getippt</translation>
     </message>
     <message>
-        <source>types %1 for %2: %3 time</source>
-        <translation>%1 statt %2: %3-mal</translation>
-    </message>
-    <message>
         <source>types %1 for %2: %3 times</source>
         <translation>%1 statt %2: %3-mal</translation>
     </message>
@@ -556,6 +583,15 @@ Darunter kommen deine Punkte Spiel für Spiel und deine Genauigkeit und dein Tem
     <message>
         <source>Speed (characters a minute)</source>
         <translation>Tempo (Zeichen pro Minute)</translation>
+    </message>
+    <message>
+        <source>types %1 for %2: once</source>
+        <translation>%1 statt %2: einmal</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <extracomment>The date format of the progress charts&apos; days (QDate&apos;s format letters): German writes &quot;d. MMM&quot;.</extracomment>
+        <translation>d. MMM</translation>
     </message>
 </context>
 <context>
@@ -697,11 +733,6 @@ Darunter kommen deine Punkte Spiel für Spiel und deine Genauigkeit und dein Tem
     <message>
         <source>print the high-score table of the score file FILE, one tab-separated row per line</source>
         <translation>gibt die Bestenliste der Punktedatei FILE aus, eine durch Tabulatoren getrennte Zeile pro Eintrag</translation>
-    </message>
-    <message>
-        <source>print the player&apos;s stored key statistics: character, keystrokes, errors, rating (tab-separated)</source>
-        <translation>gibt die gespeicherte Tastenstatistik des Spielers aus: Zeichen, Anschläge, Fehler, Bewertung
-      (durch Tabulatoren getrennt)</translation>
     </message>
     <message>
         <source>print the player&apos;s finished games: date and time, game, key set or vocabulary, score, seconds, keystrokes, errors, level (tab-separated)</source>
@@ -847,6 +878,21 @@ Darunter kommen deine Punkte Spiel für Spiel und deine Genauigkeit und dein Tem
     <message>
         <source>no games stored yet in %1</source>
         <translation>noch keine Spiele in %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>print the player&apos;s stored key statistics: character, keystrokes, errors, rating (tab-separated); with --hardest N,
+      the N hardest keys of the key record, hardest first: character, difficulty</source>
+        <translation>gibt die gespeicherte Tastenstatistik des Spielers aus: Zeichen, Anschläge, Fehler, Bewertung
+      (durch Tabulatoren getrennt); mit --hardest N die N schwierigsten Tasten der Tastenaufzeichnung,
+      die schwierigste zuerst: Zeichen, Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>no keys typed in the last %1 days in %2</source>
+        <translation>in den letzten %1 Tagen keine Tasten getippt in %2</translation>
+    </message>
+    <message>
+        <source>progress --hardest takes a number of keys from 1 to 1000</source>
+        <translation>progress --hardest erwartet eine Anzahl Tasten von 1 bis 1000</translation>
     </message>
 </context>
 </TS>

@@ -172,6 +172,26 @@
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>keyboard</source>
+        <translation>teclado</translation>
+    </message>
+    <message>
+        <source>letter</source>
+        <translation>letra</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espacio</translation>
+    </message>
+    <message>
+        <source>storm</source>
+        <translation>tormenta</translation>
+    </message>
+    <message>
+        <source>sunny</source>
+        <translation>soleado</translation>
+    </message>
 </context>
 <context>
     <name>ProgressNotice</name>
@@ -447,6 +467,17 @@
     </message>
 </context>
 <context>
+    <name>TGamesView</name>
+    <message>
+        <source>: the help page is missing from the program&apos;s folder. Installing the program again brings it back.</source>
+        <translation>: falta la página de ayuda en la carpeta del programa. Al volver a instalar el programa vuelve a estar.</translation>
+    </message>
+    <message>
+        <source>: no program was found to show this page. Install a web browser, or open the page in one.</source>
+        <translation>: no se ha encontrado ningún programa para mostrar esta página. Instala un navegador web o abre la página en uno.</translation>
+    </message>
+</context>
+<context>
     <name>TMain</name>
     <message>
         <source>The shared score folder cannot be used (see Errors.log).</source>
@@ -514,10 +545,6 @@ mide solo 640x480 o menos. Pulsa Ayuda para</translation>
         <translation>pulsada en su lugar</translation>
     </message>
     <message>
-        <source>types %1 for %2: %3 time</source>
-        <translation>%1 por %2: %3 vez</translation>
-    </message>
-    <message>
         <source>types %1 for %2: %3 times</source>
         <translation>%1 por %2: %3 veces</translation>
     </message>
@@ -556,6 +583,15 @@ Debajo verás tus puntos partida a partida, y tu precisión y tu velocidad día 
     <message>
         <source>Speed (characters a minute)</source>
         <translation>Velocidad (caracteres/min)</translation>
+    </message>
+    <message>
+        <source>types %1 for %2: once</source>
+        <translation>%1 en vez de %2: una vez</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <extracomment>The date format of the progress charts&apos; days (QDate&apos;s format letters): German writes &quot;d. MMM&quot;.</extracomment>
+        <translation>d MMM</translation>
     </message>
 </context>
 <context>
@@ -696,10 +732,6 @@ Debajo verás tus puntos partida a partida, y tu precisión y tu velocidad día 
     <message>
         <source>print the high-score table of the score file FILE, one tab-separated row per line</source>
         <translation>muestra la tabla de los 10 mejores del archivo de puntos FILE, una fila por línea separada por tabuladores</translation>
-    </message>
-    <message>
-        <source>print the player&apos;s stored key statistics: character, keystrokes, errors, rating (tab-separated)</source>
-        <translation>muestra las estadísticas de teclas guardadas del jugador: carácter, pulsaciones, errores, nota (separadas por tabuladores)</translation>
     </message>
     <message>
         <source>print the player&apos;s finished games: date and time, game, key set or vocabulary, score, seconds, keystrokes, errors, level (tab-separated)</source>
@@ -844,6 +876,20 @@ Debajo verás tus puntos partida a partida, y tu precisión y tu velocidad día 
     <message>
         <source>no games stored yet in %1</source>
         <translation>aún no hay partidas guardadas en %1</translation>
+    </message>
+    <message>
+        <source>print the player&apos;s stored key statistics: character, keystrokes, errors, rating (tab-separated); with --hardest N,
+      the N hardest keys of the key record, hardest first: character, difficulty</source>
+        <translation>muestra las estadísticas de teclas guardadas del jugador: carácter, pulsaciones, errores, nota (separadas por tabuladores);
+      con --hardest N, las N teclas más difíciles del registro, la más difícil primero: carácter, dificultad</translation>
+    </message>
+    <message>
+        <source>no keys typed in the last %1 days in %2</source>
+        <translation>ninguna tecla escrita en los últimos %1 días en %2</translation>
+    </message>
+    <message>
+        <source>progress --hardest takes a number of keys from 1 to 1000</source>
+        <translation>progress --hardest necesita un número de teclas de 1 a 1000</translation>
     </message>
 </context>
 </TS>

@@ -172,6 +172,26 @@
         <source>Exit</source>
         <translation>Sortir</translation>
     </message>
+    <message>
+        <source>keyboard</source>
+        <translation>clavier</translation>
+    </message>
+    <message>
+        <source>letter</source>
+        <translation>lettre</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espace</translation>
+    </message>
+    <message>
+        <source>storm</source>
+        <translation>orage</translation>
+    </message>
+    <message>
+        <source>sunny</source>
+        <translation>soleil</translation>
+    </message>
 </context>
 <context>
     <name>ProgressNotice</name>
@@ -447,6 +467,17 @@
     </message>
 </context>
 <context>
+    <name>TGamesView</name>
+    <message>
+        <source>: the help page is missing from the program&apos;s folder. Installing the program again brings it back.</source>
+        <translation>: la page d&apos;aide manque dans le dossier du programme. Réinstaller le programme la remet en place.</translation>
+    </message>
+    <message>
+        <source>: no program was found to show this page. Install a web browser, or open the page in one.</source>
+        <translation>: aucun programme n&apos;a été trouvé pour afficher cette page. Installe un navigateur web, ou ouvre la page dans un navigateur.</translation>
+    </message>
+</context>
+<context>
     <name>TMain</name>
     <message>
         <source>The shared score folder cannot be used (see Errors.log).</source>
@@ -514,10 +545,6 @@ d&apos;affichage fait 640x480 ou moins. Appuie sur Aide pour</translation>
         <translation>tapé à la place</translation>
     </message>
     <message>
-        <source>types %1 for %2: %3 time</source>
-        <translation>%1 au lieu de %2&#xa0;: %3 fois</translation>
-    </message>
-    <message>
         <source>types %1 for %2: %3 times</source>
         <translation>%1 au lieu de %2&#xa0;: %3 fois</translation>
     </message>
@@ -556,6 +583,15 @@ En dessous&#xa0;: tes scores partie par partie, puis ta précision et ta vitesse
     <message>
         <source>Speed (characters a minute)</source>
         <translation>Vitesse (signes par minute)</translation>
+    </message>
+    <message>
+        <source>types %1 for %2: once</source>
+        <translation>%1 au lieu de %2 : une fois</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <extracomment>The date format of the progress charts&apos; days (QDate&apos;s format letters): German writes &quot;d. MMM&quot;.</extracomment>
+        <translation>d MMM</translation>
     </message>
 </context>
 <context>
@@ -697,10 +733,6 @@ En dessous&#xa0;: tes scores partie par partie, puis ta précision et ta vitesse
     <message>
         <source>print the high-score table of the score file FILE, one tab-separated row per line</source>
         <translation>affiche le palmarès du fichier de scores FILE, une rangée par ligne, champs séparés par des tabulations</translation>
-    </message>
-    <message>
-        <source>print the player&apos;s stored key statistics: character, keystrokes, errors, rating (tab-separated)</source>
-        <translation>affiche les statistiques de touches enregistrées du joueur : caractère, frappes, erreurs, note (séparés par des tabulations)</translation>
     </message>
     <message>
         <source>print the player&apos;s finished games: date and time, game, key set or vocabulary, score, seconds, keystrokes, errors, level (tab-separated)</source>
@@ -845,6 +877,20 @@ En dessous&#xa0;: tes scores partie par partie, puis ta précision et ta vitesse
     <message>
         <source>no games stored yet in %1</source>
         <translation>aucune partie enregistrée pour l&apos;instant dans %1</translation>
+    </message>
+    <message>
+        <source>print the player&apos;s stored key statistics: character, keystrokes, errors, rating (tab-separated); with --hardest N,
+      the N hardest keys of the key record, hardest first: character, difficulty</source>
+        <translation>affiche les statistiques de touches enregistrées du joueur : caractère, frappes, erreurs, note (séparés par des tabulations) ;
+      avec --hardest N, les N touches les plus difficiles du relevé, la plus difficile d&apos;abord : caractère, difficulté</translation>
+    </message>
+    <message>
+        <source>no keys typed in the last %1 days in %2</source>
+        <translation>aucune touche tapée ces %1 derniers jours dans %2</translation>
+    </message>
+    <message>
+        <source>progress --hardest takes a number of keys from 1 to 1000</source>
+        <translation>progress --hardest attend un nombre de touches de 1 à 1000</translation>
     </message>
 </context>
 </TS>

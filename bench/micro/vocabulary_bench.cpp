@@ -37,7 +37,7 @@ std::vector<std::string> WordsFor(TBody body)
 {
     std::vector<std::string> words;
     const std::vector<std::string> lists =
-        body == TBody::Utf8 ? std::vector<std::string>{"French.vcb", "German.vcb"}
+        body == TBody::Utf8 ? std::vector<std::string>{"Français.vcb", "Deutsch.vcb"}
                             : std::vector<std::string>{"short_words.txt", "animals.txt", "food.txt",
                                                        "phrases.txt", "big_words.txt"};
     for (const std::string& list : lists)

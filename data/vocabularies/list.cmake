@@ -30,14 +30,14 @@ kv_vocabulary(big_words.txt OUTPUT "big words.vcb" VERSION "1.0"
   DESCRIPTION "Long words of nine letters and more, for practised typists"
   AUTHOR "${kv_team}" COPYRIGHT "${kv_copyright}")
 
-kv_copied_vocabulary(French.vcb VERSION "1.0"
+kv_copied_vocabulary(Français.vcb VERSION "1.0"
   DESCRIPTION "Mots français de tous les jours, avec leurs accents"
   AUTHOR "${kv_team}" COPYRIGHT "${kv_copyright}")
 
-kv_copied_vocabulary(German.vcb VERSION "1.0"
+kv_copied_vocabulary(Deutsch.vcb VERSION "1.0"
   DESCRIPTION "Deutsche Wörter mit Umlauten und ß"
   AUTHOR "${kv_team}" COPYRIGHT "${kv_copyright}")
 
-kv_copied_vocabulary(Spanish.vcb VERSION "1.0"
+kv_copied_vocabulary(Español.vcb VERSION "1.0"
   DESCRIPTION "Palabras españolas de todos los días, con tildes, ñ y ü"
   AUTHOR "${kv_team}" COPYRIGHT "${kv_copyright}")

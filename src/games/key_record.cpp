@@ -21,6 +21,23 @@ TKeyTally::TConfusion TKeyTally::MostConfused() const
     return most;
 }
 
+bool TKeyRecord::Rated(unsigned char ch)
+{
+    switch (ch) {
+    case 0x7F:
+    case 0x81:
+    case 0x8D:
+    case 0x8F:
+    case 0x90:
+    case 0x9D:
+    case 0xA0:
+    case 0xAD:
+        return false;
+    default:
+        return ch >= kFirst;
+    }
+}
+
 void TKeyRecord::Correct(unsigned char due, std::int32_t ms)
 {
     if (due < kFirst)

@@ -33,6 +33,11 @@ class TKeyRecord {
     static constexpr int kFirst = 33;
     static constexpr int kSize = 256 - kFirst;
 
+    // The characters the key record rates: every character of the code page a vocabulary or key set
+    // can hold and a key can type (letters with and without accents, digits, punctuation). Not rated:
+    // the five bytes the code page leaves undefined, the no-break space and the soft hyphen.
+    static bool Rated(unsigned char ch);
+
     // A keystroke of due that was right; ms is the time since the previous keystroke of the same
     // word, or below 0 when there is none to count.
     void Correct(unsigned char due, std::int32_t ms);

@@ -2,7 +2,12 @@
 
 #include <QGuiApplication>
 #include <QLoggingCategory>
+#include <algorithm>
+#include <cstring>
 #include <memory>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <wayland-client.h>
 #include <xkbcommon/xkbcommon-x11.h>
 #include <xkbcommon/xkbcommon.h>
 
@@ -63,6 +68,11 @@ char16_t DeadKeyAccent(xkb_keysym_t sym)
     }
 }
 
+bool IsDead(xkb_keysym_t sym)
+{
+    return xkb_keysym_to_utf32(sym) == 0 && DeadKeyAccent(sym) != 0;
+}
+
 QChar Printable(xkb_keysym_t sym)
 {
     const std::uint32_t code = xkb_keysym_to_utf32(sym);
@@ -103,7 +113,9 @@ std::vector<TKeyLabel> KeymapLabels(xkb_keymap* keymap, unsigned layout)
         const xkb_keysym_t base = OneSym(state.get(), key);
         xkb_state_update_mask(state.get(), shift, 0, 0, 0, 0, layout);
         const xkb_keysym_t shifted = OneSym(state.get(), key);
-        labels.push_back({name, Printable(base), shifted == base ? QChar() : Printable(shifted)});
+        const bool same = shifted == base;
+        labels.push_back({name, Printable(base), same ? QChar() : Printable(shifted), IsDead(base),
+                          !same && IsDead(shifted)});
     }
     return labels;
 }
@@ -148,4 +160,100 @@ std::vector<TKeyLabel> XKeyboardLabels()
         return {};
     }
     return KeymapLabels(keymap.get(), xkb_state_serialize_layout(state.get(), XKB_STATE_LAYOUT_EFFECTIVE));
+}
+
+namespace {
+
+// What the compositor says of the seat's keyboard: its keymap as text.
+struct TWaylandKeyboard {
+    wl_seat* Seat = nullptr;
+    std::string Keymap;
+    bool KeymapSent = false;
+};
+
+void OnKeymap(void* data, wl_keyboard*, std::uint32_t format, std::int32_t fd, std::uint32_t size)
+{
+    auto* keyboard = static_cast<TWaylandKeyboard*>(data);
+    keyboard->KeymapSent = true;
+    if (format == WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1 && size > 0) {
+        void* map = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+        if (map != MAP_FAILED) {
+            const auto* text = static_cast<const char*>(map);
+            keyboard->Keymap.assign(text, strnlen(text, size));
+            munmap(map, size);
+        }
+    }
+    close(fd);
+}
+
+const wl_keyboard_listener kKeyboardListener = {
+    OnKeymap,
+    [](void*, wl_keyboard*, std::uint32_t, wl_surface*, wl_array*) {},
+    [](void*, wl_keyboard*, std::uint32_t, wl_surface*) {},
+    [](void*, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) {},
+    [](void*, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) {},
+    [](void*, wl_keyboard*, std::int32_t, std::int32_t) {},
+};
+
+const wl_registry_listener kRegistryListener = {
+    [](void* data, wl_registry* registry, std::uint32_t name, const char* interface, std::uint32_t version) {
+        auto* keyboard = static_cast<TWaylandKeyboard*>(data);
+        // The first seat is the one Qt's windows take their keys from too.
+        if (!keyboard->Seat && std::strcmp(interface, wl_seat_interface.name) == 0)
+            keyboard->Seat = static_cast<wl_seat*>(
+                wl_registry_bind(registry, name, &wl_seat_interface, std::min<std::uint32_t>(version, 5)));
+    },
+    [](void*, wl_registry*, std::uint32_t) {},
+};
+
+} // namespace
+
+std::vector<TKeyLabel> WaylandKeyboardLabels()
+{
+    // The compositor Qt's windows are on: the one WAYLAND_DISPLAY names, as for Qt's own connection.
+    wl_display* display = wl_display_connect(nullptr);
+    if (!display) {
+        qCWarning(lcKeyboard, "the Wayland compositor cannot be reached; the US keyboard is drawn");
+        return {};
+    }
+    TWaylandKeyboard keyboard;
+    wl_registry* registry = wl_display_get_registry(display);
+    wl_registry_add_listener(registry, &kRegistryListener, &keyboard);
+    wl_display_roundtrip(display);
+    wl_keyboard* wlKeyboard = nullptr;
+    if (keyboard.Seat) {
+        wlKeyboard = wl_seat_get_keyboard(keyboard.Seat);
+        wl_keyboard_add_listener(wlKeyboard, &kKeyboardListener, &keyboard);
+        // The keymap is the compositor's first word to a new keyboard.
+        for (int i = 0; i < 3 && !keyboard.KeymapSent; ++i)
+            if (wl_display_roundtrip(display) < 0)
+                break;
+    }
+    if (wlKeyboard)
+        wl_keyboard_destroy(wlKeyboard);
+    if (keyboard.Seat)
+        wl_seat_destroy(keyboard.Seat);
+    wl_registry_destroy(registry);
+    wl_display_disconnect(display);
+
+    const auto flags =
+        static_cast<xkb_context_flags>(XKB_CONTEXT_NO_DEFAULT_INCLUDES | XKB_CONTEXT_NO_ENVIRONMENT_NAMES);
+    TXkb<xkb_context> context(xkb_context_new(flags));
+    TXkb<xkb_keymap> keymap(context && !keyboard.Keymap.empty()
+                                ? xkb_keymap_new_from_string(context.get(), keyboard.Keymap.c_str(),
+                                                             XKB_KEYMAP_FORMAT_TEXT_V1,
+                                                             XKB_KEYMAP_COMPILE_NO_FLAGS)
+                                : nullptr);
+    if (!keymap) {
+        qCWarning(lcKeyboard, "the Wayland compositor gave no keymap; the US keyboard is drawn");
+        return {};
+    }
+    return KeymapLabels(keymap.get(), 0);
+}
+
+std::vector<TKeyLabel> DesktopKeyboardLabels()
+{
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return WaylandKeyboardLabels();
+    return XKeyboardLabels();
 }

@@ -13,6 +13,9 @@ struct TKeyLabel {
     std::string Name;
     QChar Base;
     QChar Shifted;
+    // Whether Base or Shifted is a dead key's accent rather than a character the key types.
+    bool BaseDead = false;
+    bool ShiftedDead = false;
 };
 
 // The labels of the character block in one layout (XKB group) of keymap, row by row from the digits
@@ -26,3 +29,11 @@ std::vector<TKeyLabel> NamedLayoutLabels(const std::string& layout, const std::s
 // The labels of the X keyboard's active layout, read from the X server the program's windows are on;
 // empty when the program does not run on an X display or the keyboard cannot be read.
 std::vector<TKeyLabel> XKeyboardLabels();
+
+// The labels of the first layout of the keymap the Wayland compositor gives the seat's keyboard, read
+// over a connection of its own to the compositor the program's windows are on; empty when the program
+// does not run on Wayland or the compositor sends no keymap.
+std::vector<TKeyLabel> WaylandKeyboardLabels();
+
+// The labels of the keyboard in use: the X keyboard's, or the Wayland compositor's under Wayland.
+std::vector<TKeyLabel> DesktopKeyboardLabels();

@@ -7,11 +7,15 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 #include <chrono>
 #include <random>
@@ -116,6 +120,8 @@ class MessageBoxDialogs : public IDialogs {
 
 class DesktopShell : public IShell {
   public:
+    explicit DesktopShell(TViewerCheck canOpen) : canOpen_(std::move(canOpen)) {}
+
     int OpenDocument(const std::string& file, const std::string&, const std::string& folder) override
     {
         // Names of existing files match without regard to case, as everywhere in the file layer.
@@ -123,6 +129,12 @@ class DesktopShell : public IShell {
         const QFileInfo info(QFile::decodeName(QByteArray::fromStdString(FileSystem::NativePath(name))));
         if (!info.exists())
             return 2; // file not found
+        const std::string mime = QMimeDatabase().mimeTypeForFile(info).name().toStdString();
+        if (canOpen_ && !canOpen_(mime)) {
+            qCWarning(lcShell) << "no application for" << mime.c_str() << "to open"
+                               << info.absoluteFilePath();
+            return 31; // no association
+        }
         // A local-file URL, never a shell command line: the name cannot smuggle in arguments.
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()))) {
             qCWarning(lcShell) << "no application opened" << info.absoluteFilePath();
@@ -130,6 +142,15 @@ class DesktopShell : public IShell {
         }
         return 42;
     }
+
+    std::string Where(const std::string& file) override
+    {
+        const QFileInfo info(QFile::decodeName(QByteArray::fromStdString(FileSystem::NativePath(file))));
+        return ToCp1252(QDir::toNativeSeparators(info.absoluteFilePath()));
+    }
+
+  private:
+    TViewerCheck canOpen_;
 };
 
 class QtScreen : public IScreen {
@@ -156,6 +177,21 @@ class QtScreen : public IScreen {
     }
 };
 
+// The output of a short helper program, or empty when it cannot be run or fails.
+QString HelperOutput(const QString& program, const QStringList& args)
+{
+    QProcess helper;
+    helper.start(program, args, QIODevice::ReadOnly);
+    if (!helper.waitForFinished(3000)) {
+        helper.kill();
+        helper.waitForFinished(500);
+        return {};
+    }
+    return helper.exitStatus() == QProcess::NormalExit && helper.exitCode() == 0
+               ? QString::fromLocal8Bit(helper.readAllStandardOutput()).trimmed()
+               : QString();
+}
+
 } // namespace
 
 void DeliverPendingMessages()
@@ -181,9 +217,31 @@ std::unique_ptr<IDialogs> MakeMessageBoxDialogs()
 {
     return std::make_unique<MessageBoxDialogs>();
 }
-std::unique_ptr<IShell> MakeDesktopShell()
+bool DesktopHasViewer(const std::string& mimeType)
 {
-    return std::make_unique<DesktopShell>();
+    // The desktop's opener is xdg-open; without it nothing opens at all.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty())
+        return false;
+    const QString mime = QString::fromStdString(mimeType);
+    if (!HelperOutput(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mime})
+             .isEmpty())
+        return true;
+    // Web pages go on to a browser that xdg-open finds by itself.
+    if (mime != QStringLiteral("text/html") && mime != QStringLiteral("application/xhtml+xml"))
+        return false;
+    if (!qEnvironmentVariableIsEmpty("BROWSER"))
+        return true;
+    for (const char* browser :
+         {"x-www-browser", "www-browser", "firefox", "chromium", "epiphany", "konqueror"})
+        if (!QStandardPaths::findExecutable(QString::fromLatin1(browser)).isEmpty())
+            return true;
+    return false;
+}
+
+std::unique_ptr<IShell> MakeDesktopShell(TViewerCheck canOpen)
+{
+    return std::make_unique<DesktopShell>(std::move(canOpen));
 }
 std::unique_ptr<IScreen> MakeQtScreen()
 {

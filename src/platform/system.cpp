@@ -54,7 +54,7 @@ ISoundDevice& Platform::Sound()
 }
 IShell& Platform::Shell()
 {
-    return Get(gShell, MakeDesktopShell);
+    return Get(gShell, [] { return MakeDesktopShell(); });
 }
 IScreen& Platform::Screen()
 {

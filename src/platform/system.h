@@ -70,6 +70,9 @@ class IShell {
     // success, below 32 on failure (2: file not found, 31: no application for it).
     virtual int OpenDocument(const std::string& file, const std::string& parameters,
                              const std::string& folder) = 0;
+    // Where file lies, as a full path for the player to open by hand (Windows-1252); the name as
+    // given when that is not known.
+    virtual std::string Where(const std::string& file) { return file; }
 };
 
 class IScreen {

@@ -30,9 +30,17 @@ QLocale& InstalledLocale()
     return locale;
 }
 
+std::string& InstalledLanguage()
+{
+    static std::string language = "en";
+    return language;
+}
+
+// The locales in which the C library's message catalogues ignore LANGUAGE: plain "C" and "POSIX"
+// only. C.UTF-8, Debian's default in containers and small installations, takes LANGUAGE.
 bool IsPlainLocale(const std::string& locale)
 {
-    return locale == "C" || locale == "POSIX" || locale.starts_with("C.");
+    return locale == "C" || locale == "POSIX";
 }
 
 } // namespace
@@ -84,6 +92,7 @@ bool InstallTranslations(const std::string& language)
     QCoreApplication::removeTranslator(&program);
     QCoreApplication::removeTranslator(&qt);
     InstalledLocale() = QLocale::c();
+    InstalledLanguage() = "en";
     if (language == "en")
         return true;
     const QString name = QString::fromStdString(language);
@@ -91,6 +100,7 @@ bool InstallTranslations(const std::string& language)
         return false;
     QCoreApplication::installTranslator(&program);
     InstalledLocale() = QLocale(name);
+    InstalledLanguage() = language;
     // Qt's own texts are a separate package; without it those few texts stay English.
     if (qt.load(QStringLiteral("qtbase_") + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);
@@ -100,6 +110,11 @@ bool InstallTranslations(const std::string& language)
 QLocale PlayerLocale()
 {
     return InstalledLocale();
+}
+
+std::string PlayerLanguage()
+{
+    return InstalledLanguage();
 }
 
 std::string InstallPlayerLanguage()

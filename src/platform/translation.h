@@ -15,10 +15,10 @@
 using TEnvLookup = std::function<std::string(const char* name)>;
 
 // The language to show, as a lower-case two-letter code ("de"), or "en" for the source texts. The
-// locale is the first of LC_ALL, LC_MESSAGES and LANG that is set; when it is "C" or "POSIX" the
-// texts are English. Otherwise the entries of LANGUAGE (a colon-separated list of preferences) are
-// tried in order, then the locale's own language; the first that is English or one of available
-// wins. Anything else is English.
+// locale is the first of LC_ALL, LC_MESSAGES and LANG that is set; when none is, or it is "C" or
+// "POSIX", the texts are English. Otherwise (C.UTF-8 too, as the C library's message catalogues read
+// it) the entries of LANGUAGE (a colon-separated list of preferences) are tried in order, then the
+// locale's own language; the first that is English or one of available wins. Anything else is English.
 std::string ChooseLanguage(const TEnvLookup& env, const std::vector<std::string>& available);
 
 // The languages the program carries translations for.
@@ -32,6 +32,8 @@ bool InstallTranslations(const std::string& language);
 // The locale of the language installed (dates such as "3 Dec" on the progress page); the C locale
 // for English, so that an untranslated language shows exactly the English program.
 QLocale PlayerLocale();
+// The language installed, as a two-letter code; "en" when none is.
+std::string PlayerLanguage();
 
 // Chooses from the process environment and installs; returns the language chosen.
 std::string InstallPlayerLanguage();

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QSet>
 #include <cerrno>
 #include <cstdlib>
@@ -195,8 +196,10 @@ bool IsShippedFile(const std::string& name)
     if (name.empty() || name[0] == '.')
         return false;
     const QString folded = Folded(name);
+    // The help page, and the same page in another language ("Vanedoc-de.htm").
+    static const QRegularExpression helpPage(QStringLiteral("^vanedoc(-[a-z]{2})?\\.htm$"));
     return folded.endsWith(QLatin1String(".vcb")) || folded.endsWith(QLatin1String(".wav")) ||
-           folded == QLatin1String("vanedoc.htm");
+           helpPage.match(folded).hasMatch();
 }
 
 bool StockUserFolder(const std::string& programFolder, const std::string& userFolder)

@@ -52,7 +52,7 @@ std::vector<TKeyStanding> RankKeys(const TKeyDays& days, int today)
         for (int code = TKeyRecord::kFirst; code <= 255; ++code) {
             const auto ch = static_cast<unsigned char>(code);
             const TKeyTally& t = d.Keys[ch];
-            if (t.Keystrokes <= 0 || !TDifficultKeys::Rated(ch))
+            if (t.Keystrokes <= 0 || !TKeyRecord::Rated(ch))
                 continue;
             TSums& s = sums[ch];
             s.Keystrokes += weight * t.Keystrokes;

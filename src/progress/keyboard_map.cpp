@@ -59,7 +59,70 @@ std::vector<TKeyLabel> UsLabels()
     return labels;
 }
 
+// The accent a dead key shows for a combining mark, as the keyboard layout draws it; 0 for a mark
+// that no dead key drawn here puts on a letter.
+char16_t SpacingAccent(char16_t mark)
+{
+    switch (mark) {
+    case 0x0300:
+        return u'`';
+    case 0x0301:
+        return u'\u00B4';
+    case 0x0302:
+        return u'^';
+    case 0x0303:
+        return u'~';
+    case 0x0304:
+        return u'\u00AF';
+    case 0x0306:
+        return u'\u02D8';
+    case 0x0307:
+        return u'\u02D9';
+    case 0x0308:
+        return u'\u00A8';
+    case 0x030A:
+        return u'\u02DA';
+    case 0x030B:
+        return u'\u02DD';
+    case 0x030C:
+        return u'\u02C7';
+    case 0x0327:
+        return u'\u00B8';
+    case 0x0328:
+        return u'\u02DB';
+    default:
+        return 0;
+    }
+}
+
 } // namespace
+
+std::vector<std::size_t> KeysTyping(const std::vector<TKeyCap>& keyboard, QChar ch)
+{
+    std::vector<std::size_t> keys;
+    if (ch.isNull())
+        return keys;
+    for (std::size_t i = 0; i < keyboard.size(); ++i) {
+        const TKeyCap& cap = keyboard[i];
+        if ((cap.Base == ch && !cap.BaseDead) || (cap.Shifted == ch && !cap.ShiftedDead))
+            keys.push_back(i);
+    }
+    if (!keys.empty())
+        return keys;
+    // A letter and one accent: the accent's dead key, then the letter's key.
+    const QString parts = ch.decomposition();
+    if (ch.decompositionTag() != QChar::Canonical || parts.size() != 2)
+        return keys;
+    const char16_t accent = SpacingAccent(parts[1].unicode());
+    if (accent == 0)
+        return keys;
+    for (std::size_t i = 0; i < keyboard.size(); ++i) {
+        const TKeyCap& cap = keyboard[i];
+        if ((cap.BaseDead && cap.Base == QChar(accent)) || (cap.ShiftedDead && cap.Shifted == QChar(accent)))
+            keys.push_back(i);
+    }
+    return keys;
+}
 
 std::vector<TKeyCap> KeyboardOf(const std::vector<TKeyLabel>& labels)
 {
@@ -80,7 +143,8 @@ std::vector<TKeyCap> KeyboardOf(const std::vector<TKeyLabel>& labels)
         for (const QString& name : names.split(' ')) {
             // A key the keymap lacks leaves its place empty rather than moving its neighbours.
             if (const TKeyLabel* label = Find(labels, name.toStdString()))
-                caps.push_back({QRectF(left, row, 1, 1), label->Base, label->Shifted});
+                caps.push_back({QRectF(left, row, 1, 1), label->Base, label->Shifted, label->BaseDead,
+                                label->ShiftedDead});
             left += 1;
         }
     }

@@ -11,6 +11,9 @@ struct TKeyCap {
     QRectF Place;
     QChar Base;
     QChar Shifted;
+    // Whether Base or Shifted is the accent of a dead key.
+    bool BaseDead = false;
+    bool ShiftedDead = false;
 };
 
 // The character keys of a keyboard with the given labels, in their places on a 105-key keyboard: the
@@ -21,3 +24,8 @@ std::vector<TKeyCap> KeyboardOf(const std::vector<TKeyLabel>& labels);
 
 // The US keyboard, drawn when the X keyboard cannot be read.
 const std::vector<TKeyCap>& UsKeyboard();
+
+// The keys of keyboard that type ch: the key that has it; for a letter with an accent that no key has,
+// the dead key of its accent (on a Spanish keyboard "á" is the acute accent's key). Empty when no key
+// types it.
+std::vector<std::size_t> KeysTyping(const std::vector<TKeyCap>& keyboard, QChar ch);

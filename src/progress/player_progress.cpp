@@ -182,7 +182,7 @@ TProgressData TPlayerProgress::Collect()
     if (data.Problem != TStoreProblem::None)
         qCWarning(lcProgress, "the progress view's figures could not be read: %s", store_.Detail().c_str());
     // Read each time the view opens: the player may have switched layouts since.
-    data.Keyboard = KeyboardOf(XKeyboardLabels());
+    data.Keyboard = KeyboardOf(DesktopKeyboardLabels());
     return data;
 }
 

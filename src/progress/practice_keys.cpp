@@ -69,7 +69,7 @@ std::vector<std::string> PracticeWords(const std::vector<TKeyStanding>& ranking,
     const std::vector<TKeyStanding> hard = HardKeys(ranking, kPracticeMax);
     for (const TKeyStanding& k : hard) {
         weight[k.Ch] = k.Difficulty;
-        if (TDifficultKeys::Rated(k.Confused))
+        if (TKeyRecord::Rated(k.Confused))
             confused[k.Ch] = k.Confused;
     }
     if (hard.empty())

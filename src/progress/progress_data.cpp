@@ -18,6 +18,7 @@ TProgressData CollectProgress(TProgressStore* store, const TDifficultKeys& keys,
         if (d.Day > data.Today - kChartDays)
             data.KeyDays.push_back(d);
     data.Ranking = RankKeys(days, data.Today);
+    data.RankedFromRecord = !days.empty();
     if (days.empty()) {
         // Progress kept before the key record existed: the statistics' totals stand in for it, as
         // keystrokes and errors of today without times or confusions.
@@ -93,14 +94,9 @@ std::string ProblemNotice(TStoreProblem problem)
 std::string ProgressNotice(const TProgressData& data)
 {
     std::vector<unsigned char> hardest;
-    if (!data.Ranking.empty()) {
+    if (data.RankedFromRecord)
         for (const TKeyStanding& k : HardKeys(data.Ranking, 3))
             hardest.push_back(k.Ch);
-    } else {
-        for (const TKeyRating& k : HardestKeys(data.Keys))
-            if (hardest.size() < 3)
-                hardest.push_back(k.Ch);
-    }
     std::string keys;
     for (std::size_t i = 0; i < hardest.size(); ++i)
         keys += (i ? ", " : "") + KeyName(hardest[i]);
@@ -116,7 +112,9 @@ std::string ProgressNotice(const TProgressData& data)
                         "Your progress file could not be read and was put aside as %1; your progress starts "
                         "afresh. "),
                      {data.SetAsideName});
-    if (keys.empty() && best.empty() && !data.HasGames() && data.Ranking.empty())
+    const bool scores = std::any_of(data.Scores.begin(), data.Scores.end(),
+                                    [](const std::vector<std::int32_t>& s) { return !s.empty(); });
+    if (!data.RankedFromRecord && best.empty() && !scores)
         return text +
                Tr("ProgressNotice", "Your progress shows here after your first game: press Alt+Y to see it.");
     if (!keys.empty())

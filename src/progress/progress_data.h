@@ -18,10 +18,12 @@ inline constexpr int kChartDays = 30;
 
 // Everything the progress view and the menu's notice show, read in one go.
 struct TProgressData {
-    TDifficultKeys Keys;                                // the statistics' totals; recent counts unused
-    TKeyDays KeyDays;                                   // the key record of the last kChartDays days
-    int Today = 0;                                      // the day of the platform clock
-    std::vector<TKeyStanding> Ranking;                  // the keys typed, hardest first
+    TDifficultKeys Keys;               // the statistics' totals; recent counts unused
+    TKeyDays KeyDays;                  // the key record of the last kChartDays days
+    int Today = 0;                     // the day of the platform clock
+    std::vector<TKeyStanding> Ranking; // the keys typed, hardest first
+    // Whether Ranking comes from the key record; without one the statistics' totals stand in for it.
+    bool RankedFromRecord = false;
     std::array<std::vector<std::int32_t>, 3> Scores;    // the last games' scores, oldest first
     std::array<std::vector<std::string>, 3> ScoreDays;  // their days, "YYYY-MM-DD"
     std::array<std::int32_t, 3> WeekBest{{-1, -1, -1}}; // best of the last seven days; -1 none
@@ -42,9 +44,10 @@ struct TProgressData {
 TProgressData CollectProgress(TProgressStore* store, const TDifficultKeys& keys, const TKeyDays& days,
                               double now);
 
-// The menu's notice: the three hardest keys ("comma", "full stop" by name) and the best scores of the
-// week, and how to open the progress view; for a new player, that Alt+Y shows the progress; first of
-// all, once, a damaged file set aside. Windows-1252.
+// The menu's notice: the three keys of the key record that stand out as hard ("comma", "full stop"
+// by name) and the best scores of the week, and how to open the progress view; for a player with no
+// key record and no scores yet, that Alt+Y shows the progress; first of all, once, a damaged file set
+// aside. Keys the statistics alone know of are never named: they may never have been due. Windows-1252.
 std::string ProgressNotice(const TProgressData& data);
 
 // The notice when the state folder cannot be written.

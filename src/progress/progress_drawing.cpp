@@ -5,6 +5,7 @@
 #include "translation.h"
 
 #include <QDate>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -77,14 +78,6 @@ QRectF KeyBox(const TKeyCap& cap)
                   kKeyUnit - kKeyGap, kKeyUnit - kKeyGap);
 }
 
-const TKeyStanding* StandingOf(const TProgressData& data, unsigned char ch)
-{
-    for (const TKeyStanding& k : data.Ranking)
-        if (k.Ch == ch)
-            return &k;
-    return nullptr;
-}
-
 // Dark steps carry white letters.
 QColor InkOn(int step)
 {
@@ -118,21 +111,20 @@ void DrawTitle(QPainter& p)
 
 void DrawKeyboard(QPainter& p, const TProgressData& data)
 {
-    for (const TKeyCap& cap : data.Keyboard) {
-        // A key is as hard as the harder of its two characters, and typed when either was.
-        const TKeyStanding* hardest = nullptr;
-        bool rated = false;
-        for (QChar c : {cap.Base, cap.Shifted}) {
-            // Rated characters are kept as Windows-1252 bytes, a key's characters as Unicode; one the
-            // code page cannot hold has no byte and so no record.
-            const unsigned char ch = CharToCp1252(c);
-            if (!TDifficultKeys::Rated(ch))
-                continue;
-            rated = true;
-            const TKeyStanding* k = StandingOf(data, ch);
-            if (k && (!hardest || k->Difficulty > hardest->Difficulty))
-                hardest = k;
-        }
+    // A key is as hard as the hardest character it types, a dead key as the hardest letter it accents
+    // that no key of its own types.
+    std::vector<const TKeyStanding*> hardestOf(data.Keyboard.size(), nullptr);
+    for (const TKeyStanding& k : data.Ranking)
+        for (std::size_t i : KeysTyping(data.Keyboard, FromCp1252(std::string(1, char(k.Ch))).at(0)))
+            if (!hardestOf[i] || k.Difficulty > hardestOf[i]->Difficulty)
+                hardestOf[i] = &k;
+    for (std::size_t i = 0; i < data.Keyboard.size(); ++i) {
+        const TKeyCap& cap = data.Keyboard[i];
+        const TKeyStanding* hardest = hardestOf[i];
+        // Rated characters are kept as Windows-1252 bytes, a key's characters as Unicode; one the
+        // code page cannot hold has no byte and so no record.
+        const bool rated = cap.BaseDead || cap.ShiftedDead || TKeyRecord::Rated(CharToCp1252(cap.Base)) ||
+                           TKeyRecord::Rated(CharToCp1252(cap.Shifted));
         const QRectF box = KeyBox(cap);
         int step = -1;
         if (hardest) {
@@ -167,27 +159,30 @@ void DrawKeyboard(QPainter& p, const TProgressData& data)
                         QString::number(std::lround(100 * hardest->ErrorRate)));
         }
     }
-    // The scale: the five steps from calm to hot, and the outline of a key not typed yet.
+    // The scale: the five steps from calm to hot, and the outline of a key not typed yet. Each word
+    // is as wide as it reads in the player's language, and the next part starts after it.
     p.setFont(Font(9));
-    p.setPen(kInk);
-    DrawBoxText(p, QRectF(kLeft, kLegendTop, 28, 11), Qt::AlignLeft | Qt::AlignVCenter,
-                TrQ("TProgressDrawing", "calm"));
+    const QFontMetricsF metrics(p.font());
+    const auto word = [&](double left, const QString& text) {
+        const double width = std::ceil(metrics.horizontalAdvance(text)) + 1;
+        p.setPen(kInk);
+        DrawBoxText(p, QRectF(left, kLegendTop, width, 11), Qt::AlignLeft | Qt::AlignVCenter, text);
+        return left + width;
+    };
+    double x = word(kLeft, TrQ("TProgressDrawing", "calm")) + 3;
     for (int s = 0; s < kKeySteps; ++s) {
         p.setPen(QPen(kFaint, 0.5));
         p.setBrush(KeyStepColour(s));
-        p.drawRect(QRectF(kLeft + 26 + s * 15, kLegendTop + 1.5, 14, 8));
+        p.drawRect(QRectF(x + s * 15, kLegendTop + 1.5, 14, 8));
     }
-    p.setPen(kInk);
-    DrawBoxText(p, QRectF(kLeft + 104, kLegendTop, 24, 11), Qt::AlignLeft | Qt::AlignVCenter,
-                TrQ("TProgressDrawing", "hot"));
+    x = word(x + kKeySteps * 15 + 2, TrQ("TProgressDrawing", "hot")) + 6;
     p.setPen(QPen(kFaint, 1, Qt::DashLine));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(kLeft + 128, kLegendTop + 1, 14, 9), 2, 2);
+    p.drawRoundedRect(QRectF(x, kLegendTop + 1, 14, 9), 2, 2);
+    x = word(x + 18, TrQ("TProgressDrawing", "not typed yet")) + 6;
     p.setPen(kInk);
-    DrawBoxText(p, QRectF(kLeft + 146, kLegendTop, 70, 11), Qt::AlignLeft | Qt::AlignVCenter,
-                TrQ("TProgressDrawing", "not typed yet"));
-    DrawBoxText(p, QRectF(kLeft + 210, kLegendTop, kRight - kLeft - 210, 11),
-                Qt::AlignRight | Qt::AlignVCenter, TrQ("TProgressDrawing", "numbers: % errors"));
+    DrawBoxText(p, QRectF(x, kLegendTop, std::max(0.0, kRight - x), 11), Qt::AlignRight | Qt::AlignVCenter,
+                TrQ("TProgressDrawing", "numbers: % errors"));
 }
 
 void DrawHeading(QPainter& p, double top, const QString& text)
@@ -240,21 +235,27 @@ void DrawHardest(QPainter& p, const TProgressData& data)
                 Qt::AlignLeft | Qt::AlignVCenter,
                 Text(FillArgs(Tr("TProgressDrawing",
                                  k.ConfusedCount == 1
-                                     ? QT_TRANSLATE_NOOP("TProgressDrawing", "types %1 for %2: %3 time")
+                                     ? QT_TRANSLATE_NOOP("TProgressDrawing", "types %1 for %2: once")
                                      : QT_TRANSLATE_NOOP("TProgressDrawing", "types %1 for %2: %3 times")),
                               {KeyName(k.Confused), KeyName(k.Ch), std::to_string(k.ConfusedCount)})));
     }
 }
 
+// A day as the charts write it: day and short month in the player's language ("3 Dec", "3. Dez.").
+QString DayLabel(const QDate& d)
+{
+    //: The date format of the progress charts' days (QDate's format letters): German writes "d. MMM".
+    return d.isValid() ? PlayerLocale().toString(d, TrQ("TProgressDrawing", "d MMM")) : QString();
+}
+
 QString DayLabel(int day)
 {
-    return PlayerLocale().toString(QDate(1899, 12, 30).addDays(day), "d MMM");
+    return DayLabel(QDate(1899, 12, 30).addDays(day));
 }
 
 QString DayLabel(const std::string& isoDay)
 {
-    const QDate d = QDate::fromString(QString::fromStdString(isoDay.substr(0, 10)), "yyyy-MM-dd");
-    return d.isValid() ? PlayerLocale().toString(d, "d MMM") : QString();
+    return DayLabel(QDate::fromString(QString::fromStdString(isoDay.substr(0, 10)), "yyyy-MM-dd"));
 }
 
 // A chart's frame: its title, a scale with the top value and 0 (or bottom), the baseline and the
@@ -308,9 +309,11 @@ void DrawScoreChart(QPainter& p, const QRectF& frame, const char* game,
     }
     const auto best = std::max_element(scores.begin(), scores.end());
     const double top = NiceCeiling(std::max(1, *best));
-    const QRectF plot = ChartFrame(p, frame, game, QString::number(top), "0",
-                                   days.empty() ? QString() : DayLabel(days.front()),
-                                   days.empty() ? QString() : DayLabel(days.back()));
+    // Thousands are written short, so that the top value fits beside the chart.
+    const QString topText = top >= 10000 ? QString::number(top / 1000) + "k" : QString::number(top);
+    const QRectF plot =
+        ChartFrame(p, frame, game, topText, "0", days.empty() ? QString() : DayLabel(days.front()),
+                   days.empty() ? QString() : DayLabel(days.back()));
     const double step = plot.width() / kChartGames;
     for (std::size_t i = 0; i < scores.size(); ++i) {
         const double h = std::max(1.0, plot.height() * std::max(0, scores[i]) / top);

@@ -4,6 +4,7 @@
 #include "code_page.h"
 #include "controls.h"
 #include "event_view_stg.h"
+#include "label_fit.h"
 #include "short_string.h"
 #include "translation.h"
 
@@ -72,10 +73,17 @@ void TTopTenView::ShowResult(const std::string& TableName, const std::string& Na
     NewRank = Table->Insert(Score, Name);
     CollectLabels();
     FillLabels();
+    // The small print under the table would run into the large "Congratulations" that stands there
+    // over a new row: it then moves to the right end of the title line.
+    const bool congratulating = NewRank >= 1 && NewRank <= kShownRows;
+    EventViewStg->ScoreFolderLabel->setGeometry(congratulating ? QRect(230, 66, 91, 13)
+                                                               : QRect(16, 377, 305, 13));
+    EventViewStg->ScoreFolderLabel->setAlignment(congratulating ? Qt::AlignRight | Qt::AlignVCenter
+                                                                : Qt::AlignLeft | Qt::AlignVCenter);
     ShowScoreFolder();
     TLabel* congratulations = EventViewStg->Congratulations;
     TEdit* nameBox = EventViewStg->NameBox;
-    if (NewRank >= 1 && NewRank <= kShownRows) {
+    if (congratulating) {
         congratulations->show();
         nameBox->move(nameBox->x(), NameLabels[static_cast<std::size_t>(NewRank - 1)]->y() - kNameBoxLift);
         nameBox->SetText(ShortString(Name));
@@ -122,6 +130,8 @@ void TTopTenView::FillLabels()
         NameLabels[i]->SetCaption(fields[0]);
         PointLabels[i]->SetCaption(fields[1]);
         DateLabels[i]->SetCaption(fields[2]);
+        // A long date of the locale ("10 Dec 2026") stays inside the table's frame.
+        FitLabelWidth(DateLabels[i], 78, 15, 11);
     }
 }
 

@@ -40,6 +40,9 @@ class TFile {
     std::string Description;
     std::string Author;
     std::string Copyright;
+    // The language of a vocabulary's words as its "$language" header line names it ("de", "fr_CA"),
+    // as it stands; empty when the file does not say. Programs that do not know the key pass over it.
+    std::string Language;
     std::int32_t Size = 0;
     std::int32_t Position = 0;
     // Why the last opening failed; tells "another copy holds the file" (Busy) from other refusals.

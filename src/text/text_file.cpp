@@ -156,6 +156,8 @@ void TTextFile::TakeHeaderLine(const std::string& line)
         Description = value;
     else if (key == "$author")
         Author = value;
+    else if (key == "$language")
+        Language = value;
     else if (key == "$fileformat")
         Crypted = LowerAscii(value) == "crypted";
 }

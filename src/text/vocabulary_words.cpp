@@ -6,6 +6,7 @@
 
 #include <QStringDecoder>
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -133,4 +134,32 @@ std::string VocabularyText(const std::string& raw, bool utf8)
     if (!utf8 || !DecodeUtf8(Utf8Prefix(raw, raw.size()), text))
         return raw;
     return ToCp1252(text);
+}
+
+std::string VocabularyLanguage(const std::string& value)
+{
+    std::string code;
+    for (char c : value) {
+        if (!std::isalpha(static_cast<unsigned char>(c)))
+            break;
+        code += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return code.empty() ? "en" : code;
+}
+
+std::vector<std::string> PlayerLanguageFirst(const std::vector<std::string>& titles,
+                                             const std::string& language)
+{
+    std::vector<std::string> first;
+    std::vector<std::string> others;
+    for (const std::string& title : titles) {
+        TTextFile file;
+        const bool open = file.OpenFile(title + ".vcb", 1) == 1;
+        const bool mine = open && VocabularyLanguage(file.Language) == language;
+        if (open)
+            file.CloseFile();
+        (mine ? first : others).push_back(title);
+    }
+    first.insert(first.end(), others.begin(), others.end());
+    return first;
 }

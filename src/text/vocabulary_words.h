@@ -39,3 +39,12 @@ TVocabularyWords ReadVocabularyWords(TTextFile& file);
 // A header value of a vocabulary in the code page: decoded from UTF-8 when the words were, with
 // characters the code page cannot hold as "?".
 std::string VocabularyText(const std::string& raw, bool utf8);
+
+// The two-letter code of a "$language" value, lower-cased ("de_AT" and "DE-at" give "de"); a file
+// that names no language counts as English, the language of vocabularies before the field existed.
+std::string VocabularyLanguage(const std::string& value);
+
+// The vocabulary titles (each opened with ".vcb" appended) with those in language first, each group in
+// the order given. A file that cannot be opened counts as one in another language.
+std::vector<std::string> PlayerLanguageFirst(const std::vector<std::string>& titles,
+                                             const std::string& language);

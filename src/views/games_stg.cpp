@@ -1,5 +1,6 @@
 #include "games_stg.h"
 
+#include "label_fit.h"
 #include "storage_form.h"
 #include "translation.h"
 
@@ -112,4 +113,7 @@ void TGamesStg::FormCreate()
     for (const char* caption : kBubblesKeySetCaptions)
         BubblesKeys->addItem(caption);
     BubblesKeys->AddProgramItem("TGamesStg", kDifficultKeysItem);
+    // A box's title ends before the picture in the box's top right corner.
+    for (const char* title : {"BubblesLbl", "WordTrisLbl", "CloudsLbl"})
+        FitLabelWidth(Control<TLabel>(this, title), 102, 13);
 }

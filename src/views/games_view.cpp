@@ -3,13 +3,16 @@
 #include "book_form.h"
 #include "errors.h"
 #include "file.h"
+#include "file_system.h"
 #include "games_stg.h"
 #include "helpers.h"
 #include "short_string.h"
 #include "sounds.h"
 #include "text_functions.h"
+#include "vocabulary_words.h"
 
 #include "code_page.h"
+#include "system.h"
 #include "translation.h"
 
 const char* const kBubblesKeySets[3] = {
@@ -64,7 +67,8 @@ void TGamesView::Load()
     QWidget::setTabOrder(stg->CloudsBtn, stg->InfoBtn);
 
     stg->TrisFileList->clear();
-    for (const std::string& title : TFile::ListFileTitles("*.vcb"))
+    // The player's own language first: the list starts on one of those after every game.
+    for (const std::string& title : PlayerLanguageFirst(TFile::ListFileTitles("*.vcb"), PlayerLanguage()))
         if (FitsGameDescription(title))
             stg->TrisFileList->addItem(FromCp1252(title));
     if (PracticeWords)
@@ -142,6 +146,35 @@ void TGamesView::BubblesKeysChange(QObject*)
         BubblesKeySet = ShortString(PracticeKeySet());
 }
 
+std::string HelpPageOf(const std::string& language)
+{
+    if (language != "en") {
+        const std::string page = "Vanedoc-" + language + ".htm";
+        if (FileSystem::FileExists(page))
+            return page;
+    }
+    return "Vanedoc.htm";
+}
+
+void OpenHelpPage(const std::string& language)
+{
+    const std::string page = HelpPageOf(language);
+    const int result = ShellOpenDocument(page, "", "");
+    if (result >= 32)
+        return;
+    // The box tells the player what to do about it, and where the page is (or should be).
+    const std::string where = Platform::Shell().Where(page);
+    if (result == 2)
+        ReportFileError(-1, where, "TGamesView",
+                        QT_TRANSLATE_NOOP("TGamesView", ": the help page is missing from the program's "
+                                                        "folder. Installing the program again brings it "
+                                                        "back."));
+    else
+        ReportFileError(-5452, where, "TGamesView",
+                        QT_TRANSLATE_NOOP("TGamesView", ": no program was found to show this page. Install "
+                                                        "a web browser, or open the page in one."));
+}
+
 void TGamesView::StartButtonClick(QObject* Sender)
 {
     PlaySoundSlot(1);
@@ -152,8 +185,6 @@ void TGamesView::StartButtonClick(QObject* Sender)
         SetResult(2);
     else if (name == "CloudsBtn")
         SetResult(3);
-    else if (name == "InfoBtn") {
-        if (ShellOpenDocument("Vanedoc.htm", "", "") < 32)
-            ReportErrorPair(-5452, 0);
-    }
+    else if (name == "InfoBtn")
+        OpenHelpPage(PlayerLanguage());
 }

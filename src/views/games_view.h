@@ -48,3 +48,10 @@ std::string GameDescriptionOf(std::int32_t Code, const std::string& Vocabulary);
 
 // The characters of each key set, by the item of the key-set list.
 extern const char* const kBubblesKeySets[3];
+
+// The help page for language: "Vanedoc-de.htm" and the like where the program's folder holds one,
+// "Vanedoc.htm" otherwise.
+std::string HelpPageOf(const std::string& language);
+// Opens the help page of language with the desktop's shell. A page that is missing, or that no
+// program can show, is reported in a box that says where it is and what to do.
+void OpenHelpPage(const std::string& language);

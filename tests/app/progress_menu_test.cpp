@@ -1,6 +1,7 @@
 #include "book_form.h"
 #include "bubbles.h"
 #include "chapter_view.h"
+#include "code_page.h"
 #include "event_view_stg.h"
 #include "game_harness.h"
 #include "game_record.h"
@@ -15,14 +16,27 @@
 
 namespace {
 
-// The player plays WordTris with a one-word vocabulary, mistyping the a of each of four beams, and
-// ends the game with Esc. On the menu the notice names the a; Alt+Y shows the progress view in
-// place of the top ten, Esc brings the top ten back; "my difficult keys" starts Bubbles with the a
-// and the home row, ended with Esc too. Both games are in the store afterwards.
-TEST(ProgressMenu, AGameWithMistakesIsKeptShownAndItsKeysArePractised)
+// A vocabulary with one word, the character of it that the player mistypes, what is typed for it,
+// and what follows: the notice's start, the practice item, its key set.
+struct TSlipCase {
+    const char* word; // Windows-1252, as the games take it
+    char due;
+    char typed;
+    const char* notice;
+    const char* caption; // UTF-8
+    const char* keySet;
+};
+
+// The player plays WordTris with a one-word vocabulary, mistyping the same character of each of four
+// beams, and ends the game with Esc. On the menu the notice names that character; Alt+Y shows the
+// progress view in place of the top ten, Esc brings the top ten back; "my difficult keys" starts
+// Bubbles with it and the home row, ended with Esc too. Both games are in the store afterwards. The
+// letters of other languages count as the letters of English do.
+void PlayWithSlips(const TSlipCase& c)
 {
+    SCOPED_TRACE(c.word);
     GameWorld world;
-    world.dir.Write("Cat.vcb", "cat\r\n");
+    world.dir.Write("Words.vcb", std::string(c.word) + "\r\n");
     TDifficultKeys* keys = EnsureDifficultKeys();
     const TDifficultKeys before = *keys;
     *keys = TDifficultKeys();
@@ -47,12 +61,12 @@ TEST(ProgressMenu, AGameWithMistakesIsKeptShownAndItsKeysArePractised)
             return;
         const std::string due = g->CurrentWord + " ";
         const char ch = due[static_cast<std::size_t>(g->TypedIndex - 1)];
-        if (ch == 'a' && !slipped) {
+        if (ch == c.due && !slipped) {
             slipped = true;
-            QueueChar('x');
+            QueueChar(c.typed);
             return;
         }
-        if (ch == ' ' && g->CurrentWord != "cat") {
+        if (ch == ' ' && g->CurrentWord != c.word) {
             ++beams;
             slipped = false;
         }
@@ -104,11 +118,11 @@ TEST(ProgressMenu, AGameWithMistakesIsKeptShownAndItsKeysArePractised)
     *keys = before;
 
     ASSERT_TRUE(player.Finished()) << "stopped after " << player.done.size() << " steps";
-    EXPECT_EQ(notice.rfind("Your hardest keys: a. ", 0), 0u) << notice;
+    EXPECT_EQ(notice.rfind(c.notice, 0), 0u) << notice;
     EXPECT_NE(notice.find("Alt+Y"), std::string::npos) << notice;
     EXPECT_TRUE(progressShown) << "the progress view takes the top ten's place";
-    EXPECT_EQ(GamesStg->BubblesKeys->itemText(3).toStdString(), "my difficult keys: a f j d k s");
-    EXPECT_EQ(keySet, "aafjdks") << "the hard key twice, so that it brings more bubbles";
+    EXPECT_EQ(GamesStg->BubblesKeys->itemText(3).toStdString(), c.caption);
+    EXPECT_EQ(keySet, c.keySet) << "the hard key twice, so that it brings more bubbles";
 
     TProgressStore store(folder);
     ASSERT_TRUE(store.Open());
@@ -116,15 +130,31 @@ TEST(ProgressMenu, AGameWithMistakesIsKeptShownAndItsKeysArePractised)
     ASSERT_TRUE(store.History(history));
     ASSERT_EQ(history.size(), 2u);
     EXPECT_EQ(history[0].Game, "WordTris");
-    EXPECT_EQ(history[0].Choice, "Cat");
+    EXPECT_EQ(history[0].Choice, "Words");
     EXPECT_EQ(history[0].Errors, 4);
     EXPECT_EQ(history[1].Game, "Bubbles");
-    EXPECT_EQ(history[1].Choice, "my difficult keys: a f j d k s");
+    EXPECT_EQ(FromCp1252(history[1].Choice).toStdString(), c.caption);
     TDifficultKeys stored;
     ASSERT_TRUE(store.LoadTotals(stored));
-    EXPECT_EQ(stored.TotalHits['a'], played.TotalHits['a']) << "the statistics hold what the store holds";
-    EXPECT_EQ(stored.TotalErrors['a'], played.TotalErrors['a']);
-    EXPECT_GT(stored.KeyDifficulty('a'), 50.0f);
+    const auto due = static_cast<unsigned char>(c.due);
+    EXPECT_EQ(stored.TotalHits[due], played.TotalHits[due]) << "the statistics hold what the store holds";
+    EXPECT_EQ(stored.TotalErrors[due], played.TotalErrors[due]);
+    if (TDifficultKeys::Rated(due))
+        EXPECT_GT(stored.KeyDifficulty(due), 50.0f);
+}
+
+TEST(ProgressMenu, AGameWithMistakesIsKeptShownAndItsKeysArePractised)
+{
+    const TSlipCase cases[] = {
+        {"cat", 'a', 'x', "Your hardest keys: a. ", "my difficult keys: a f j d k s", "aafjdks"},
+        {"stra\xDF"
+         "e",
+         '\xDF', 's', "Your hardest keys: \xDF. ", "my difficult keys: \xC3\x9F f j d k s",
+         "\xDF\xDF"
+         "fjdks"},
+    };
+    for (const TSlipCase& c : cases)
+        PlayWithSlips(c);
 }
 
 } // namespace

@@ -24,11 +24,11 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "cmake 
 app=org.keyvane.games
 lib="$prefix/lib/keyvane-games"
 for f in keyvane-games keyvane-files; do [ -x "$lib/$f" ] || fail "$lib/$f is not installed"; done
-for f in Click.wav Error.wav Theend.wav Vanedoc.htm French.vcb German.vcb Spanish.vcb animals.vcb; do
+for f in Click.wav Error.wav Theend.wav Vanedoc.htm Vanedoc-de.htm Vanedoc-fr.htm Vanedoc-es.htm Français.vcb Deutsch.vcb Español.vcb animals.vcb; do
   [ -f "$lib/$f" ] || fail "$lib/$f is not installed"
 done
 leftovers=$(find "$lib" -mindepth 1 -maxdepth 1 -printf '%f\n' |
-  grep -v -E '^(keyvane-games|keyvane-files|.*\.vcb|.*\.wav|Vanedoc\.htm)$' || true)
+  grep -v -E '^(keyvane-games|keyvane-files|.*\.vcb|.*\.wav|Vanedoc(-[a-z][a-z])?\.htm)$' || true)
 [ -z "$leftovers" ] || fail "unexpected files in the program folder: $leftovers"
 # The launchers' folder as the build was configured (the Debian package's build puts them in games/).
 launchers=$(sed -n 's/^KV_LAUNCHER_DIR:[A-Z]*=//p' "$build/CMakeCache.txt")
@@ -108,7 +108,7 @@ exit_tab() { # SCALE: clicks the Exit tab (at 714,42 of the book) and expects st
 # 2. The first start makes and stocks the player's folder.
 start
 [ -d "$user" ] || fail "no folder $user"
-for f in Click.wav Error.wav Theend.wav Vanedoc.htm French.vcb German.vcb Spanish.vcb animals.vcb; do
+for f in Click.wav Error.wav Theend.wav Vanedoc.htm Vanedoc-de.htm Vanedoc-fr.htm Vanedoc-es.htm Français.vcb Deutsch.vcb Español.vcb animals.vcb; do
   cmp -s "$lib/$f" "$user/$f" || fail "$f was not copied into $user"
 done
 [ -n "$shots" ] && mkdir -p "$shots" && DISPLAY=$d import -window "$win" "$shots/installed-menu.png"

@@ -4,7 +4,8 @@
 # clicks at the layout's fixed places or by keys that are the same in every language, never by a
 # translated accelerator. Nothing is checked; run it by hand.
 # Usage: language_shots.sh BIN_DIR SHOT_DIR [LOCALE...]  (default: C de_DE.UTF-8 fr_FR.UTF-8 es_ES.UTF-8)
-# KV_E2E_DISPLAY=N runs it on display :N. The shots are SHOT_DIR/LANGUAGE-SCREEN.png.
+# KV_E2E_DISPLAY=N runs it on display :N; KV_SHOT_SCALE=2 takes them at twice the size (QT_SCALE_FACTOR).
+# The shots are SHOT_DIR/LANGUAGE-SCREEN.png, SHOT_DIR/LANGUAGE-SCREEN-x2.png at scale 2.
 set -euo pipefail
 bin="$(cd "$1" && pwd)"
 shots="$2"
@@ -16,8 +17,11 @@ source "$(dirname "$0")/x_display.sh"
 mkdir -p "$shots"
 
 d=":${KV_E2E_DISPLAY:-$((RANDOM % 200 + 300))}"
-start_display "$d" 1280x1024x24
-export QT_QPA_PLATFORM=xcb
+scale=${KV_SHOT_SCALE:-1}
+suffix=""
+[ "$scale" = 1 ] || suffix="-x$scale"
+start_display "$d" "$((1280 * scale))x$((1024 * scale))x24"
+export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale
 
 start() { # LOCALE: the program in a folder of its own, with the locale as the only language setting
   DISPLAY=$d LANG="$1" LANGUAGE='' LC_ALL='' LC_MESSAGES='' XDG_STATE_HOME="$work/state" \
@@ -30,9 +34,9 @@ start() { # LOCALE: the program in a folder of its own, with the locale as the o
   sleep 1
 }
 key() { DISPLAY=$d xdotool key --delay 60 "$@"; sleep 0.3; }
-click() { DISPLAY=$d xdotool mousemove $((x + $1)) $((y + $2)) click 1; sleep 0.5; }
+click() { DISPLAY=$d xdotool mousemove $((x + $1 * scale)) $((y + $2 * scale)) click 1; sleep 0.5; }
 # The screen where the window lies, message boxes over it included.
-shot() { DISPLAY=$d import -window root -crop "${w}x${h}+$x+$y" +repage "$shots/$name-$1.png"; }
+shot() { DISPLAY=$d import -window root -crop "${w}x${h}+$x+$y" +repage "$shots/$name-$1$suffix.png"; }
 quit() { # the Exit tab
   click 714 42
   wait_exit "$prog" || true
@@ -43,7 +47,7 @@ for locale in "${locales[@]}"; do
   rm -rf "$work/prog" "$work/state"
   cp -r "$bin" "$work/prog"
   # Without the help page the Info button reports an error in a message box.
-  rm -f "$work/prog/Vanedoc.htm"
+  rm -f "$work/prog"/Vanedoc*.htm
 
   start "$locale"
   shot menu

@@ -73,8 +73,10 @@ done
 dpkg -L keyvane-games >"$work/files"
 entry=/usr/share/applications/org.keyvane.games.desktop
 for f in /usr/games/keyvane-games /usr/games/keyvane-files /usr/lib/keyvane-games/keyvane-games \
-  /usr/share/keyvane-games/animals.vcb /usr/share/keyvane-games/Spanish.vcb "$entry" \
+  /usr/share/keyvane-games/animals.vcb /usr/share/keyvane-games/Español.vcb "$entry" \
   /usr/share/man/man6/keyvane-games.6.gz /usr/share/man/man6/keyvane-files.6.gz \
+  /usr/share/man/de/man6/keyvane-games.6.gz /usr/share/man/fr/man6/keyvane-files.6.gz \
+  /usr/share/man/es/man6/keyvane-games.6.gz /usr/share/keyvane-games/Vanedoc-de.htm \
   /usr/share/doc/keyvane-games/copyright; do
   grep -qx "$f" "$work/files" || fail "$f is not in the package"
 done
@@ -117,7 +119,7 @@ exit_tab() { # clicks the Exit tab (at 714,42 of the book) and expects status 0
 start
 [ -d "$user" ] || fail "the first start made no folder $user"
 [ "$(stat -c %u "$user")" = "$uid" ] || fail "$user does not belong to the player"
-for f in Click.wav Error.wav Theend.wav Vanedoc.htm animals.vcb Food.vcb Spanish.vcb; do
+for f in Click.wav Error.wav Theend.wav Vanedoc.htm animals.vcb Food.vcb Español.vcb; do
   cmp -s "/usr/share/keyvane-games/$f" "$user/$f" || fail "$f was not copied into $user"
 done
 exit_tab

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QString>
 #include <algorithm>
 
@@ -47,6 +48,26 @@ TEST(KeyboardLayout, AKeyOfOneCharacterHasNoShiftedOneAndAnUnknownLayoutNoLabels
     EXPECT_EQ(Characters(NamedLayoutLabels("fr", "azerty"), "TLDE"), "²-");
     EXPECT_EQ(NamedLayoutLabels("us").size(), 48u) << "the character block with the extra key";
     EXPECT_TRUE(NamedLayoutLabels("no such layout").empty());
+}
+
+} // namespace
+
+namespace {
+
+// Under a Wayland session the keyboard drawn is the compositor's, not the US one: run by
+// tests/e2e/wayland_keyboard_check.sh under a headless compositor whose keymap KV_WAYLAND_LAYOUT
+// names; skipped elsewhere.
+TEST(KeyboardLayout, UnderWaylandTheCompositorsKeymapIsRead)
+{
+    const QByteArray layout = qgetenv("KV_WAYLAND_LAYOUT");
+    if (layout.isEmpty() || !QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        GTEST_SKIP() << "not under the Wayland check";
+    const std::vector<TKeyLabel> drawn = DesktopKeyboardLabels();
+    const std::vector<TKeyLabel> wanted = NamedLayoutLabels(layout.toStdString());
+    ASSERT_FALSE(wanted.empty()) << "no keyboard data for " << layout.constData();
+    ASSERT_EQ(drawn.size(), wanted.size());
+    for (const TKeyLabel& key : wanted)
+        EXPECT_EQ(Characters(drawn, key.Name), Characters(wanted, key.Name)) << key.Name;
 }
 
 } // namespace

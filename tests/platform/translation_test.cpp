@@ -1,7 +1,13 @@
 #include "translation.h"
 
+#include "scoped_env.h"
 #include <gtest/gtest.h>
+
+#include <clocale>
+#include <libintl.h>
 #include <map>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -11,10 +17,9 @@ struct TLanguageCase {
     const char* why;
 };
 
-TEST(Translation, LanguageComesFromTheEnvironmentInTheUsualOrder)
+const std::vector<TLanguageCase>& LanguageCases()
 {
-    const std::vector<std::string> available = {"de", "es", "fr"};
-    const TLanguageCase cases[] = {
+    static const std::vector<TLanguageCase> cases = {
         {{}, "en", "nothing set"},
         {{{"LANG", "de_DE.UTF-8"}}, "de", "LANG alone"},
         {{{"LANG", "fr_FR"}}, "fr", "without a code set"},
@@ -23,6 +28,12 @@ TEST(Translation, LanguageComesFromTheEnvironmentInTheUsualOrder)
         {{{"LANG", "C"}}, "en", "C"},
         {{{"LANG", "POSIX"}}, "en", "POSIX"},
         {{{"LANG", "C.UTF-8"}}, "en", "C with a code set"},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "de"}}, "de", "C with a code set takes LANGUAGE"},
+        {{{"LC_ALL", "C.utf8"}, {"LANGUAGE", "fr_FR:de"}}, "fr", "so does its other spelling"},
+        {{{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "C.UTF-8"}, {"LANGUAGE", "it"}},
+         "en",
+         "C with a code set and no list entry available: English"},
+        {{{"LC_ALL", "POSIX"}, {"LANGUAGE", "es"}}, "en", "POSIX ignores LANGUAGE"},
         {{{"LANG", "it_IT.UTF-8"}}, "en", "a language without a translation"},
         {{{"LANG", "en_GB.UTF-8"}}, "en", "English"},
         {{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}, "fr", "LC_MESSAGES over LANG"},
@@ -37,13 +48,56 @@ TEST(Translation, LanguageComesFromTheEnvironmentInTheUsualOrder)
         {{{"LANGUAGE", "de"}}, "en", "LANGUAGE without a locale"},
         {{{"LANG", "DE_de"}}, "de", "upper-case language"},
     };
-    for (const TLanguageCase& c : cases) {
+    return cases;
+}
+
+TEST(Translation, LanguageComesFromTheEnvironmentInTheUsualOrder)
+{
+    const std::vector<std::string> available = {"de", "es", "fr"};
+    for (const TLanguageCase& c : LanguageCases()) {
         const TEnvLookup env = [&c](const char* name) {
             const auto found = c.env.find(name);
             return found == c.env.end() ? std::string() : found->second;
         };
         EXPECT_EQ(ChooseLanguage(env, available), c.expected) << c.why;
     }
+}
+
+// The C library's own messages choose their language from the same variables: every case whose
+// locale is installed here is asked of it too, by the language one of its messages comes out in.
+TEST(Translation, TheLanguageIsTheOneTheCLibrarysMessagesChoose)
+{
+    const char* const source = "No such file or directory";
+    const std::map<std::string, std::string> translated = {
+        {"de", "Datei oder Verzeichnis nicht gefunden"},
+        {"fr", "Aucun fichier ou dossier de ce type"},
+        {"es", "No existe el fichero o el directorio"},
+    };
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    int asked = 0;
+    for (const TLanguageCase& c : LanguageCases()) {
+        std::vector<std::unique_ptr<TScopedEnv>> env;
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"}) {
+            const auto found = c.env.find(name);
+            env.push_back(std::make_unique<TScopedEnv>(
+                name, found == c.env.end() ? std::nullopt : std::optional<std::string>(found->second)));
+        }
+        if (!std::setlocale(LC_ALL, ""))
+            continue; // a locale this machine lacks: the C library falls back to C and says nothing
+        const std::string message = dgettext("libc", source);
+        // The language the C library chose, when it is one of the program's.
+        std::string chosen = message == source ? "en" : "";
+        for (const auto& [language, text] : translated)
+            if (message == text)
+                chosen = language;
+        if (chosen.empty() || (c.expected != std::string("en") && message == source))
+            continue; // a language the program lacks, or a catalogue not installed here
+        EXPECT_EQ(chosen, c.expected) << c.why << ": " << message;
+        ++asked;
+    }
+    std::setlocale(LC_ALL, before.c_str());
+    if (asked == 0)
+        GTEST_SKIP() << "no case's locale is installed";
 }
 
 TEST(Translation, FillArgsFillsEachPlaceOnce)

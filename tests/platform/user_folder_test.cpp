@@ -66,7 +66,8 @@ class StockTest : public ::testing::Test {
     StockTest()
     {
         fs::create_directory(program);
-        for (const char* name : {"animals.vcb", "French.vcb", "Click.wav", "Vanedoc.htm", "keyvane-games"})
+        for (const char* name : {"animals.vcb", "French.vcb", "Click.wav", "Vanedoc.htm", "Vanedoc-de.htm",
+                                 "Vanedoc-old.htm", "keyvane-games"})
             dir.Write(std::string("program/") + name, std::string("shipped ") + name);
     }
     std::string Read(const std::string& path) { return dir.Read(fs::relative(path, dir.Path()).string()); }
@@ -79,7 +80,7 @@ TEST_F(StockTest, FirstStartMakesTheFolderWithCopiesOfTheShippedFiles)
 {
     ASSERT_TRUE(StockUserFolder(program, user));
     EXPECT_EQ(Names(user), (std::vector<std::string>{".keyvane-stocked", "Click.wav", "French.vcb",
-                                                     "Vanedoc.htm", "animals.vcb"}));
+                                                     "Vanedoc-de.htm", "Vanedoc.htm", "animals.vcb"}));
     EXPECT_EQ(Read(user + "/French.vcb"), "shipped French.vcb");
     // Missing parents are private to the player.
     struct stat st;

@@ -77,3 +77,38 @@ TEST(KeyboardMap, TheExtraKeyBesideLeftShiftIsDrawnOnlyWhereItTypesSomethingOfIt
 }
 
 } // namespace
+
+namespace {
+
+// The keys whose colour a character takes: its own key, or for an accented letter that no key has,
+// the dead key of its accent; nothing on a keyboard that cannot type it.
+TEST(KeyboardMap, ACharacterColoursItsOwnKeyOrTheDeadKeyOfItsAccent)
+{
+    // A key by the characters it shows, "base shifted" as the rows above write them.
+    const auto shows = [](const std::vector<TKeyCap>& keyboard, std::size_t i) {
+        const TKeyCap& cap = keyboard[i];
+        return (QString(cap.Base) + (cap.Shifted.isNull() ? QString() : QString(cap.Shifted))).toStdString();
+    };
+    const struct {
+        const char* layout;
+        char16_t ch;
+        std::vector<std::string> keys;
+    } cases[] = {
+        {"es", u'ñ', {"ñÑ"}}, {"es", u'á', {"´¨"}},
+        {"es", u'Á', {"´¨"}}, {"es", u'ü', {"´¨"}}, // the diaeresis is Shift on the same dead key
+        {"es", u'â', {"^["}}, {"de", u'ß', {"ß?"}},
+        {"de", u'é', {"´`"}}, {"de", u'ê', {"^°"}},
+        {"fr", u'é', {"é2"}}, // a key of its own wins over the dead key
+        {"fr", u'ê', {"^¨"}}, {"us", u'á', {}},
+        {"us", u'`', {"`~"}}, // a grave accent that is typed as it is
+    };
+    for (const auto& c : cases) {
+        const std::vector<TKeyCap> keyboard = KeyboardOf(NamedLayoutLabels(c.layout));
+        std::vector<std::string> keys;
+        for (std::size_t i : KeysTyping(keyboard, QChar(c.ch)))
+            keys.push_back(shows(keyboard, i));
+        EXPECT_EQ(keys, c.keys) << c.layout << " " << QString(QChar(c.ch)).toStdString();
+    }
+}
+
+} // namespace

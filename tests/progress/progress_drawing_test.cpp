@@ -1,5 +1,7 @@
 #include "progress_drawing.h"
 
+#include "keyboard_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -51,13 +53,14 @@ TEST(ProgressDrawing, KeysAreColouredByTheirDifficultyAtBothScreenScales)
     Rate(data, 'w', 7);  // the middle step
     Rate(data, 'P', 30); // the capital makes its key hot too
     Rate(data, '.', 30);
+    Rate(data, '1', 30); // digits are rated as letters are
     const struct {
         QChar key;
         QColor colour;
     } expected[] = {
         {'q', KeyStepColour(4)}, {'a', KeyStepColour(0)}, {'z', Qt::white}, // not typed: an outline
         {'w', KeyStepColour(2)}, {'p', KeyStepColour(4)}, {'.', KeyStepColour(4)},
-        {'1', Qt::white}, // digits are not rated
+        {'1', KeyStepColour(4)}, {'2', Qt::white}, // a digit not typed yet: an outline
     };
     for (qreal scale : {1.0, 2.0}) {
         const QImage image = Draw(data, scale);
@@ -67,6 +70,22 @@ TEST(ProgressDrawing, KeysAreColouredByTheirDifficultyAtBothScreenScales)
                 << KeyFill(image, UsKeyboard(), e.key).name().toStdString() << " wanted "
                 << e.colour.name().toStdString();
     }
+}
+
+// On a Spanish keyboard ñ has a key of its own and á is typed with the acute accent's dead key,
+// which takes its colour; the a key keeps its own.
+TEST(ProgressDrawing, AccentedLettersColourTheirKeyOrTheirAccentsDeadKey)
+{
+    TProgressData data;
+    data.Keyboard = KeyboardOf(NamedLayoutLabels("es"));
+    ASSERT_FALSE(KeyRectOf(data.Keyboard, QChar(u'\u00B4')).isEmpty()) << "no Spanish keyboard data";
+    Rate(data, '\xF1', 30); // ñ
+    Rate(data, '\xE1', 7);  // á
+    Rate(data, 'a', 0);
+    const QImage image = Draw(data, 1);
+    EXPECT_TRUE(Near(KeyFill(image, data.Keyboard, QChar(u'\u00F1')), KeyStepColour(4)));
+    EXPECT_TRUE(Near(KeyFill(image, data.Keyboard, QChar(u'\u00B4')), KeyStepColour(2)));
+    EXPECT_TRUE(Near(KeyFill(image, data.Keyboard, QChar('a')), KeyStepColour(0)));
 }
 
 // CIE L*a*b* of an sRGB colour, after simulating a colour vision deficiency with the matrices of

@@ -1,3 +1,4 @@
+#include "key_ranking.h"
 #include "progress_store.h"
 #include "scratch_dir.h"
 #include "system.h"
@@ -6,6 +7,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <cstdio>
 #include <sqlite3.h>
 
 namespace {
@@ -133,6 +135,53 @@ TEST(ProgressTool, TheKeyRecordColumnsCountTheKeysThatWereDue)
         {{"--days", "1"}, 0, "a\t0\t0\t0.0\t33.3\t150\tq 2\n"},
         {{"--days", "0"}, 2, ""},
         {{"--days", "x"}, 2, ""},
+    };
+    for (const auto& r : rows) {
+        const TRun run = Tool(dir.Path(), "progress", r.args);
+        EXPECT_EQ(run.status, r.status) << r.args.join(' ').toStdString() << run.err;
+        EXPECT_EQ(run.out, r.out) << r.args.join(' ').toStdString();
+    }
+}
+
+// --hardest N: the hardest keys of the key record, accented letters too, one a line with the
+// difficulty the ranking gives them.
+TEST(ProgressTool, TheHardestKeysComeHardestFirstWithTheirDifficulty)
+{
+    ScratchDir dir;
+    TProgressStore store(dir.Path() + "/keyvane-games");
+    ASSERT_TRUE(store.Open());
+    TGameRecord game;
+    game.Game = "WordTris";
+    const struct {
+        unsigned char ch;
+        int right, wrong;
+    } typed[] = {{'a', 30, 0}, {'\xDF', 10, 6}, {'\xE9', 20, 4}, {'t', 30, 1}};
+    for (const auto& t : typed) {
+        for (int i = 0; i < t.right; ++i)
+            game.KeyRecord.Correct(t.ch, -1);
+        for (int i = 0; i < t.wrong; ++i)
+            game.KeyRecord.Error(t.ch, 's');
+    }
+    ASSERT_TRUE(store.RecordGame(game, DateTimeText(Now()), nullptr));
+    TKeyDays days;
+    AddToDay(days, static_cast<int>(Now()), game.KeyRecord);
+    const std::vector<TKeyStanding> ranking = RankKeys(days, static_cast<int>(Now()));
+    ASSERT_EQ(ranking.size(), 4u);
+    const auto line = [&](std::size_t i) {
+        char d[32];
+        std::snprintf(d, sizeof d, "%.1f", ranking[i].Difficulty);
+        return std::string(i == 0 ? "\xC3\x9F" : i == 1 ? "\xC3\xA9" : i == 2 ? "t" : "a") + '\t' + d + '\n';
+    };
+    const struct {
+        QStringList args;
+        int status;
+        std::string out;
+    } rows[] = {
+        {{"--hardest", "2"}, 0, line(0) + line(1)},
+        {{"--hardest", "9"}, 0, line(0) + line(1) + line(2) + line(3)},
+        {{"--hardest", "0"}, 2, ""},
+        {{"--hardest"}, 2, ""},
+        {{"--hardest", "2", "3"}, 2, ""},
     };
     for (const auto& r : rows) {
         const TRun run = Tool(dir.Path(), "progress", r.args);

@@ -213,3 +213,56 @@ TEST(VocabularyWords, Utf16WithoutAMarkIsReadAsUtf16AndNulLinesAreNamed)
     EXPECT_EQ(w.Skipped[1].Line, 4);
     EXPECT_EQ(w.NulLines, std::vector<int>{3});
 }
+
+namespace {
+
+// The shipped lists and a teacher's own: the player's language comes first, the rest keep their
+// order; an old file without the field is English, and the field's value may carry a country.
+TEST(VocabularyWords, ThePlayersLanguageComesFirst)
+{
+    ScratchDir dir;
+    dir.Write("Animals.vcb", "$version=1.2\r\ncat\r\n");
+    dir.Write("Deutsch.vcb", "$version=1.0\r\n$language=de\r\nHaus\r\n");
+    dir.Write("Espa\xC3\xB1ol.vcb", "$LANGUAGE=es\r\ncasa\r\n");
+    dir.Write("Food.vcb", "$language=en\r\n$fileformat=crypted\r\n");
+    dir.Write("Fran\xC3\xA7"
+              "ais.vcb",
+              "$language=fr_CA.UTF-8\r\nmaison\r\n");
+    dir.Write("Schule.vcb", "$language=DE-at\r\nTafel\r\n");
+    const std::vector<std::string> titles = {"Animals",
+                                             "Deutsch",
+                                             "Espa\xF1ol",
+                                             "Food",
+                                             "Fran\xE7"
+                                             "ais",
+                                             "Missing",
+                                             "Schule"};
+    const struct {
+        const char* language;
+        std::vector<std::string> order;
+    } cases[] = {
+        {"en",
+         {"Animals", "Food", "Deutsch", "Espa\xF1ol",
+          "Fran\xE7"
+          "ais",
+          "Missing", "Schule"}},
+        {"de",
+         {"Deutsch", "Schule", "Animals", "Espa\xF1ol", "Food",
+          "Fran\xE7"
+          "ais",
+          "Missing"}},
+        {"fr",
+         {"Fran\xE7"
+          "ais",
+          "Animals", "Deutsch", "Espa\xF1ol", "Food", "Missing", "Schule"}},
+        {"es",
+         {"Espa\xF1ol", "Animals", "Deutsch", "Food",
+          "Fran\xE7"
+          "ais",
+          "Missing", "Schule"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PlayerLanguageFirst(titles, c.language), c.order) << c.language;
+}
+
+} // namespace

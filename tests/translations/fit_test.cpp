@@ -78,13 +78,15 @@ std::vector<std::string> Notices()
         notices.push_back(ProblemNotice(p));
     TProgressData data;
     notices.push_back(ProgressNotice(data));
-    // Three hard keys, named by words, among easy ones.
+    // Three hard keys of the key record, named by words, among easy ones; then an accented one.
+    data.RankedFromRecord = true;
     for (unsigned char ch : {',', '.', ' ', 'a', 's', 'd', 'f', 'g'}) {
         TKeyStanding k;
         k.Ch = ch;
         k.Difficulty = std::isalpha(ch) ? 1 : 50;
         data.Ranking.push_back(k);
     }
+    data.Ranking[2].Ch = '\xDF';
     data.WeekBest = {{12345, 12345, 12345}};
     notices.push_back(ProgressNotice(data));
     notices.push_back(Tr("TMain", kScoreFolderNotice) + "\n" + ProgressNotice(data));
@@ -97,7 +99,7 @@ std::vector<TProgressData> ProgressPages()
 {
     TProgressData full;
     full.Today = 46000;
-    for (unsigned char ch : {'q', 'z', ',', ' ', 'p', 'x'}) {
+    for (unsigned char ch : {'q', '\xDF', ',', ' ', 'p', 'x'}) {
         TKeyStanding k;
         k.Ch = ch;
         k.Difficulty = 40;

@@ -162,17 +162,47 @@ TEST_F(GamesViewTest, InfoOpensTheDocumentAndKeepsTheMenuOpen)
     EXPECT_TRUE(platform.dialogs->shown.empty());
 }
 
+// A missing page is reported as missing, a page no program can show with what to do about it; both
+// in a box that names the page, and in the log.
 TEST_F(GamesViewTest, InfoFailureShowsTheErrorAndLogsIt)
 {
-    platform.shell->answer = 2;
-    RunMenu([&] { stg->InfoBtn->click(); });
-    ASSERT_EQ(platform.dialogs->shown.size(), 1u);
-    EXPECT_EQ(platform.dialogs->shown[0].text,
-              "#-5452 WWW-browser/email software is not properly installed or file extension launch "
-              "error\n\r(0)");
-    const std::string log = folder.Read("Errors.log");
-    EXPECT_NE(log.find("#-5452  WWW-browser"), std::string::npos) << log;
-    EXPECT_NE(log.find(" - (0) = 0\r\n"), std::string::npos) << log;
+    const struct {
+        int answer;
+        std::string box;
+        const char* log;
+    } rows[] = {
+        {2,
+         "#-1 File not found\n\rVanedoc.htm: the help page is missing from the program's folder. "
+         "Installing the program again brings it back.",
+         "#-1  File not found"},
+        {31,
+         "#-5452 WWW-browser/email software is not properly installed or file extension launch error\n\r"
+         "Vanedoc.htm: no program was found to show this page. Install a web browser, or open the page in "
+         "one.",
+         "#-5452  WWW-browser"},
+    };
+    for (const auto& r : rows) {
+        platform.shell->answer = r.answer;
+        platform.dialogs->shown.clear();
+        RunMenu([&] { stg->InfoBtn->click(); });
+        ASSERT_EQ(platform.dialogs->shown.size(), 1u);
+        EXPECT_EQ(platform.dialogs->shown[0].text, r.box);
+        const std::string log = folder.Read("Errors.log");
+        EXPECT_NE(log.find(r.log), std::string::npos) << log;
+    }
+}
+
+// The player's own language's page where there is one, the English page otherwise.
+TEST_F(GamesViewTest, InfoOpensThePageOfThePlayersLanguage)
+{
+    folder.Write("Vanedoc.htm", "<html></html>");
+    folder.Write("Vanedoc-de.htm", "<html></html>");
+    for (const char* language : {"de", "fr", "en"})
+        OpenHelpPage(language);
+    ASSERT_EQ(platform.shell->requests.size(), 3u);
+    EXPECT_EQ(platform.shell->requests[0].file, "Vanedoc-de.htm");
+    EXPECT_EQ(platform.shell->requests[1].file, "Vanedoc.htm");
+    EXPECT_EQ(platform.shell->requests[2].file, "Vanedoc.htm");
 }
 
 TEST_F(GamesViewTest, PicturePageHidesTheTitleStripWhileShown)
