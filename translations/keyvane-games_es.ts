@@ -586,7 +586,7 @@ Debajo verás tus puntos partida a partida, y tu precisión y tu velocidad día 
     </message>
     <message>
         <source>types %1 for %2: once</source>
-        <translation>%1 en vez de %2: una vez</translation>
+        <translation>%1 por %2: una vez</translation>
     </message>
     <message>
         <source>d MMM</source>

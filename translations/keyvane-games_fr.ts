@@ -586,7 +586,7 @@ En dessous&#xa0;: tes scores partie par partie, puis ta précision et ta vitesse
     </message>
     <message>
         <source>types %1 for %2: once</source>
-        <translation>%1 au lieu de %2 : une fois</translation>
+        <translation>%1 au lieu de %2&#xa0;: une fois</translation>
     </message>
     <message>
         <source>d MMM</source>

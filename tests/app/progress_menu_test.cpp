@@ -1,7 +1,6 @@
 #include "book_form.h"
 #include "bubbles.h"
 #include "chapter_view.h"
-#include "code_page.h"
 #include "event_view_stg.h"
 #include "game_harness.h"
 #include "game_record.h"
@@ -133,14 +132,15 @@ void PlayWithSlips(const TSlipCase& c)
     EXPECT_EQ(history[0].Choice, "Words");
     EXPECT_EQ(history[0].Errors, 4);
     EXPECT_EQ(history[1].Game, "Bubbles");
-    EXPECT_EQ(FromCp1252(history[1].Choice).toStdString(), c.caption);
+    EXPECT_EQ(history[1].Choice, c.caption) << "the history keeps its texts in UTF-8";
     TDifficultKeys stored;
     ASSERT_TRUE(store.LoadTotals(stored));
     const auto due = static_cast<unsigned char>(c.due);
     EXPECT_EQ(stored.TotalHits[due], played.TotalHits[due]) << "the statistics hold what the store holds";
     EXPECT_EQ(stored.TotalErrors[due], played.TotalErrors[due]);
-    if (TDifficultKeys::Rated(due))
+    if (TDifficultKeys::Rated(due)) {
         EXPECT_GT(stored.KeyDifficulty(due), 50.0f);
+    }
 }
 
 TEST(ProgressMenu, AGameWithMistakesIsKeptShownAndItsKeysArePractised)

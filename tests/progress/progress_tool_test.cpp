@@ -155,7 +155,7 @@ TEST(ProgressTool, TheHardestKeysComeHardestFirstWithTheirDifficulty)
     const struct {
         unsigned char ch;
         int right, wrong;
-    } typed[] = {{'a', 30, 0}, {'\xDF', 10, 6}, {'\xE9', 20, 4}, {'t', 30, 1}};
+    } typed[] = {{'a', 30, 0}, {0xDF, 10, 6}, {0xE9, 20, 4}, {'t', 30, 1}};
     for (const auto& t : typed) {
         for (int i = 0; i < t.right; ++i)
             game.KeyRecord.Correct(t.ch, -1);
