@@ -83,11 +83,7 @@ bool IsBusy(int rc)
     return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
 }
 
-std::string FolderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-}
+using FileSystem::FolderOf;
 
 bool copyEverywhere = false;
 
@@ -178,9 +174,14 @@ TProgressStore::TAction::~TAction()
     store_.inAction_ = false;
 }
 
-void TProgressStore::CopyEverywhere(bool everywhere)
+TProgressStore::TCopyEverywhere::TCopyEverywhere(bool everywhere) : before_(copyEverywhere)
 {
     copyEverywhere = everywhere;
+}
+
+TProgressStore::TCopyEverywhere::~TCopyEverywhere()
+{
+    copyEverywhere = before_;
 }
 
 bool TProgressStore::CopyFailed(TStoreProblem problem, std::string detail)
@@ -191,9 +192,23 @@ bool TProgressStore::CopyFailed(TStoreProblem problem, std::string detail)
     return false;
 }
 
+bool TProgressStore::FolderStillThere()
+{
+    if (!identity_.Known || FileSystem::IdentifyFolder(ExistingFolder(folder_)) == identity_)
+        return true;
+    CopyFailed(TStoreProblem::Held,
+               "the file system of " + folder_ +
+                   " is not the one found at start-up: the share may have been unmounted");
+    return false;
+}
+
 void TProgressStore::BeginCopy()
 {
     copyProblem_ = TStoreProblem::None;
+    // A share that has gone leaves its mount point behind, on the disk beneath: a progress file made
+    // there would hide the player's own once the share is back. The games wait in memory instead.
+    if (!FolderStillThere())
+        return;
     copying_ =
         !folder_.empty() && (copyEverywhere || FileSystem::OnNetworkFileSystem(ExistingFolder(folder_)));
     if (!copying_)
@@ -217,8 +232,13 @@ void TProgressStore::BeginCopy()
     for (int count = 0;; ++count) {
         const TLockFile::TResult result = sharedLock_->TryLock(LayerName(file_));
         // A folder where no lock file can be made is one the store cannot write either; Open says so.
-        if (result != TLockFile::TResult::Busy)
+        if (result == TLockFile::TResult::Held || result == TLockFile::TResult::Unavailable)
             break;
+        if (result == TLockFile::TResult::NotAFile) {
+            CopyFailed(TStoreProblem::Held, "the lock file " + sharedLock_->Path() +
+                                                " is not a file; ask the administrator to remove it");
+            return;
+        }
         if (!WaitForOtherCopy(this, count)) {
             CopyFailed(TStoreProblem::Held, path_ + " is held by another copy of the program");
             return;
@@ -270,6 +290,17 @@ bool TProgressStore::WriteBack()
         return false;
     if (contents == original_)
         return true;
+    // The copy builds on the file as this action read it. Should another copy have broken the lock
+    // meanwhile (its clock, or its idea of a stale lock, may be off) and changed the file, writing the
+    // copy back would drop that copy's games: the file is read again under the lock and must be the one
+    // this action started from, or nothing is written and the games wait for the next action.
+    std::string now;
+    if (!FolderStillThere() || !sharedLock_ || !sharedLock_->StillHeld() || !ReadWhole(file_, now) ||
+        now != original_) {
+        LogError(kErrorCode, "the progress was not written back to " + path_ +
+                                 ": another copy of the program changed it meanwhile");
+        return false;
+    }
     if (!WriteWhole(file_, contents, TFileCreation::OpenOrCreate))
         return false;
     original_ = std::move(contents);
@@ -286,7 +317,10 @@ bool TProgressStore::Ready()
 }
 
 TProgressStore::TProgressStore(std::string folder)
-    : folder_(std::move(folder)), path_(folder_ + "/" + kFileName), file_(path_)
+    : folder_(std::move(folder)), path_(folder_ + "/" + kFileName),
+      identity_(folder_.empty() ? FileSystem::TFolderIdentity{}
+                                : FileSystem::IdentifyFolder(ExistingFolder(folder_))),
+      file_(path_)
 {
 }
 
@@ -550,8 +584,9 @@ bool TProgressStore::SetAside()
     CloseFile();
     // Copies that find the file damaged together take turns; a later one finds the new file good
     // and keeps it instead of setting it aside too.
-    FileSystem::TLockFile lock(file_ + ".lock");
-    const bool locked = lock.TryLock(kBusyTimeoutMs);
+    // During an action on a network folder this copy holds the very lock file already.
+    TLockFile lock;
+    const bool locked = (sharedLock_ && sharedLock_->Held()) || lock.Lock(file_ + ".lock", kBusyTimeoutMs);
     if (const int rc = OpenFile(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE); rc != SQLITE_OK)
         return Fail(TStoreProblem::CannotOpen, path_ + ": " + detail_);
     TCheck check = Check();
