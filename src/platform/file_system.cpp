@@ -305,12 +305,16 @@ bool FileExists(const std::string& name)
     return ::stat(NativePath(name).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCreation creation,
-         TFileOpenError* error)
+namespace {
+
+// How often an opening tries the name again: over SSHFS while a rename crosses it, and while the
+// name leads to a file other than the one just locked (a save replaced it meanwhile).
+constexpr int kNameAttempts = 20;
+
+int OpenFlags(TFileAccess access, TFileCreation creation)
 {
-    if (error)
-        *error = TFileOpenError::None;
-    // Non-blocking so that a pipe or device by that name cannot hang the open; cleared below.
+    // Non-blocking so that a pipe or device by that name cannot hang the open; cleared once the
+    // file is known to be a plain one.
     int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     switch (access) {
     case TFileAccess::Read:
@@ -328,27 +332,31 @@ int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCre
         flags |= O_CREAT;
     if (creation == TFileCreation::AppendExisting)
         flags |= O_APPEND;
+    return flags;
+}
 
-    int fd = -1;
-    // A save replaces a file by a new one under the same name (WriteContents). An opener that got
-    // the old file just before that would lock a file nobody reads any more, so the lock must be on
-    // the file the name leads to once it is held; otherwise the name is opened again.
+// Opens the plain file that name leads to and takes its flock; the handle, or -1 with the reason.
+// A save replaces a file by a new one under the same name (WriteContents). An opener that got the
+// old file just before that would lock a file nobody reads any more, so the lock must be on the file
+// the name leads to once it is held; otherwise the name is opened again.
+int OpenLocked(const std::string& name, int flags, int lock, TFileOpenError* error)
+{
     for (int attempt = 1;; ++attempt) {
-        std::string path = NativePath(name);
+        std::string path = FileSystem::NativePath(name);
         if (!FollowTrustedLinks(path)) {
             qCDebug(lcFiles) << "links not followed to" << path.c_str();
             return Fail(TFileOpenError::Refused, error);
         }
         // The links were followed above: one put in place since then is not followed.
-        fd = ::open(path.c_str(), flags | O_NOFOLLOW, 0666);
+        const int fd = ::open(path.c_str(), flags | O_NOFOLLOW, 0666);
         // Over SSHFS a name this machine is replacing by rename at that moment may lead nowhere for
         // an instant (an opening or a stat that crosses the rename finds it missing or stale), and
         // for about a second after another machine removed or replaced a file the mount may still
         // take it for present, so that an opening that would create it finds it missing. Those are
         // tried again; a missing file is otherwise reported as missing.
         const auto crossedReplace = [&](int err, bool creating) {
-            return (err == ESTALE || (err == ENOENT && creating)) && attempt < 20 &&
-                   OnNetworkFileSystem(FolderOf(path));
+            return (err == ESTALE || (err == ENOENT && creating)) && attempt < kNameAttempts &&
+                   FileSystem::OnNetworkFileSystem(FileSystem::FolderOf(path));
         };
         if (fd < 0) {
             const int err = errno;
@@ -376,7 +384,7 @@ int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCre
 
         int rc;
         do
-            rc = ::flock(fd, LockFor(access, share) | LOCK_NB);
+            rc = ::flock(fd, lock | LOCK_NB);
         while (rc != 0 && errno == EINTR);
         if (rc != 0) {
             const bool busy = errno == EWOULDBLOCK;
@@ -385,11 +393,24 @@ int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCre
         }
         struct stat named;
         if (::lstat(path.c_str(), &named) == 0 && named.st_ino == st.st_ino && named.st_dev == st.st_dev)
-            break;
+            return fd;
         ::close(fd);
-        if (attempt == 20)
+        if (attempt == kNameAttempts)
             return Fail(TFileOpenError::Busy, error);
     }
+}
+
+} // namespace
+
+int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCreation creation,
+         TFileOpenError* error)
+{
+    if (error)
+        *error = TFileOpenError::None;
+    const int flags = OpenFlags(access, creation);
+    const int fd = OpenLocked(name, flags, LockFor(access, share), error);
+    if (fd < 0)
+        return -1;
     const int fl = ::fcntl(fd, F_GETFL);
     if (fl < 0 || ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) != 0) {
         qCDebug(lcFiles) << "no blocking reads:" << std::strerror(errno);

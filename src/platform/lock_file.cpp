@@ -147,7 +147,7 @@ bool TLockFile::Lock(const std::string& path, int timeoutMs)
 TLockFile::TResult TLockFile::TryPath(const std::string& lockPath)
 {
     const std::string contents = OwnContents();
-    // Two rounds: a lock file found gone or broken is made again at once.
+    // A few rounds: a lock file found gone or broken is made again at once.
     for (int round = 0; round < 3; ++round) {
         const int fd = ::open(lockPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
         if (fd >= 0) {
@@ -165,16 +165,18 @@ TLockFile::TResult TLockFile::TryPath(const std::string& lockPath)
             return TResult::Held;
         }
         const int err = errno;
-        // Only a folder that refuses new files means that no lock file can be had here. Any other
-        // failure counts as busy: over SFTP, two machines that create the lock file at the same moment
-        // may see the loser's exclusive create fail with an error other than "exists".
-        if (err == EACCES || err == EPERM || err == EROFS)
-            return TResult::Unavailable;
         struct stat st;
         if (::lstat(lockPath.c_str(), &st) != 0) {
-            if (errno == ENOENT)
-                continue; // released between the two calls
-            return TResult::Busy;
+            if (errno != ENOENT)
+                return TResult::Busy;
+            // Only a folder that refuses new files means that no lock file can be had here. Any other
+            // failure counts as busy: over SFTP, the loser of two machines that create the lock file at
+            // the same moment sees its exclusive create fail with "permission denied", not "exists",
+            // and the winner may have removed the file again since.
+            if ((err == EACCES || err == EPERM || err == EROFS) &&
+                ::access(FileSystem::FolderOf(lockPath).c_str(), W_OK) != 0)
+                return TResult::Unavailable;
+            continue;
         }
         if (!S_ISREG(st.st_mode)) {
             qCWarning(lcLock) << lockPath.c_str() << "is not a file";

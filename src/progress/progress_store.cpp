@@ -10,9 +10,6 @@
 #include "user_folder.h"
 
 #include <QDate>
-#include <QDateTime>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTime>
 #include <algorithm>
 #include <cmath>
@@ -94,36 +91,6 @@ std::string ExistingFolder(std::string folder)
     while (!FileSystem::PathExists(folder) && folder != "/" && folder != ".")
         folder = FolderOf(folder);
     return folder;
-}
-
-// The file layer's name (Windows-1252) of a name in the system's bytes.
-std::string LayerName(const std::string& path)
-{
-    return ToCp1252(QString::fromStdString(path));
-}
-
-bool ReadWhole(const std::string& path, std::string& contents)
-{
-    const int h = FileSystem::Open(LayerName(path), TFileAccess::Read, TFileShare::DenyNone,
-                                   TFileCreation::OpenExisting);
-    if (h < 0)
-        return false;
-    const bool ok = FileSystem::ReadContents(h, contents);
-    return FileSystem::Close(h) && ok;
-}
-
-bool WriteWhole(const std::string& path, const std::string& contents, TFileCreation creation)
-{
-    const std::string name = LayerName(path);
-    const int h = FileSystem::Open(name, TFileAccess::ReadWrite, TFileShare::DenyNone, creation);
-    if (h < 0)
-        return false;
-    const bool ok = FileSystem::WriteContents(h, name, contents.data(), static_cast<int>(contents.size()));
-    // The contents are on the server once WriteContents says so (a new file renamed into place, or
-    // written and flushed in place): a failing close of the old file must not make a stored game
-    // wait, and so be stored twice.
-    FileSystem::Close(h);
-    return ok;
 }
 
 // Writes the stored totals of the characters that keep() names; SQLITE_DONE when all were written.
@@ -215,27 +182,18 @@ void TProgressStore::BeginCopy()
         return;
     const int reopen = reopenFlags_;
     reopenFlags_ = 0;
-    if (!copyFolder_ || !copyFolder_->isValid()) {
-        copyFolder_ = std::make_unique<QTemporaryDir>();
-        if (!copyFolder_->isValid()) {
-            CopyFailed(TStoreProblem::CannotOpen, "no private folder for a copy of " + path_);
-            return;
-        }
-        copy_ = copyFolder_->filePath(kFileName).toStdString();
-    }
     // The lock file goes beside the database, so the folder must be there first; Open makes it too,
     // on the same conditions.
     if (std::string folder; FileSystem::ResolveLinks(folder_, folder))
         FileSystem::MakeFolders(folder);
     // The lock file is waited for as SQLite's locks are: within the action's allowance.
-    sharedLock_ = std::make_unique<TLockFile>();
     for (int count = 0;; ++count) {
-        const TLockFile::TResult result = sharedLock_->TryLock(LayerName(file_));
+        const TLockFile::TResult result = work_.Lock(file_);
         // A folder where no lock file can be made is one the store cannot write either; Open says so.
         if (result == TLockFile::TResult::Held || result == TLockFile::TResult::Unavailable)
             break;
         if (result == TLockFile::TResult::NotAFile) {
-            CopyFailed(TStoreProblem::Held, "the lock file " + sharedLock_->Path() +
+            CopyFailed(TStoreProblem::Held, "the lock file " + work_.LockPath() +
                                                 " is not a file; ask the administrator to remove it");
             return;
         }
@@ -245,27 +203,19 @@ void TProgressStore::BeginCopy()
         }
     }
     // Once the lock is held, the file as the server holds it now.
-    for (const char* companion : {"", "-journal"})
-        QFile::remove(QString::fromStdString(copy_ + companion));
-    original_.clear();
-    bool exists = FileSystem::PathExists(file_);
-    // A machine may still take the file for missing when another has just made it. Only the server
-    // knows: an exclusive create there either makes the file or finds it, and a file found is read.
-    if (!exists) {
-        QFile made(QString::fromStdString(file_));
-        exists = !made.open(QIODevice::WriteOnly | QIODevice::NewOnly);
-    }
-    if (exists && !ReadWhole(file_, original_)) {
+    switch (work_.Take()) {
+    case TWorkingCopy::TTake::Taken:
+        break;
+    case TWorkingCopy::TTake::Unreadable:
         // Mostly a file this machine does not see yet; the next action tries again.
         CopyFailed(TStoreProblem::Held, path_ + " cannot be read now");
         return;
-    }
-    if (exists && !WriteWhole(copy_, original_, TFileCreation::CreateOrEmpty)) {
+    case TWorkingCopy::TTake::NoCopy:
         CopyFailed(TStoreProblem::CannotOpen, "no private copy of " + path_ + " can be made");
         return;
     }
     // A file removed since the last action is opened (and made) anew by Open.
-    if (exists && reopen != 0 && OpenFile(reopen) != SQLITE_OK)
+    if (reopen != 0 && OpenFile(reopen) != SQLITE_OK)
         CopyFailed(TStoreProblem::CannotOpen, path_ + ": " + detail_);
 }
 
@@ -277,34 +227,27 @@ void TProgressStore::EndCopy()
     CloseFile();
     if (copyProblem_ == TStoreProblem::None && !WriteBack())
         LogError(kErrorCode, "the progress could not be written back to " + path_);
-    QFile::remove(QString::fromStdString(copy_));
-    sharedLock_.reset();
+    work_.Release();
     copying_ = false;
     copyProblem_ = TStoreProblem::None;
 }
 
 bool TProgressStore::WriteBack()
 {
-    std::string contents;
-    if (!ReadWhole(copy_, contents))
+    if (!FolderStillThere())
         return false;
-    if (contents == original_)
+    switch (work_.PutBack()) {
+    case TWorkingCopy::TPut::Unchanged:
+    case TWorkingCopy::TPut::Written:
         return true;
-    // The copy builds on the file as this action read it. Should another copy have broken the lock
-    // meanwhile (its clock, or its idea of a stale lock, may be off) and changed the file, writing the
-    // copy back would drop that copy's games: the file is read again under the lock and must be the one
-    // this action started from, or nothing is written and the games wait for the next action.
-    std::string now;
-    if (!FolderStillThere() || !sharedLock_ || !sharedLock_->StillHeld() || !ReadWhole(file_, now) ||
-        now != original_) {
+    case TWorkingCopy::TPut::Refused:
         LogError(kErrorCode, "the progress was not written back to " + path_ +
                                  ": another copy of the program changed it meanwhile");
         return false;
+    case TWorkingCopy::TPut::Failed:
+        break;
     }
-    if (!WriteWhole(file_, contents, TFileCreation::OpenOrCreate))
-        return false;
-    original_ = std::move(contents);
-    return true;
+    return false;
 }
 
 bool TProgressStore::Ready()
@@ -350,7 +293,7 @@ int TProgressStore::OpenFile(int flags)
     CloseFile();
     sqlite3* db = nullptr;
     // The links were followed by the platform's rule; one put in place since is not followed.
-    const std::string& name = copying_ ? copy_ : file_;
+    const std::string& name = copying_ ? work_.Path() : file_;
     const int rc = sqlite3_open_v2(name.c_str(), &db, flags | SQLITE_OPEN_NOFOLLOW, nullptr);
     if (rc != SQLITE_OK) {
         detail_ = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
@@ -584,9 +527,8 @@ bool TProgressStore::SetAside()
     CloseFile();
     // Copies that find the file damaged together take turns; a later one finds the new file good
     // and keeps it instead of setting it aside too.
-    // During an action on a network folder this copy holds the very lock file already.
     TLockFile lock;
-    const bool locked = (sharedLock_ && sharedLock_->Held()) || lock.Lock(file_ + ".lock", kBusyTimeoutMs);
+    const bool locked = lock.Lock(file_ + ".lock", kBusyTimeoutMs);
     if (const int rc = OpenFile(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE); rc != SQLITE_OK)
         return Fail(TStoreProblem::CannotOpen, path_ + ": " + detail_);
     TCheck check = Check();
@@ -615,7 +557,11 @@ bool TProgressStore::SetAside()
     if (!locked)
         return Fail(TStoreProblem::Held, path_ + " is being replaced by another copy of the program");
 
-    const std::string stamp = QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss").toStdString();
+    // "YYYY-MM-DD HH:MM:SS" of the platform clock as "YYYYMMDD-HHMMSS".
+    std::string stamp;
+    for (const char c : DateTimeText(Now()))
+        if (c != '-' && c != ':')
+            stamp += c == ' ' ? '-' : c;
     std::string aside = file_ + ".damaged-" + stamp;
     for (int n = 2; FileSystem::PathExists(aside); ++n)
         aside = file_ + ".damaged-" + stamp + "-" + std::to_string(n);
@@ -627,7 +573,7 @@ bool TProgressStore::SetAside()
             FileSystem::RenamePath(file_ + companion, aside + companion);
     // The private copy is of the damaged file too.
     if (copying_)
-        QFile::remove(QString::fromStdString(copy_));
+        work_.SharedFileMoved();
     SetAsideName = aside;
     LogError(kErrorCode, "progress database could not be read; kept as " + aside + ", a new one started");
 

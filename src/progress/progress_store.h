@@ -4,14 +4,13 @@
 #include "game_record.h"
 #include "key_ranking.h"
 #include "store_problem.h"
+#include "working_copy.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
-class QTemporaryDir;
-class TLockFile;
 struct sqlite3;
 
 // One finished game of the player's history, texts in UTF-8.
@@ -183,12 +182,9 @@ class TProgressStore {
     int waitMs_ = kBusyTimeoutMs;
     // The flags of the last opening.
     int flags_ = 0;
-    // The running action works on copy_, a private copy of file_ whose contents were original_.
+    // The running action works on a private copy of file_, taken under its lock file.
     bool copying_ = false;
-    std::string copy_;
-    std::string original_;
-    std::unique_ptr<QTemporaryDir> copyFolder_;
-    std::unique_ptr<TLockFile> sharedLock_;
+    TWorkingCopy work_;
     // Why the running action has no copy to work on (the lock held elsewhere, the file unreadable).
     TStoreProblem copyProblem_ = TStoreProblem::None;
     std::string copyDetail_;
