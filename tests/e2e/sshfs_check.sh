@@ -13,7 +13,9 @@
 # whose clocks are off: no copy may take another's live lock for stale, so nothing is lost either.
 #
 # Usage: sshfs_check.sh BUILD_DIR   (as root, or a user who may mount FUSE file systems); KV_KEEP=1
-# keeps the scratch folder with every copy's output for a look afterwards.
+# keeps the scratch folder with every copy's output for a look afterwards. KV_SAVE_TIMING="PROGRAM..."
+# names kv-save-timing programs (bench/measure, of one build or several) that then time 50 saves each
+# in a local folder and through the first mount, one program after the other.
 # Installs openssh-server, sshfs, sqlite3 and faketime when they are missing. Everything it starts or mounts is undone
 # on any exit.
 set -euo pipefail
@@ -213,4 +215,10 @@ echo "progress: 4 copies on two mounts stored $stored of $((4 * games)) games ($
 if compgen -G "$work/share/state/*damaged*" >/dev/null; then
   fail "progress: a database was set aside as damaged: $(ls "$work/share/state")"
 fi
+for timing in ${KV_SAVE_TIMING:-}; do
+  mkdir -p "$work/local-timing" "$work/share/timing"
+  rm -f "$work/local-timing/"* "$work/share/timing/"*
+  echo "$timing: local: $("$timing" "$work/local-timing" 50)"
+  echo "$timing: sshfs: $("$timing" "$work/a/timing" 50)"
+done
 echo "sshfs check passed"
