@@ -10,6 +10,7 @@
 #include <functional>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/time.h>
@@ -229,21 +230,23 @@ TEST_F(TopTenTest, ALockFileThatIsNoFileOrNeverGoesIsNamedToThePlayer)
     platform.dialogs->onShow = nullptr;
 }
 
-// A class folder with the sticky bit: a pupil who may write another pupil's table, but not rename
-// over it, gets the row written in place.
+// A class folder with the sticky bit, with two real users of the system: the maker of the table, who
+// shares it through the group it belongs to, and a pupil of that group, who may write the table but
+// not rename over it. The pupil's row is written in place.
 TEST_F(TopTenTest, InAStickyFolderAPupilSavesTheTableOfAnother)
 {
-    if (geteuid() != 0)
-        GTEST_SKIP() << "needs two users, made by the superuser";
-    const uid_t maker = 64001, pupil = 64002;
-    const gid_t klass = 64010;
+    const passwd* makerEntry = getpwnam("daemon");
+    const passwd* pupilEntry = getpwnam("nobody");
+    if (geteuid() != 0 || !makerEntry || !pupilEntry)
+        GTEST_SKIP() << "needs the superuser and the users daemon and nobody";
+    const uid_t maker = makerEntry->pw_uid, pupil = pupilEntry->pw_uid;
+    const gid_t klass = makerEntry->pw_gid; // the maker's own group, so the maker keeps access
     ASSERT_EQ(chmod(folder.Path().c_str(), 03775), 0);
     ASSERT_EQ(chown(folder.Path().c_str(), 0, klass), 0);
     const std::string stored = ScoreFile(TenStoredRows());
     folder.Write("Clouds.kvt", stored);
     ASSERT_EQ(chown("Clouds.kvt", maker, klass), 0);
     ASSERT_EQ(chmod("Clouds.kvt", 0664), 0);
-    ::unlink("Errors.log");
     const pid_t child = fork();
     if (child == 0) {
         const gid_t groups[] = {klass};
