@@ -35,8 +35,12 @@ constexpr const char* kFolderGone =
     QT_TRANSLATE_NOOP("TtopTen", " is no longer the score folder found at start-up (was the share "
                                  "unmounted?); the table was not saved.");
 constexpr const char* kDefaultName = "Keyvane";
-// The bytes of the most rows a table holds: a save keeps no more of an old file than this.
+// The bytes of the most rows a table holds: reading stops there.
 constexpr std::int64_t kTableBytes = std::int64_t{TtopTen::kMaxRows} * TtopTen::kRecordSize;
+// A score file longer than this is far beyond any table (a sparse file of gigabytes planted in a
+// class's folder takes no disk space): it is named in Errors.log, and a save keeps only the rows. A
+// shorter one keeps what it holds beyond the rows, as writing over its start would.
+constexpr std::int64_t kFarBeyondBytes = std::int64_t{1} << 20;
 constexpr const char* kWinnerName = "the Winner";
 
 // A short-string field of 256 bytes: the length, the characters, zeros after them.
@@ -153,10 +157,10 @@ int TtopTen::ReadRows(TRecFile& File)
         File.Status = -7;
         return 0;
     }
-    // A table this program wrote has 100 rows at most; a longer file was made otherwise (by hand, or
-    // a sparse file of gigabytes planted in a class's folder) and is named once.
+    // A table this program wrote has 100 rows at most; a file far longer was made otherwise and is
+    // named once.
     if (const std::int64_t length = FileSystem::Length(File.Handle);
-        length > kTableBytes + kRecordSize && oversizedLogged.insert(FilePath()).second)
+        length > kFarBeyondBytes && oversizedLogged.insert(FilePath()).second)
         LogError(-2, FilePath() + " holds " + std::to_string(length) +
                          " bytes, far more than a table of 100 rows; only the first 100 rows are used");
     const int n = static_cast<int>(std::min<std::size_t>(bytes.size() / kRecordSize, kMaxRows));
@@ -218,10 +222,12 @@ int TtopTen::WriteRows(TRecFile& File)
         PutString(record + 258, Row(rank).Date);
     }
     // The whole table from the start of the file. The file is not cut: records beyond the table's (a
-    // file of more than 100) stay as they are. The file takes the new table in one step, so that a
+    // file of more than 100) stay as they are, unless the file is far beyond any table, when only the
+    // rows are kept rather than gigabytes copied. The file takes the new table in one step, so that a
     // copy killed while saving, or a full disk, leaves the old table or the new one, never a part.
+    const bool farBeyond = FileSystem::Length(File.Handle) > kFarBeyondBytes;
     if (!FileSystem::WriteContents(File.Handle, FilePath(), buffer.data(), static_cast<int>(buffer.size()),
-                                   kTableBytes)) {
+                                   farBeyond ? 0 : -1)) {
         File.Status = -5;
         ReportFileError(-5, FilePath(), "TtopTen", kWriteFailed);
         return -5;
