@@ -235,12 +235,14 @@ TEST_F(TopTenTest, ALockFileThatIsNoFileOrNeverGoesIsNamedToThePlayer)
 // not rename over it. The pupil's row is written in place.
 TEST_F(TopTenTest, InAStickyFolderAPupilSavesTheTableOfAnother)
 {
-    const passwd* makerEntry = getpwnam("daemon");
-    const passwd* pupilEntry = getpwnam("nobody");
-    if (geteuid() != 0 || !makerEntry || !pupilEntry)
+    // getpwnam answers in one static entry: each answer is taken before the next question.
+    const passwd* entry = getpwnam("daemon");
+    const uid_t maker = entry ? entry->pw_uid : 0;
+    const gid_t klass = entry ? entry->pw_gid : 0; // the maker's own group, so the maker keeps access
+    entry = getpwnam("nobody");
+    const uid_t pupil = entry ? entry->pw_uid : 0;
+    if (geteuid() != 0 || maker == 0 || pupil == 0)
         GTEST_SKIP() << "needs the superuser and the users daemon and nobody";
-    const uid_t maker = makerEntry->pw_uid, pupil = pupilEntry->pw_uid;
-    const gid_t klass = makerEntry->pw_gid; // the maker's own group, so the maker keeps access
     ASSERT_EQ(chmod(folder.Path().c_str(), 03775), 0);
     ASSERT_EQ(chown(folder.Path().c_str(), 0, klass), 0);
     const std::string stored = ScoreFile(TenStoredRows());
