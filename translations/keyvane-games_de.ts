@@ -644,6 +644,18 @@ Darunter kommen deine Punkte Spiel für Spiel und deine Genauigkeit und dein Tem
         <source> Topten write failed.</source>
         <translation> Die Bestenliste konnte nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source> is in the way of the table&apos;s lock file and is not a file; ask the administrator to remove it.</source>
+        <translation> steht der Sperrdatei der Bestenliste im Weg und ist keine Datei; bitte den Administrator, sie zu entfernen.</translation>
+    </message>
+    <message>
+        <source> (the table&apos;s lock file) has been held for over a minute; if no copy of the program is saving, ask the administrator to remove it.</source>
+        <translation> (die Sperrdatei der Bestenliste) ist seit über einer Minute belegt; wenn gerade kein Spiel speichert, bitte den Administrator, sie zu entfernen.</translation>
+    </message>
+    <message>
+        <source> is no longer the score folder found at start-up (was the share unmounted?); the table was not saved.</source>
+        <translation> ist nicht mehr der Ordner für die Bestenlisten, der beim Start gefunden wurde (wurde die Freigabe getrennt?); die Bestenliste wurde nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>keyvane-files</name>

@@ -644,6 +644,18 @@ Debajo verás tus puntos partida a partida, y tu precisión y tu velocidad día 
         <source> Topten write failed.</source>
         <translation> No se pudo escribir la tabla de los 10 mejores.</translation>
     </message>
+    <message>
+        <source> is in the way of the table&apos;s lock file and is not a file; ask the administrator to remove it.</source>
+        <translation> está en el lugar del archivo de bloqueo de la tabla y no es un archivo; pide al administrador que lo borre.</translation>
+    </message>
+    <message>
+        <source> (the table&apos;s lock file) has been held for over a minute; if no copy of the program is saving, ask the administrator to remove it.</source>
+        <translation> (el archivo de bloqueo de la tabla) lleva más de un minuto ocupado; si ninguna copia del programa está guardando, pide al administrador que lo borre.</translation>
+    </message>
+    <message>
+        <source> is no longer the score folder found at start-up (was the share unmounted?); the table was not saved.</source>
+        <translation> ya no es la carpeta de las tablas que se encontró al iniciar (¿se desconectó la carpeta compartida?); la tabla no se guardó.</translation>
+    </message>
 </context>
 <context>
     <name>keyvane-files</name>

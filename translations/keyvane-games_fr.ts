@@ -644,6 +644,18 @@ En dessous&#xa0;: tes scores partie par partie, puis ta précision et ta vitesse
         <source> Topten write failed.</source>
         <translation> : impossible d&apos;écrire le palmarès.</translation>
     </message>
+    <message>
+        <source> is in the way of the table&apos;s lock file and is not a file; ask the administrator to remove it.</source>
+        <translation> : cet élément gêne le fichier de verrou du palmarès et n&apos;est pas un fichier ; demande à l&apos;administrateur de le supprimer.</translation>
+    </message>
+    <message>
+        <source> (the table&apos;s lock file) has been held for over a minute; if no copy of the program is saving, ask the administrator to remove it.</source>
+        <translation> (le fichier de verrou du palmarès) est occupé depuis plus d&apos;une minute ; si aucune copie du programme n&apos;enregistre, demande à l&apos;administrateur de le supprimer.</translation>
+    </message>
+    <message>
+        <source> is no longer the score folder found at start-up (was the share unmounted?); the table was not saved.</source>
+        <translation> : ce n&apos;est plus le dossier des palmarès trouvé au démarrage (le partage a-t-il été démonté ?) ; le palmarès n&apos;a pas été enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>keyvane-files</name>

@@ -85,10 +85,10 @@ bool SetWorkingFolder()
 // a folder that cannot be used). Returns the line the menu's notice gives such a folder.
 std::string UseScoreFolder(const TScoreFolderChoice& choice)
 {
-    ScoreFolder.clear();
+    SetScoreFolder({});
     if (choice.Origin == TScoreFolderOrigin::Default)
         return {};
-    std::string problem = ScoreFolderProblem(choice.Folder);
+    std::string problem = choice.Problem.empty() ? ScoreFolderProblem(choice.Folder) : choice.Problem;
     // The file layer takes names in the program's code page; a folder whose name it cannot hold would
     // be another folder.
     const QString name = QFile::decodeName(QByteArray::fromStdString(choice.Folder));
@@ -97,7 +97,7 @@ std::string UseScoreFolder(const TScoreFolderChoice& choice)
     if (problem.empty() && (!fits || QFile::encodeName(FromCp1252(text)).toStdString() != choice.Folder))
         problem = "its name has characters the program cannot use";
     if (problem.empty()) {
-        ScoreFolder = text;
+        SetScoreFolder(text);
         return {};
     }
     const std::string where = choice.Origin == TScoreFolderOrigin::Option ? "--scores" : choice.Source;

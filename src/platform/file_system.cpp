@@ -3,17 +3,19 @@
 #include "code_page.h"
 
 #include <QFile>
-#include <QLockFile>
 #include <QLoggingCategory>
 #include <QStringList>
+#include <QSysInfo>
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <deque>
 #include <dirent.h>
 #include <fcntl.h>
 #include <grp.h>
+#include <limits>
 #include <linux/magic.h>
 #include <pwd.h>
 #include <sys/file.h>
@@ -24,6 +26,8 @@
 namespace {
 
 Q_LOGGING_CATEGORY(lcFiles, "keyvane.files")
+
+using FileSystem::JoinPath;
 
 QByteArray Local(const QString& path)
 {
@@ -78,13 +82,6 @@ int LockFor(TFileAccess access, TFileShare share)
 bool TrustedLink(const struct stat& link)
 {
     return link.st_uid == ::geteuid() || link.st_uid == 0;
-}
-
-std::string JoinPath(const std::string& folder, const std::string& part)
-{
-    if (folder.empty())
-        return part;
-    return folder.back() == '/' ? folder + part : folder + "/" + part;
 }
 
 // The parts of a path between its slashes, empty ones left out.
@@ -150,8 +147,10 @@ bool FollowTrustedLinks(std::string& path)
     return true;
 }
 
-// Bytes that may still be written, for tests of a disk that fills up; negative: no limit.
+// The faults tests bring about (TScopedDiskFaults): bytes that may still be written (negative: no
+// limit), and how many reads are still to fail.
 std::atomic<std::int64_t> writeBudget{-1};
+std::atomic<int> failingReads{0};
 
 // Takes up to count bytes of the write budget; how many may be written.
 int TakeBudget(int count)
@@ -177,13 +176,6 @@ bool Reserve(int fd, int count)
         rc = ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, count);
     while (rc != 0 && errno == EINTR);
     return rc == 0 || errno == EOPNOTSUPP || errno == ENOSYS;
-}
-
-// The folder part of a local path ("." for a bare name).
-std::string FolderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash == 0 ? 1 : slash);
 }
 
 // A file this program has just made in a folder its group may write (a class's folder, mode 2775)
@@ -240,6 +232,46 @@ int Fail(TFileOpenError reason, TFileOpenError* error, int fd = -1)
 
 namespace FileSystem {
 
+std::string FolderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash == 0 ? 1 : slash);
+}
+
+std::string BaseNameOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name)
+{
+    if (folder.empty())
+        return name;
+    return folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+TFolderIdentity IdentifyFolder(const std::string& folder)
+{
+    struct statfs fs;
+    struct stat st;
+    if (::statfs(folder.c_str(), &fs) != 0 || ::stat(folder.c_str(), &st) != 0)
+        return {};
+    return {static_cast<long>(fs.f_type), static_cast<std::uint64_t>(st.st_dev), true};
+}
+
+TScopedDiskFaults::TScopedDiskFaults(const TDiskFaults& faults)
+    : before_{writeBudget.exchange(faults.WriteBudget < 0 ? -1 : faults.WriteBudget),
+              failingReads.exchange(faults.FailingReads)}
+{
+}
+
+TScopedDiskFaults::~TScopedDiskFaults()
+{
+    writeBudget = before_.WriteBudget;
+    failingReads = before_.FailingReads;
+}
+
 std::string NativePath(const std::string& name)
 {
     const QString given = FromCp1252(name);
@@ -273,12 +305,16 @@ bool FileExists(const std::string& name)
     return ::stat(NativePath(name).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCreation creation,
-         TFileOpenError* error)
+namespace {
+
+// How often an opening tries the name again: over SSHFS while a rename crosses it, and while the
+// name leads to a file other than the one just locked (a save replaced it meanwhile).
+constexpr int kNameAttempts = 20;
+
+int OpenFlags(TFileAccess access, TFileCreation creation)
 {
-    if (error)
-        *error = TFileOpenError::None;
-    // Non-blocking so that a pipe or device by that name cannot hang the open; cleared below.
+    // Non-blocking so that a pipe or device by that name cannot hang the open; cleared once the
+    // file is known to be a plain one.
     int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     switch (access) {
     case TFileAccess::Read:
@@ -296,27 +332,31 @@ int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCre
         flags |= O_CREAT;
     if (creation == TFileCreation::AppendExisting)
         flags |= O_APPEND;
+    return flags;
+}
 
-    int fd = -1;
-    // A save replaces a file by a new one under the same name (WriteContents). An opener that got
-    // the old file just before that would lock a file nobody reads any more, so the lock must be on
-    // the file the name leads to once it is held; otherwise the name is opened again.
+// Opens the plain file that name leads to and takes its flock; the handle, or -1 with the reason.
+// A save replaces a file by a new one under the same name (WriteContents). An opener that got the
+// old file just before that would lock a file nobody reads any more, so the lock must be on the file
+// the name leads to once it is held; otherwise the name is opened again.
+int OpenLocked(const std::string& name, int flags, int lock, TFileOpenError* error)
+{
     for (int attempt = 1;; ++attempt) {
-        std::string path = NativePath(name);
+        std::string path = FileSystem::NativePath(name);
         if (!FollowTrustedLinks(path)) {
             qCDebug(lcFiles) << "links not followed to" << path.c_str();
             return Fail(TFileOpenError::Refused, error);
         }
         // The links were followed above: one put in place since then is not followed.
-        fd = ::open(path.c_str(), flags | O_NOFOLLOW, 0666);
+        const int fd = ::open(path.c_str(), flags | O_NOFOLLOW, 0666);
         // Over SSHFS a name this machine is replacing by rename at that moment may lead nowhere for
         // an instant (an opening or a stat that crosses the rename finds it missing or stale), and
         // for about a second after another machine removed or replaced a file the mount may still
         // take it for present, so that an opening that would create it finds it missing. Those are
         // tried again; a missing file is otherwise reported as missing.
         const auto crossedReplace = [&](int err, bool creating) {
-            return (err == ESTALE || (err == ENOENT && creating)) && attempt < 20 &&
-                   OnNetworkFileSystem(FolderOf(path));
+            return (err == ESTALE || (err == ENOENT && creating)) && attempt < kNameAttempts &&
+                   FileSystem::OnNetworkFileSystem(FileSystem::FolderOf(path));
         };
         if (fd < 0) {
             const int err = errno;
@@ -344,7 +384,7 @@ int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCre
 
         int rc;
         do
-            rc = ::flock(fd, LockFor(access, share) | LOCK_NB);
+            rc = ::flock(fd, lock | LOCK_NB);
         while (rc != 0 && errno == EINTR);
         if (rc != 0) {
             const bool busy = errno == EWOULDBLOCK;
@@ -353,11 +393,24 @@ int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCre
         }
         struct stat named;
         if (::lstat(path.c_str(), &named) == 0 && named.st_ino == st.st_ino && named.st_dev == st.st_dev)
-            break;
+            return fd;
         ::close(fd);
-        if (attempt == 20)
+        if (attempt == kNameAttempts)
             return Fail(TFileOpenError::Busy, error);
     }
+}
+
+} // namespace
+
+int Open(const std::string& name, TFileAccess access, TFileShare share, TFileCreation creation,
+         TFileOpenError* error)
+{
+    if (error)
+        *error = TFileOpenError::None;
+    const int flags = OpenFlags(access, creation);
+    const int fd = OpenLocked(name, flags, LockFor(access, share), error);
+    if (fd < 0)
+        return -1;
     const int fl = ::fcntl(fd, F_GETFL);
     if (fl < 0 || ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) != 0) {
         qCDebug(lcFiles) << "no blocking reads:" << std::strerror(errno);
@@ -440,14 +493,22 @@ bool OnNetworkFileSystem(const std::string& path)
     return ::statfs(path.c_str(), &fs) == 0 && IsNetworkFileSystem(fs);
 }
 
-bool ReadContents(int handle, std::string& contents)
+bool ReadContents(int handle, std::string& contents, std::int64_t limit)
 {
     contents.clear();
-    const auto readAll = [handle, &contents] {
+    for (int left = failingReads.load(); left > 0;)
+        if (failingReads.compare_exchange_weak(left, left - 1))
+            return false;
+    const std::int64_t most = limit < 0 ? std::numeric_limits<std::int64_t>::max() : limit;
+    const auto readAll = [handle, &contents, most] {
         contents.clear();
         bool ok = Seek(handle, 0);
         char buffer[65536];
-        for (int n; ok && (n = Read(handle, buffer, sizeof buffer)) != 0;) {
+        for (int n;
+             ok && static_cast<std::int64_t>(contents.size()) < most &&
+             (n = Read(handle, buffer,
+                       static_cast<int>(std::min<std::int64_t>(
+                           sizeof buffer, most - static_cast<std::int64_t>(contents.size()))))) != 0;) {
             ok = n > 0;
             if (ok)
                 contents.append(buffer, static_cast<std::size_t>(n));
@@ -484,7 +545,7 @@ bool ReadContents(int handle, std::string& contents)
             ::fcntl(handle, F_SETFL, fl);
             ok = readAll();
         }
-        if (ok && length >= 0 && static_cast<std::int64_t>(contents.size()) != length) {
+        if (ok && length >= 0 && static_cast<std::int64_t>(contents.size()) != std::min(length, most)) {
             qCDebug(lcFiles) << "read" << contents.size() << "bytes of a file of" << length
                              << "on the server";
             ok = false;
@@ -493,11 +554,6 @@ bool ReadContents(int handle, std::string& contents)
     if (direct)
         ::fcntl(handle, F_SETFL, fl);
     return ok;
-}
-
-void SetWriteBudget(std::int64_t bytes)
-{
-    writeBudget = bytes < 0 ? -1 : bytes;
 }
 
 bool Seek(int handle, std::int64_t offset)
@@ -526,10 +582,37 @@ namespace {
 
 enum class TReplaced { Done, NotHere, Failed };
 
-// Puts the new contents in a new file beside the one open on handle and renames it over that one.
-// NotHere, with nothing changed, when a new file would change the file the players know, or the
-// folder allows no new file; Failed, with nothing changed, when the new file could not be written.
-TReplaced Replace(int handle, const std::string& name, const char* data, int count)
+// The name of this copy's own spare file beside path: hidden, so it is never listed, and made of the
+// host and the process, so that copies on several machines sharing the folder never write into one
+// spare file (each removes only its own).
+std::string SpareName(const std::string& path)
+{
+    static const std::string owner = [] {
+        std::string host = QSysInfo::machineHostName().left(32).toStdString();
+        for (char& c : host)
+            if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-')
+                c = '_';
+        return host + "." + std::to_string(::getpid());
+    }();
+    return FileSystem::JoinPath(FileSystem::FolderOf(path),
+                                "." + FileSystem::BaseNameOf(path) + "." + owner + ".new");
+}
+
+// In a folder with the sticky bit (a class's folder where pupils must not remove each other's
+// files), only the owner of a file, the folder's owner or the superuser may rename over it.
+bool StickyKeepsOut(const std::string& folder, const struct stat& file)
+{
+    struct stat dir;
+    const uid_t me = ::geteuid();
+    return ::stat(folder.c_str(), &dir) == 0 && (dir.st_mode & S_ISVTX) && file.st_uid != me &&
+           dir.st_uid != me && me != 0;
+}
+
+// Puts the new contents in a new file beside the one open on handle and renames it over that one,
+// keeping the old bytes beyond them up to keepUpTo in all. NotHere, with nothing changed, when a new
+// file would change the file the players know, or the folder allows no new file or no rename over
+// the file; Failed, with nothing changed, when the new file could not be written.
+TReplaced Replace(int handle, const std::string& name, const char* data, int count, std::int64_t keepUpTo)
 {
     std::string path = NativePath(name);
     struct stat old, entry;
@@ -541,16 +624,17 @@ TReplaced Replace(int handle, const std::string& name, const char* data, int cou
         return TReplaced::NotHere;
     if (old.st_uid != ::geteuid() && (old.st_mode & 0006) != 0006 && !OwnerKeepsAccessThroughGroup(old))
         return TReplaced::NotHere;
+    const std::string folder = FolderOf(path);
+    if (StickyKeepsOut(folder, old))
+        return TReplaced::NotHere;
 
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
-    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-    // Hidden, so it is never listed. A copy killed while writing it leaves it behind; the next save,
-    // which holds the same lock, removes it and starts again. It is made anew, never opened as found:
-    // in a shared folder another player could have put a file of theirs there.
-    const std::string temp = (slash == std::string::npos ? std::string() : folder) + "." + base + ".new";
+    // A copy killed while writing it leaves it behind; its next save removes it and starts again. It
+    // is made anew, never opened as found: in a shared folder another player could have put a file of
+    // theirs there, and something that is not a file (a folder, a pipe) under the name is not used.
+    const std::string temp = SpareName(path);
     ::unlink(temp.c_str());
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    const int fd =
+        ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0) {
         const int err = errno;
         qCDebug(lcFiles) << "no new file beside" << path.c_str() << std::strerror(err);
@@ -567,16 +651,34 @@ TReplaced Replace(int handle, const std::string& name, const char* data, int cou
         return TReplaced::NotHere;
     }
     ok = Write(fd, data, count) == count;
-    // The old file's bytes beyond the new contents stay, as writing over it would leave them.
+    // The old file's bytes beyond the new contents stay, as writing over it would leave them, up to
+    // the length asked for: a sparse file of gigabytes under a table's name must not be copied.
+    std::int64_t tail = std::max<std::int64_t>(0, static_cast<std::int64_t>(old.st_size) - count);
+    if (keepUpTo >= 0)
+        tail = std::min<std::int64_t>(tail, std::max<std::int64_t>(0, keepUpTo - count));
     ok = ok && Seek(handle, count);
     char buffer[65536];
-    for (int n; ok && (n = Read(handle, buffer, sizeof buffer)) != 0;)
+    for (int n;
+         ok && tail > 0 &&
+         (n = Read(handle, buffer, static_cast<int>(std::min<std::int64_t>(sizeof buffer, tail)))) != 0;) {
         ok = n > 0 && Write(fd, buffer, n) == n;
+        tail -= n;
+    }
     ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
+    if (!ok) {
         qCWarning(lcFiles) << "could not write the new contents of" << path.c_str() << std::strerror(errno);
         ::unlink(temp.c_str());
+        return TReplaced::Failed;
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(temp.c_str());
+        // A server that keeps the rename for the file's owner (a sticky folder seen through a share).
+        if (err == EPERM || err == EACCES)
+            return TReplaced::NotHere;
+        qCWarning(lcFiles) << "could not put the new contents of" << path.c_str() << "in place"
+                           << std::strerror(err);
         return TReplaced::Failed;
     }
     // The new name must reach the disk too, or a power cut could bring the old file back.
@@ -590,11 +692,11 @@ TReplaced Replace(int handle, const std::string& name, const char* data, int cou
 
 } // namespace
 
-bool WriteContents(int handle, const std::string& name, const char* data, int count)
+bool WriteContents(int handle, const std::string& name, const char* data, int count, std::int64_t keepUpTo)
 {
     if (count < 0)
         return false;
-    switch (Replace(handle, name, data, count)) {
+    switch (Replace(handle, name, data, count, keepUpTo)) {
     case TReplaced::Done:
         return true;
     case TReplaced::Failed:
@@ -731,20 +833,6 @@ bool FolderOpenToOthers(const std::string& folder)
         if (!me || std::strcmp(*member, me->pw_name) != 0)
             return true;
     return false;
-}
-
-TLockFile::TLockFile(const std::string& path)
-    : lock_(std::make_unique<QLockFile>(QFile::decodeName(QByteArray::fromStdString(path))))
-{
-    // A copy that died holding the lock must not keep the others out for long.
-    lock_->setStaleLockTime(30000);
-}
-
-TLockFile::~TLockFile() = default;
-
-bool TLockFile::TryLock(int timeoutMs)
-{
-    return lock_->tryLock(timeoutMs);
 }
 
 } // namespace FileSystem

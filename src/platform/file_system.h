@@ -1,10 +1,7 @@
 #pragma once
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
-
-class QLockFile;
 
 // Files as the program sees them: names are Windows-1252 texts, names of existing files and folders
 // match without regard to case, and every opening says what it needs and what it lets others do at
@@ -59,25 +56,45 @@ bool Flush(int handle);
 // server (NFS, SMB/CIFS, SSHFS and other FUSE file systems, Ceph, AFS, 9P).
 bool OnNetworkFileSystem(const std::string& path);
 
-// Reads the whole file open on handle from its start into contents, as the file holds it now. On a
-// network file system the length and the pages the system keeps may be those of a file that another
-// machine has replaced since; the bytes are then read from the server, to the end it reports. False
-// when the file cannot be read.
-bool ReadContents(int handle, std::string& contents);
+// Reads the file open on handle from its start into contents, as the file holds it now, but no more
+// than limit bytes when limit is not negative (a table of a few rows may be a sparse file of gigabytes
+// that takes no disk space). On a network file system the length and the pages the system keeps may
+// be those of a file that another machine has replaced since; the bytes are then read from the
+// server, to the end it reports. False when the file cannot be read.
+bool ReadContents(int handle, std::string& contents, std::int64_t limit = -1);
 
 // Writes count bytes of data over the start of the file open on handle, whose name is name, keeping
-// what the file holds beyond them, so that a reader, a crash or a full disk finds the old contents or
-// the new ones, never a mixture. The new contents go to a new file beside it, reach the disk, and then
-// take the name (the file behind a link of the user's own is the one replaced). The handle's lock
-// keeps other openers out until it is closed; they then open the new contents. Where a new file would
-// change the file the players know (it has other names, or another owner would lose access) or the
-// folder allows no new file, the bytes are written in place once the space they need is reserved.
+// what the file holds beyond them up to keepUpTo bytes in all (negative: all of it), so that a
+// reader, a crash or a full disk finds the old contents or the new ones, never a mixture. The new
+// contents go to a new file beside it, whose name is this copy's own (host and process), reach the
+// disk, and then take the name (the file behind a link of the user's own is the one replaced). The
+// handle's lock keeps other openers out until it is closed; they then open the new contents. Where a
+// new file would change the file the players know (it has other names, or another owner would lose
+// access), or the folder allows no new file or no rename over the file (a sticky folder, where only a
+// file's owner may replace it), the bytes are written in place once the space they need is reserved.
 // False when the new contents could not be written: the file is then as it was.
-bool WriteContents(int handle, const std::string& name, const char* data, int count);
+bool WriteContents(int handle, const std::string& name, const char* data, int count,
+                   std::int64_t keepUpTo = -1);
 
-// For tests of a disk that fills up: after bytes more bytes, Write writes no further and reserving
-// space fails, as on a full disk. A negative count lifts the limit (the default).
-void SetWriteBudget(std::int64_t bytes);
+// Faults of a disk that tests bring about; the file layer has none of its own.
+struct TDiskFaults {
+    // Bytes that may still be written: after them Write writes no further and reserving space fails,
+    // as on a full disk. Negative: no limit.
+    std::int64_t WriteBudget = -1;
+    // So many of the next ReadContents calls fail, as on a read error of the disk or the network.
+    int FailingReads = 0;
+};
+// Brings the faults about for as long as it lives; the ones before it come back when it ends.
+class TScopedDiskFaults {
+  public:
+    explicit TScopedDiskFaults(const TDiskFaults& faults);
+    ~TScopedDiskFaults();
+    TScopedDiskFaults(const TScopedDiskFaults&) = delete;
+    TScopedDiskFaults& operator=(const TScopedDiskFaults&) = delete;
+
+  private:
+    TDiskFaults before_;
+};
 
 // A file made by this program at path (the system's bytes) in a folder its group may write gets the
 // folder's group and the group's read and write bits, whatever the player's umask, so that the other
@@ -118,20 +135,20 @@ bool MakeFolders(const std::string& path);
 // user's own (the user's primary group with no other member).
 bool FolderOpenToOthers(const std::string& folder);
 
-// A lock file, made atomically, through which copies of the program take turns at a task, on one
-// computer or on several sharing the folder. One left by a copy that died is taken over after a
-// while. Held until destroyed.
-class TLockFile {
-  public:
-    explicit TLockFile(const std::string& path);
-    ~TLockFile();
-    TLockFile(const TLockFile&) = delete;
-    TLockFile& operator=(const TLockFile&) = delete;
-    // Waits up to timeoutMs for the lock; false when another copy still holds it.
-    bool TryLock(int timeoutMs);
+// The folder part of a path ("." for a bare name, "/" for a name in the root), its last part, and
+// a name joined to a folder.
+std::string FolderOf(const std::string& path);
+std::string BaseNameOf(const std::string& path);
+std::string JoinPath(const std::string& folder, const std::string& name);
 
-  private:
-    std::unique_ptr<QLockFile> lock_;
+// Which file system a folder lies on: its type and device. A share that is unmounted leaves its
+// mount point on the disk beneath, with another identity.
+struct TFolderIdentity {
+    long Type = 0;
+    std::uint64_t Device = 0;
+    bool Known = false;
+    bool operator==(const TFolderIdentity&) const = default;
 };
+TFolderIdentity IdentifyFolder(const std::string& folder);
 
 } // namespace FileSystem

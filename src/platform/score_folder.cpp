@@ -2,11 +2,12 @@
 
 #include "user_folder.h"
 
-#include <QFile>
-#include <QSettings>
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,14 +33,73 @@ std::string WithoutTrailingSlashes(std::string path)
     return path;
 }
 
-// The folder key of one configuration file; empty when the file or the key is missing.
-std::string FolderKey(const std::string& file)
+// What one configuration file says: the folder it names, or what is wrong with it; both empty when
+// the file is missing or does not have the key.
+struct TFolderKey {
+    std::string Folder;
+    std::string Problem;
+};
+
+std::string Trimmed(const std::string& text)
 {
-    if (::access(file.c_str(), R_OK) != 0)
+    const std::size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos)
         return {};
-    QSettings settings(QFile::decodeName(QByteArray::fromStdString(file)), QSettings::IniFormat);
-    return QFile::encodeName(settings.value(QStringLiteral("scores/folder")).toString().trimmed())
-        .toStdString();
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+bool SameWithoutCase(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// Reads the key folder of the group [scores] as the text it is: commas and semicolons are part of a
+// folder's name ("/srv/class 5a,5b"), not a list or a comment; a value in double quotes is taken
+// without them. Lines starting with "#" or ";" are comments. A group or key spelled in another case
+// would otherwise be passed over without a word, so it is told.
+TFolderKey FolderKey(const std::string& file)
+{
+    struct stat st;
+    if (::stat(file.c_str(), &st) != 0)
+        return {};
+    std::ifstream in(file, std::ios::binary);
+    if (!in || S_ISDIR(st.st_mode))
+        return {{},
+                file + " cannot be read: " + (S_ISDIR(st.st_mode) ? "it is a folder" : std::strerror(errno))};
+    std::string line, group;
+    TFolderKey found;
+    while (std::getline(in, line)) {
+        line = Trimmed(line);
+        if (line.empty() || line[0] == '#' || line[0] == ';')
+            continue;
+        if (line.front() == '[' && line.back() == ']') {
+            group = Trimmed(line.substr(1, line.size() - 2));
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (equals == std::string::npos || !SameWithoutCase(group, "scores"))
+            continue;
+        const std::string key = Trimmed(line.substr(0, equals));
+        if (!SameWithoutCase(key, "folder"))
+            continue;
+        std::string value = Trimmed(line.substr(equals + 1));
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+            value = value.substr(1, value.size() - 2);
+        if (group != "scores")
+            found.Problem = "the group is written [" + group + "]; it must be [scores]";
+        else if (key != "folder")
+            found.Problem = "the key is written " + key + "; it must be folder";
+        else if (value.empty())
+            found.Problem = "the key folder has no value";
+        else
+            found = {value, {}};
+    }
+    if (in.bad())
+        return {{}, file + " cannot be read: " + std::strerror(errno)};
+    return found;
 }
 
 } // namespace
@@ -92,17 +152,18 @@ TScoreFolderChoice ChooseScoreFolder(const std::vector<std::string>& args, const
             if (!start.empty())
                 folder = WithoutTrailingSlashes(start) + "/" + folder;
         }
-        choice = {WithoutTrailingSlashes(folder), TScoreFolderOrigin::Option, {}};
+        choice = {WithoutTrailingSlashes(folder), TScoreFolderOrigin::Option, {}, {}};
     }
     if (choice.Origin == TScoreFolderOrigin::Option)
         return choice;
     const std::vector<std::string> files = ScoreConfigFiles();
     for (std::size_t i = 0; i < files.size(); ++i) {
-        const std::string folder = FolderKey(files[i]);
-        if (folder.empty())
+        const TFolderKey key = FolderKey(files[i]);
+        if (key.Folder.empty() && key.Problem.empty())
             continue;
-        return {WithoutTrailingSlashes(folder),
-                i == 0 ? TScoreFolderOrigin::UserFile : TScoreFolderOrigin::SystemFile, files[i]};
+        return {WithoutTrailingSlashes(key.Folder),
+                i == 0 ? TScoreFolderOrigin::UserFile : TScoreFolderOrigin::SystemFile, files[i],
+                key.Problem};
     }
     return choice;
 }

@@ -10,9 +10,6 @@
 #include "user_folder.h"
 
 #include <QDate>
-#include <QDateTime>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTime>
 #include <algorithm>
 #include <cmath>
@@ -83,11 +80,7 @@ bool IsBusy(int rc)
     return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
 }
 
-std::string FolderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-}
+using FileSystem::FolderOf;
 
 bool copyEverywhere = false;
 
@@ -98,36 +91,6 @@ std::string ExistingFolder(std::string folder)
     while (!FileSystem::PathExists(folder) && folder != "/" && folder != ".")
         folder = FolderOf(folder);
     return folder;
-}
-
-// The file layer's name (Windows-1252) of a name in the system's bytes.
-std::string LayerName(const std::string& path)
-{
-    return ToCp1252(QString::fromStdString(path));
-}
-
-bool ReadWhole(const std::string& path, std::string& contents)
-{
-    const int h = FileSystem::Open(LayerName(path), TFileAccess::Read, TFileShare::DenyNone,
-                                   TFileCreation::OpenExisting);
-    if (h < 0)
-        return false;
-    const bool ok = FileSystem::ReadContents(h, contents);
-    return FileSystem::Close(h) && ok;
-}
-
-bool WriteWhole(const std::string& path, const std::string& contents, TFileCreation creation)
-{
-    const std::string name = LayerName(path);
-    const int h = FileSystem::Open(name, TFileAccess::ReadWrite, TFileShare::DenyNone, creation);
-    if (h < 0)
-        return false;
-    const bool ok = FileSystem::WriteContents(h, name, contents.data(), static_cast<int>(contents.size()));
-    // The contents are on the server once WriteContents says so (a new file renamed into place, or
-    // written and flushed in place): a failing close of the old file must not make a stored game
-    // wait, and so be stored twice.
-    FileSystem::Close(h);
-    return ok;
 }
 
 // Writes the stored totals of the characters that keep() names; SQLITE_DONE when all were written.
@@ -178,9 +141,14 @@ TProgressStore::TAction::~TAction()
     store_.inAction_ = false;
 }
 
-void TProgressStore::CopyEverywhere(bool everywhere)
+TProgressStore::TCopyEverywhere::TCopyEverywhere(bool everywhere) : before_(copyEverywhere)
 {
     copyEverywhere = everywhere;
+}
+
+TProgressStore::TCopyEverywhere::~TCopyEverywhere()
+{
+    copyEverywhere = before_;
 }
 
 bool TProgressStore::CopyFailed(TStoreProblem problem, std::string detail)
@@ -191,61 +159,63 @@ bool TProgressStore::CopyFailed(TStoreProblem problem, std::string detail)
     return false;
 }
 
+bool TProgressStore::FolderStillThere()
+{
+    if (!identity_.Known || FileSystem::IdentifyFolder(ExistingFolder(folder_)) == identity_)
+        return true;
+    CopyFailed(TStoreProblem::Held,
+               "the file system of " + folder_ +
+                   " is not the one found at start-up: the share may have been unmounted");
+    return false;
+}
+
 void TProgressStore::BeginCopy()
 {
     copyProblem_ = TStoreProblem::None;
+    // A share that has gone leaves its mount point behind, on the disk beneath: a progress file made
+    // there would hide the player's own once the share is back. The games wait in memory instead.
+    if (!FolderStillThere())
+        return;
     copying_ =
         !folder_.empty() && (copyEverywhere || FileSystem::OnNetworkFileSystem(ExistingFolder(folder_)));
     if (!copying_)
         return;
     const int reopen = reopenFlags_;
     reopenFlags_ = 0;
-    if (!copyFolder_ || !copyFolder_->isValid()) {
-        copyFolder_ = std::make_unique<QTemporaryDir>();
-        if (!copyFolder_->isValid()) {
-            CopyFailed(TStoreProblem::CannotOpen, "no private folder for a copy of " + path_);
-            return;
-        }
-        copy_ = copyFolder_->filePath(kFileName).toStdString();
-    }
     // The lock file goes beside the database, so the folder must be there first; Open makes it too,
     // on the same conditions.
     if (std::string folder; FileSystem::ResolveLinks(folder_, folder))
         FileSystem::MakeFolders(folder);
     // The lock file is waited for as SQLite's locks are: within the action's allowance.
-    sharedLock_ = std::make_unique<TLockFile>();
     for (int count = 0;; ++count) {
-        const TLockFile::TResult result = sharedLock_->TryLock(LayerName(file_));
+        const TLockFile::TResult result = work_.Lock(file_);
         // A folder where no lock file can be made is one the store cannot write either; Open says so.
-        if (result != TLockFile::TResult::Busy)
+        if (result == TLockFile::TResult::Held || result == TLockFile::TResult::Unavailable)
             break;
+        if (result == TLockFile::TResult::NotAFile) {
+            CopyFailed(TStoreProblem::Held, "the lock file " + work_.LockPath() +
+                                                " is not a file; ask the administrator to remove it");
+            return;
+        }
         if (!WaitForOtherCopy(this, count)) {
             CopyFailed(TStoreProblem::Held, path_ + " is held by another copy of the program");
             return;
         }
     }
     // Once the lock is held, the file as the server holds it now.
-    for (const char* companion : {"", "-journal"})
-        QFile::remove(QString::fromStdString(copy_ + companion));
-    original_.clear();
-    bool exists = FileSystem::PathExists(file_);
-    // A machine may still take the file for missing when another has just made it. Only the server
-    // knows: an exclusive create there either makes the file or finds it, and a file found is read.
-    if (!exists) {
-        QFile made(QString::fromStdString(file_));
-        exists = !made.open(QIODevice::WriteOnly | QIODevice::NewOnly);
-    }
-    if (exists && !ReadWhole(file_, original_)) {
+    switch (work_.Take()) {
+    case TWorkingCopy::TTake::Taken:
+        break;
+    case TWorkingCopy::TTake::Unreadable:
         // Mostly a file this machine does not see yet; the next action tries again.
         CopyFailed(TStoreProblem::Held, path_ + " cannot be read now");
         return;
-    }
-    if (exists && !WriteWhole(copy_, original_, TFileCreation::CreateOrEmpty)) {
+    case TWorkingCopy::TTake::NoCopy:
         CopyFailed(TStoreProblem::CannotOpen, "no private copy of " + path_ + " can be made");
         return;
     }
     // A file removed since the last action is opened (and made) anew by Open.
-    if (exists && reopen != 0 && OpenFile(reopen) != SQLITE_OK)
+    if (reopen != 0 && OpenFile(reopen) != SQLITE_OK)
         CopyFailed(TStoreProblem::CannotOpen, path_ + ": " + detail_);
 }
 
@@ -257,23 +227,27 @@ void TProgressStore::EndCopy()
     CloseFile();
     if (copyProblem_ == TStoreProblem::None && !WriteBack())
         LogError(kErrorCode, "the progress could not be written back to " + path_);
-    QFile::remove(QString::fromStdString(copy_));
-    sharedLock_.reset();
+    work_.Release();
     copying_ = false;
     copyProblem_ = TStoreProblem::None;
 }
 
 bool TProgressStore::WriteBack()
 {
-    std::string contents;
-    if (!ReadWhole(copy_, contents))
+    if (!FolderStillThere())
         return false;
-    if (contents == original_)
+    switch (work_.PutBack()) {
+    case TWorkingCopy::TPut::Unchanged:
+    case TWorkingCopy::TPut::Written:
         return true;
-    if (!WriteWhole(file_, contents, TFileCreation::OpenOrCreate))
+    case TWorkingCopy::TPut::Refused:
+        LogError(kErrorCode, "the progress was not written back to " + path_ +
+                                 ": another copy of the program changed it meanwhile");
         return false;
-    original_ = std::move(contents);
-    return true;
+    case TWorkingCopy::TPut::Failed:
+        break;
+    }
+    return false;
 }
 
 bool TProgressStore::Ready()
@@ -286,7 +260,10 @@ bool TProgressStore::Ready()
 }
 
 TProgressStore::TProgressStore(std::string folder)
-    : folder_(std::move(folder)), path_(folder_ + "/" + kFileName), file_(path_)
+    : folder_(std::move(folder)), path_(folder_ + "/" + kFileName),
+      identity_(folder_.empty() ? FileSystem::TFolderIdentity{}
+                                : FileSystem::IdentifyFolder(ExistingFolder(folder_))),
+      file_(path_)
 {
 }
 
@@ -316,7 +293,7 @@ int TProgressStore::OpenFile(int flags)
     CloseFile();
     sqlite3* db = nullptr;
     // The links were followed by the platform's rule; one put in place since is not followed.
-    const std::string& name = copying_ ? copy_ : file_;
+    const std::string& name = copying_ ? work_.Path() : file_;
     const int rc = sqlite3_open_v2(name.c_str(), &db, flags | SQLITE_OPEN_NOFOLLOW, nullptr);
     if (rc != SQLITE_OK) {
         detail_ = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
@@ -550,8 +527,8 @@ bool TProgressStore::SetAside()
     CloseFile();
     // Copies that find the file damaged together take turns; a later one finds the new file good
     // and keeps it instead of setting it aside too.
-    FileSystem::TLockFile lock(file_ + ".lock");
-    const bool locked = lock.TryLock(kBusyTimeoutMs);
+    TLockFile lock;
+    const bool locked = lock.Lock(file_ + ".lock", kBusyTimeoutMs);
     if (const int rc = OpenFile(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE); rc != SQLITE_OK)
         return Fail(TStoreProblem::CannotOpen, path_ + ": " + detail_);
     TCheck check = Check();
@@ -580,7 +557,11 @@ bool TProgressStore::SetAside()
     if (!locked)
         return Fail(TStoreProblem::Held, path_ + " is being replaced by another copy of the program");
 
-    const std::string stamp = QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss").toStdString();
+    // "YYYY-MM-DD HH:MM:SS" of the platform clock as "YYYYMMDD-HHMMSS".
+    std::string stamp;
+    for (const char c : DateTimeText(Now()))
+        if (c != '-' && c != ':')
+            stamp += c == ' ' ? '-' : c;
     std::string aside = file_ + ".damaged-" + stamp;
     for (int n = 2; FileSystem::PathExists(aside); ++n)
         aside = file_ + ".damaged-" + stamp + "-" + std::to_string(n);
@@ -592,7 +573,7 @@ bool TProgressStore::SetAside()
             FileSystem::RenamePath(file_ + companion, aside + companion);
     // The private copy is of the damaged file too.
     if (copying_)
-        QFile::remove(QString::fromStdString(copy_));
+        work_.SharedFileMoved();
     SetAsideName = aside;
     LogError(kErrorCode, "progress database could not be read; kept as " + aside + ", a new one started");
 

@@ -1,16 +1,16 @@
 #pragma once
 #include "difficult_keys.h"
+#include "file_system.h"
 #include "game_record.h"
 #include "key_ranking.h"
 #include "store_problem.h"
+#include "working_copy.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
-class QTemporaryDir;
-class TLockFile;
 struct sqlite3;
 
 // One finished game of the player's history, texts in UTF-8.
@@ -78,9 +78,18 @@ class TProgressStore {
         TProgressStore& store_;
     };
 
-    // Where actions work on a private copy: in folders on network file systems (the default), or
-    // everywhere (tests of the copying on a local disk).
-    static void CopyEverywhere(bool everywhere);
+    // Where actions work on a private copy: in folders on network file systems (the default), or,
+    // for as long as one of these lives with true, everywhere (tests of the copying on a local disk).
+    class TCopyEverywhere {
+      public:
+        explicit TCopyEverywhere(bool everywhere);
+        ~TCopyEverywhere();
+        TCopyEverywhere(const TCopyEverywhere&) = delete;
+        TCopyEverywhere& operator=(const TCopyEverywhere&) = delete;
+
+      private:
+        bool before_;
+    };
 
     // Opens the database for reading and writing, making the folder and a new database when there
     // is none, bringing an older one up to date, and setting a damaged one aside. False when
@@ -153,9 +162,14 @@ class TProgressStore {
     // Replaces the shared file by the private copy when the copy changed; false when it could not.
     bool WriteBack();
     bool CopyFailed(TStoreProblem problem, std::string detail);
+    // The state folder is on the file system it was on when the store was made; otherwise the
+    // action fails (Held, so the games wait).
+    bool FolderStillThere();
 
     std::string folder_;
     std::string path_;
+    // The file system of the state folder (or the folder it is to be made in) at start-up.
+    FileSystem::TFolderIdentity identity_;
     // The file opened: path_ with the player's own links followed.
     std::string file_;
     sqlite3* db_ = nullptr;
@@ -168,12 +182,9 @@ class TProgressStore {
     int waitMs_ = kBusyTimeoutMs;
     // The flags of the last opening.
     int flags_ = 0;
-    // The running action works on copy_, a private copy of file_ whose contents were original_.
+    // The running action works on a private copy of file_, taken under its lock file.
     bool copying_ = false;
-    std::string copy_;
-    std::string original_;
-    std::unique_ptr<QTemporaryDir> copyFolder_;
-    std::unique_ptr<TLockFile> sharedLock_;
+    TWorkingCopy work_;
     // Why the running action has no copy to work on (the lock held elsewhere, the file unreadable).
     TStoreProblem copyProblem_ = TStoreProblem::None;
     std::string copyDetail_;

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <set>
 
 namespace {
 
@@ -24,7 +25,22 @@ constexpr const char* kBusyQuestion =
 constexpr const char* kCaption = "Keyvane's Games!";
 constexpr const char* kOpenFailed = QT_TRANSLATE_NOOP("TtopTen", " Topten open failed.");
 constexpr const char* kWriteFailed = QT_TRANSLATE_NOOP("TtopTen", " Topten write failed.");
+constexpr const char* kLockNotAFile =
+    QT_TRANSLATE_NOOP("TtopTen", " is in the way of the table's lock file and is not a file; ask the "
+                                 "administrator to remove it.");
+constexpr const char* kLockStuck =
+    QT_TRANSLATE_NOOP("TtopTen", " (the table's lock file) has been held for over a minute; if no copy of "
+                                 "the program is saving, ask the administrator to remove it.");
+constexpr const char* kFolderGone =
+    QT_TRANSLATE_NOOP("TtopTen", " is no longer the score folder found at start-up (was the share "
+                                 "unmounted?); the table was not saved.");
 constexpr const char* kDefaultName = "Keyvane";
+// The bytes of the most rows a table holds: reading stops there.
+constexpr std::int64_t kTableBytes = std::int64_t{TtopTen::kMaxRows} * TtopTen::kRecordSize;
+// A score file longer than this is far beyond any table (a sparse file of gigabytes planted in a
+// class's folder takes no disk space): it is named in Errors.log, and a save keeps only the rows. A
+// shorter one keeps what it holds beyond the rows, as writing over its start would.
+constexpr std::int64_t kFarBeyondBytes = std::int64_t{1} << 20;
 constexpr const char* kWinnerName = "the Winner";
 
 // A short-string field of 256 bytes: the length, the characters, zeros after them.
@@ -46,9 +62,43 @@ void PutScore(char* field, std::int32_t score)
     field[1] = static_cast<char>(bits >> 8);
 }
 
+std::string scoreFolder;
+FileSystem::TFolderIdentity scoreFolderIdentity;
+
+// Files already named in Errors.log for being far beyond a table's size.
+std::set<std::string> oversizedLogged;
+
 } // namespace
 
-std::string ScoreFolder;
+const std::string& ScoreFolder()
+{
+    return scoreFolder;
+}
+
+void SetScoreFolder(const std::string& folder)
+{
+    scoreFolder = folder;
+    scoreFolderIdentity = folder.empty() ? FileSystem::TFolderIdentity{}
+                                         : FileSystem::IdentifyFolder(FileSystem::NativePath(folder));
+}
+
+std::string ScoreFolderGone()
+{
+    if (scoreFolder.empty() || !scoreFolderIdentity.Known ||
+        FileSystem::IdentifyFolder(FileSystem::NativePath(scoreFolder)) == scoreFolderIdentity)
+        return {};
+    return "the file system of " + scoreFolder + " is not the one found at start-up";
+}
+
+TScopedScoreFolder::TScopedScoreFolder(const std::string& folder) : before_(scoreFolder)
+{
+    SetScoreFolder(folder);
+}
+
+TScopedScoreFolder::~TScopedScoreFolder()
+{
+    SetScoreFolder(before_);
+}
 
 std::int32_t DefaultScore(int Rank)
 {
@@ -77,12 +127,21 @@ void TtopTen::SetDefaultRows()
 int TtopTen::LoadScores(const std::string& TableName)
 {
     TableFileName = ShortString(TableName + ".kvt");
+    if (!ScoreFolderGone().empty()) {
+        SetDefaultRows();
+        return -2;
+    }
     TRecFile file;
-    const int r = OpenWithRetry(file, FilePath(), -2);
+    int r = OpenWithRetry(file, FilePath(), -2);
     if (r == 1)
         ReadRows(file);
     else
         SetDefaultRows();
+    if (r == 1 && file.Status != 1) {
+        // The default rows stand in the view; a save merges into the file's rows, read anew.
+        ReportFileError(-2, FilePath(), "TtopTen", kOpenFailed);
+        r = -2;
+    }
     file.CloseFile();
     return r;
 }
@@ -94,10 +153,16 @@ int TtopTen::ReadRows(TRecFile& File)
     // The whole file in one read, as it is now: on a shared folder the length known when it was
     // opened may be that of a table another machine has replaced since.
     std::string bytes;
-    if (!FileSystem::ReadContents(File.Handle, bytes)) {
+    if (!FileSystem::ReadContents(File.Handle, bytes, kTableBytes)) {
         File.Status = -7;
         return 0;
     }
+    // A table this program wrote has 100 rows at most; a file far longer was made otherwise and is
+    // named once.
+    if (const std::int64_t length = FileSystem::Length(File.Handle);
+        length > kFarBeyondBytes && oversizedLogged.insert(FilePath()).second)
+        LogError(-2, FilePath() + " holds " + std::to_string(length) +
+                         " bytes, far more than a table of 100 rows; only the first 100 rows are used");
     const int n = static_cast<int>(std::min<std::size_t>(bytes.size() / kRecordSize, kMaxRows));
     if (n <= 0)
         return 0; // a file without a whole record holds no table: the default one stands
@@ -115,8 +180,20 @@ int TtopTen::ReadRows(TRecFile& File)
     return n;
 }
 
+bool TtopTen::FolderStillThere()
+{
+    const std::string gone = ScoreFolderGone();
+    if (gone.empty())
+        return true;
+    LogError(-2532, gone + ": the share may have been unmounted; no table is saved there");
+    ReportFileError(-2532, ScoreFolder(), "TtopTen", kFolderGone);
+    return false;
+}
+
 bool TtopTen::EnsureFile()
 {
+    if (!FolderStillThere())
+        return false;
     const std::string path = FilePath();
     if (FileSystem::FileExists(path))
         return true;
@@ -145,9 +222,12 @@ int TtopTen::WriteRows(TRecFile& File)
         PutString(record + 258, Row(rank).Date);
     }
     // The whole table from the start of the file. The file is not cut: records beyond the table's (a
-    // file of more than 100) stay as they are. The file takes the new table in one step, so that a
+    // file of more than 100) stay as they are, unless the file is far beyond any table, when only the
+    // rows are kept rather than gigabytes copied. The file takes the new table in one step, so that a
     // copy killed while saving, or a full disk, leaves the old table or the new one, never a part.
-    if (!FileSystem::WriteContents(File.Handle, FilePath(), buffer.data(), static_cast<int>(buffer.size()))) {
+    const bool farBeyond = FileSystem::Length(File.Handle) > kFarBeyondBytes;
+    if (!FileSystem::WriteContents(File.Handle, FilePath(), buffer.data(), static_cast<int>(buffer.size()),
+                                   farBeyond ? 0 : -1)) {
         File.Status = -5;
         ReportFileError(-5, FilePath(), "TtopTen", kWriteFailed);
         return -5;
@@ -207,6 +287,12 @@ int TtopTen::SaveRow(int Rank)
     TtopTen stored;
     stored.TableFileName = TableFileName;
     stored.ReadRows(file);
+    if (file.Status != 1) {
+        // Without the stored rows the save would put the default table in their place.
+        file.CloseFile();
+        ReportFileError(-5, FilePath(), "TtopTen", kWriteFailed);
+        return -5;
+    }
     stored.InsertRow(row);
     const int written = stored.WriteRows(file);
     file.CloseFile();
@@ -264,15 +350,24 @@ std::vector<std::string> TtopTen::ListRows(int N)
 
 std::string TtopTen::FilePath() const
 {
-    return ScoreFolder.empty() ? TableFileName : ScoreFolder + "/" + TableFileName;
+    return scoreFolder.empty() ? TableFileName : scoreFolder + "/" + TableFileName;
 }
 
 int TtopTen::OpenOnce(TRecFile& File, const std::string& Name, int Share, TLockFile* Lock)
 {
     // The lock file first: the table's own lock may not reach the other machines of a shared folder.
     // Neither is held while waiting, so a copy that waits (or asks the player) keeps nobody out.
-    if (Lock && Lock->TryLock(Name) == TLockFile::TResult::Busy) {
+    const TLockFile::TResult locked = Lock ? Lock->TryLock(Name) : TLockFile::TResult::Held;
+    if (locked == TLockFile::TResult::Busy) {
         File.OpenError = TFileOpenError::Busy;
+        return -2;
+    }
+    if (locked == TLockFile::TResult::NotAFile || locked == TLockFile::TResult::Stuck) {
+        // Waiting would not help: the player is told which file is in the way.
+        File.OpenError = TFileOpenError::Refused;
+        ReportFileError(-2, Lock->Path(), "TtopTen",
+                        locked == TLockFile::TResult::Stuck ? kLockStuck : kLockNotAFile);
+        reported_ = true;
         return -2;
     }
     const int r = File.OpenFile(Name, 1, Share);
@@ -283,21 +378,27 @@ int TtopTen::OpenOnce(TRecFile& File, const std::string& Name, int Share, TLockF
 
 int TtopTen::OpenWithRetry(TRecFile& File, const std::string& Name, int Share, TLockFile* Lock)
 {
+    // No permission, a read-only folder, a lock file in the way...: waiting would not help, and the
+    // network is not to blame. Reported once, at once.
+    const auto refused = [&] {
+        if (File.OpenError != TFileOpenError::Refused)
+            return false;
+        if (!reported_)
+            ReportFileError(-2, Name, "TtopTen", kOpenFailed);
+        reported_ = false;
+        return true;
+    };
     for (;;) {
         int r = OpenOnce(File, Name, Share, Lock);
-        if (r != -2)
+        if (r != -2 || refused())
             return r;
         for (int attempt = 1; attempt < kOpenAttempts && r == -2; ++attempt) {
-            if (File.OpenError == TFileOpenError::Refused) {
-                // No permission, a read-only folder...: waiting would not help, and the network is not to
-                // blame.
-                ReportFileError(-2, Name, "TtopTen", kOpenFailed);
-                return r;
-            }
             ProcessMessages();
             SleepMs(kRetryPauseMs);
             File.CloseFile();
             r = OpenOnce(File, Name, Share, Lock);
+            if (r == -2 && refused())
+                return r;
         }
         if (r != -2)
             return r;

@@ -9,7 +9,24 @@ class TRecFile;
 
 // The folder of the score files, as the file layer takes names (Windows-1252 text); empty: the
 // working folder. Start-up sets it when a shared folder is named for the tables.
-extern std::string ScoreFolder;
+const std::string& ScoreFolder();
+// Names the folder of the score files and remembers the file system it lies on now: a share that is
+// unmounted later leaves an empty mount point on the disk beneath, which must not take the tables.
+void SetScoreFolder(const std::string& folder);
+// Why no table can be saved into the score folder now (its file system is no longer the one it had
+// when it was named); empty when one can.
+std::string ScoreFolderGone();
+// Names the score folder for as long as it lives, and puts the one before it back.
+class TScopedScoreFolder {
+  public:
+    explicit TScopedScoreFolder(const std::string& folder);
+    ~TScopedScoreFolder();
+    TScopedScoreFolder(const TScopedScoreFolder&) = delete;
+    TScopedScoreFolder& operator=(const TScopedScoreFolder&) = delete;
+
+  private:
+    std::string before_;
+};
 
 // One row of a high-score table.
 struct TTopTenRow {
@@ -72,7 +89,10 @@ class TtopTen {
     std::string FilePath() const;
 
     // Reads the rows of an open file, as LoadScores does: at most 100 rows, and the default table for
-    // a file without a whole record. Returns the number of rows the file holds (at most 100).
+    // a file without a whole record. Returns the number of rows the file holds (at most 100). Only
+    // the first 100 records are read, whatever the file's length (a sparse file of gigabytes takes no
+    // disk space); a longer file is named once in Errors.log. File.Status is -7 when the reading
+    // failed.
     int ReadRows(TRecFile& File);
 
     TTopTenRow& Row(int Rank) { return Rows[static_cast<std::size_t>(Rank - 1)]; }
@@ -91,8 +111,13 @@ class TtopTen {
     bool EnsureFile();
     // Writes rows 1 to RowCount from the start of File in one piece and flushes them to the disk.
     int WriteRows(TRecFile& File);
-    // One attempt of OpenWithRetry: the lock file (when asked for), then the table.
+    // One attempt of OpenWithRetry: the lock file (when asked for), then the table. A lock file that
+    // is no file, or one held far longer than a save takes, is reported by its name (-2, refused).
     int OpenOnce(TRecFile& File, const std::string& Name, int Share, TLockFile* Lock);
+    // The score folder is still the one named at start-up; otherwise reported, and false.
+    bool FolderStillThere();
+    // The last refusal of OpenOnce was reported already.
+    bool reported_ = false;
 };
 
 // The default score of row Rank: 930, 860, ... 300 for the first ten, then 278, 276, ... 100.

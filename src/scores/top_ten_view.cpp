@@ -97,12 +97,12 @@ void TTopTenView::ShowResult(const std::string& TableName, const std::string& Na
 void TTopTenView::ShowScoreFolder()
 {
     TLabel* label = EventViewStg->ScoreFolderLabel;
-    if (ScoreFolder.empty()) {
+    if (ScoreFolder().empty()) {
         label->hide();
         return;
     }
     // A long path keeps its start and its end, where a class's folder is told apart.
-    const QString text = TrQ("TTopTenView", "Shared table in %1").arg(FromCp1252(ScoreFolder));
+    const QString text = TrQ("TTopTenView", "Shared table in %1").arg(FromCp1252(ScoreFolder()));
     label->setText(QFontMetrics(label->font()).elidedText(text, Qt::ElideMiddle, label->width()));
     label->show();
 }

@@ -8,11 +8,15 @@
 # mount keeps its rows when the other mount, which saw it empty, saves. A copy killed while it holds
 # the lock leaves a lock file that the next save breaks. Last, copies of the progress keeping
 # (tests/stress/progress_worker.cpp) fold games into one progress database through both mounts: every
-# game must be stored and the database must pass SQLite's integrity check.
+# game must be stored and the database must pass SQLite's integrity check. In both runs one copy runs
+# under a clock an hour ahead and one under a clock a minute behind (libfaketime), as on lab machines
+# whose clocks are off: no copy may take another's live lock for stale, so nothing is lost either.
 #
 # Usage: sshfs_check.sh BUILD_DIR   (as root, or a user who may mount FUSE file systems); KV_KEEP=1
-# keeps the scratch folder with every copy's output for a look afterwards.
-# Installs openssh-server, sshfs and sqlite3 when they are missing. Everything it starts or mounts is undone
+# keeps the scratch folder with every copy's output for a look afterwards. KV_SAVE_TIMING="PROGRAM..."
+# names kv-save-timing programs (bench/measure, of one build or several) that then time 50 saves each
+# in a local folder and through the first mount, one program after the other.
+# Installs openssh-server, sshfs, sqlite3 and faketime when they are missing. Everything it starts or mounts is undone
 # on any exit.
 set -euo pipefail
 build=$(cd "${1:?usage: sshfs_check.sh BUILD_DIR}" && pwd)
@@ -27,7 +31,7 @@ fi
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 missing=()
-for p in openssh-server sshfs sqlite3; do
+for p in openssh-server sshfs sqlite3 faketime; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
@@ -88,6 +92,15 @@ for m in a b; do
 done
 for m in a b; do mountpoint -q "$work/$m" || fail "mount $m is not there"; done
 
+# skewed ID: the command that runs copy ID under its own clock: the first copy of each mount runs an
+# hour ahead (copy 0) or a minute behind (the first copy of mount b), the others on the true time.
+skewed() {
+  case $1 in
+    0) echo "faketime -f +1h" ;;
+    "$2") echo "faketime -f -1m" ;;
+  esac
+}
+
 # run_copies TAG [--no-lock-file]: 4 copies through each mount commit 25 rising scores each into an
 # empty share; prints the number of committed rows that the final table lacks. Faults (an error
 # reported, a row twice) fail the check.
@@ -100,8 +113,9 @@ run_copies() {
   for id in $(seq 0 $((2 * copies - 1))); do
     m=a
     [ "$id" -lt "$copies" ] || m=b
-    # shellcheck disable=SC2086 # the option is one word or none
-    "$worker" commit "$work/$m" "$id" "$rows" $((4000 + id)) $option >"$work/$tag.$id.out" 2>>"$work/$tag.log" &
+    # shellcheck disable=SC2086 # the option is one word or none, the clock a command of words or none
+    $(skewed "$id" "$copies") "$worker" commit "$work/$m" "$id" "$rows" $((4000 + id)) $option \
+      >"$work/$tag.$id.out" 2>>"$work/$tag.log" &
     started+=($!)
   done
   for id in "${started[@]}"; do wait "$id" || fail "$tag: a copy ended with status $?"; done
@@ -134,7 +148,8 @@ began=$(ms)
 lost=$(run_copies locked)
 ended=$(ms)
 questions=$(grep -c '^Q' "$work/locked.all" || true)
-echo "with the lock file: $((2 * copies)) copies, $(grep -c '^[CN] ' "$work/locked.all") rows committed," \
+echo "with the lock file (one copy an hour ahead, one a minute behind): $((2 * copies)) copies," \
+  "$(grep -c '^[CN] ' "$work/locked.all") rows committed," \
   "$lost of the ten best lost, busy question $questions times, $((ended - began)) ms"
 [ "$lost" -eq 0 ] || fail "rows were lost with the lock file: $(paste -sd' ' "$work/locked.held")"
 
@@ -184,7 +199,8 @@ started=()
 for id in 0 1 2 3; do
   m=a
   [ "$id" -lt 2 ] || m=b
-  "$progress_worker" "$work/$m/state" "$id" "$games" >"$work/progress.$id.out" 2>>"$work/progress.log" &
+  # shellcheck disable=SC2046 # the clock is a command of words or none
+  $(skewed "$id" 2) "$progress_worker" "$work/$m/state" "$id" "$games" >"$work/progress.$id.out" 2>>"$work/progress.log" &
   started+=($!)
 done
 for p in "${started[@]}"; do wait "$p" || fail "progress: a copy ended with status $?"; done
@@ -199,4 +215,10 @@ echo "progress: 4 copies on two mounts stored $stored of $((4 * games)) games ($
 if compgen -G "$work/share/state/*damaged*" >/dev/null; then
   fail "progress: a database was set aside as damaged: $(ls "$work/share/state")"
 fi
+for timing in ${KV_SAVE_TIMING:-}; do
+  mkdir -p "$work/local-timing" "$work/share/timing"
+  rm -f "$work/local-timing/"* "$work/share/timing/"*
+  echo "$timing: local: $("$timing" "$work/local-timing" 50)"
+  echo "$timing: sshfs: $("$timing" "$work/a/timing" 50)"
+done
 echo "sshfs check passed"

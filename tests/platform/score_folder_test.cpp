@@ -3,6 +3,7 @@
 #include "scoped_env.h"
 #include "score_folder.h"
 #include "scratch_dir.h"
+#include "test_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -99,10 +100,46 @@ TEST(ScoreFolder, AFolderThatCannotHoldTheTablesSaysWhy)
     EXPECT_EQ(ScoreFolderProblem(dir.Path() + "/class").empty(), geteuid() == 0);
 }
 
-// A lock file left by a holder of another machine is respected while it is young and broken once it
-// is older than the stated time; one left by a process of this machine that has ended is broken at once.
+// Mistakes an administrator makes in the file: the value is taken as written, and what would be
+// passed over is told.
+TEST(ScoreFolder, TheConfigurationFileIsReadAsWrittenAndItsMistakesAreTold)
+{
+    ScratchDir dir;
+    const std::string user = dir.Path() + "/user";
+    TScopedEnv home("XDG_CONFIG_HOME", user);
+    TScopedEnv dirs("XDG_CONFIG_DIRS", dir.Path() + "/none");
+    const struct {
+        std::string conf, folder, problem;
+    } rows[] = {
+        {"[scores]\nfolder=/srv/class 5a,5b\n", "/srv/class 5a,5b", ""},
+        {"[scores]\r\nfolder = /srv/class;5a\r\n", "/srv/class;5a", ""},
+        {"; comment\n[scores]\nfolder=\"/srv/x, y\"\n", "/srv/x, y", ""},
+        {"[Scores]\nfolder=/srv/class\n", "", "the group is written [Scores]; it must be [scores]"},
+        {"[scores]\nFolder=/srv/class\n", "", "the key is written Folder; it must be folder"},
+        {"[scores]\nfolder=\n", "", "the key folder has no value"},
+    };
+    for (const auto& row : rows) {
+        fs::remove_all(user);
+        WriteConf(user, row.conf);
+        const TScoreFolderChoice choice = ChooseScoreFolder({"kg"}, "/start");
+        EXPECT_EQ(choice.Folder, row.folder) << row.conf;
+        EXPECT_EQ(choice.Problem, row.problem) << row.conf;
+        EXPECT_EQ(choice.Origin, TScoreFolderOrigin::UserFile) << row.conf;
+    }
+    // A file that is there but cannot be read (a folder by its name, or no permission).
+    fs::remove_all(user);
+    fs::create_directories(user + "/keyvane-games/keyvane-games.conf");
+    const TScoreFolderChoice unreadable = ChooseScoreFolder({"kg"}, "/start");
+    EXPECT_NE(unreadable.Problem.find("cannot be read"), std::string::npos) << unreadable.Problem;
+    EXPECT_EQ(unreadable.Source, user + "/keyvane-games/keyvane-games.conf");
+}
+
+// A lock file left by a holder of another machine is broken only once it has stood still for the
+// stated time on this machine's own clock, whatever its time stamp says (the other machine's clock
+// may be an hour off); one left by a process of this machine that has ended is broken at once.
 TEST(LockFile, ALockLeftByAHolderThatIsGoneIsBroken)
 {
+    TestPlatform platform;
     ScratchDir dir;
     const std::string lockName = dir.Path() + "/.t.kvt.lock";
     const auto leave = [&](const std::string& contents, int ageSeconds) {
@@ -111,12 +148,26 @@ TEST(LockFile, ALockLeftByAHolderThatIsGoneIsBroken)
         const utimbuf times{when, when};
         utime(lockName.c_str(), &times);
     };
-    TLockFile::SetMode(TLockFile::TMode::Everywhere);
+    std::optional<TLockFile::TModeGuard> everywhere(std::in_place, TLockFile::TMode::Everywhere);
     TLockFile lock;
-    leave("4242\nkeyvane-games\nlab-pc-7\n00000000000000000000000000000000\n\n", 5);
+    const std::string foreign = "4242\nkeyvane-games\nlab-pc-7\n00000000000000000000000000000000\n\n";
+    // Stamped an hour ago by a clock that runs ahead, or an hour ahead: neither counts.
+    for (const int age : {3600, -3600}) {
+        leave(foreign, age);
+        EXPECT_EQ(lock.TryLock("t.kvt"), TLockFile::TResult::Busy) << age;
+        platform.clock->Advance(TLockFile::kStaleSeconds * 1000 - 100);
+        EXPECT_EQ(lock.TryLock("t.kvt"), TLockFile::TResult::Busy) << age;
+        // Touched by its holder: the wait starts again.
+        leave(foreign, age - 1);
+        platform.clock->Advance(200);
+        EXPECT_EQ(lock.TryLock("t.kvt"), TLockFile::TResult::Busy) << age;
+        platform.clock->Advance(TLockFile::kStaleSeconds * 1000);
+        EXPECT_EQ(lock.TryLock("t.kvt"), TLockFile::TResult::Held) << age;
+        lock.Unlock();
+    }
+    leave(foreign, 0);
     EXPECT_EQ(lock.TryLock("t.kvt"), TLockFile::TResult::Busy);
-    leave("4242\nkeyvane-games\nlab-pc-7\n00000000000000000000000000000000\n\n",
-          TLockFile::kStaleSeconds + 5);
+    platform.clock->Advance(TLockFile::kStaleSeconds * 1000);
     EXPECT_EQ(lock.TryLock("t.kvt"), TLockFile::TResult::Held);
     EXPECT_TRUE(lock.Held());
     // Held: a second taker waits; released: the file is gone.
@@ -140,8 +191,15 @@ TEST(LockFile, ALockLeftByAHolderThatIsGoneIsBroken)
     leave(std::to_string(child) + mine.substr(mine.find('\n')), 1);
     EXPECT_EQ(lock.TryLock("t.kvt"), TLockFile::TResult::Held);
     lock.Unlock();
+    // Broken by another copy and taken by it: this holder neither holds it any more nor removes it.
+    ASSERT_EQ(lock.TryLock("t.kvt"), TLockFile::TResult::Held);
+    leave(foreign, 0);
+    EXPECT_FALSE(lock.StillHeld());
+    lock.Unlock();
+    EXPECT_EQ(dir.Read(".t.kvt.lock"), foreign);
+    fs::remove(lockName);
     // On a local disk the table's own lock is enough: no lock file is made.
-    TLockFile::SetMode(TLockFile::TMode::NetworkFolders);
+    everywhere.reset();
     EXPECT_EQ(lock.TryLock("t.kvt"), TLockFile::TResult::Held);
     EXPECT_FALSE(dir.Exists(".t.kvt.lock"));
 }
@@ -151,7 +209,7 @@ TEST(LockFile, ALockLeftByAHolderThatIsGoneIsBroken)
 TEST(GroupFolder, FilesMadeThereAreGroupWritableWhateverTheUmask)
 {
     ScratchDir dir;
-    TLockFile::SetMode(TLockFile::TMode::Everywhere);
+    const TLockFile::TModeGuard everywhere(TLockFile::TMode::Everywhere);
     const mode_t before = umask(077);
     const auto groupBits = [&](const std::string& name) {
         struct stat st {};
@@ -179,7 +237,6 @@ TEST(GroupFolder, FilesMadeThereAreGroupWritableWhateverTheUmask)
             << "lock, " << std::oct << row.folderMode;
     }
     umask(before);
-    TLockFile::SetMode(TLockFile::TMode::NetworkFolders);
 }
 
 } // namespace

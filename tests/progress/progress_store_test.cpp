@@ -6,6 +6,7 @@
 #include "test_platform.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 #include <QDir>
 #include <QFile>
@@ -81,14 +82,16 @@ class TwoCopies : public testing::TestWithParam<bool> {
   protected:
     void SetUp() override
     {
-        TProgressStore::CopyEverywhere(GetParam());
-        TLockFile::SetMode(GetParam() ? TLockFile::TMode::Everywhere : TLockFile::TMode::NetworkFolders);
+        copying_.emplace(GetParam());
+        lockMode_.emplace(GetParam() ? TLockFile::TMode::Everywhere : TLockFile::TMode::NetworkFolders);
     }
     void TearDown() override
     {
-        TProgressStore::CopyEverywhere(false);
-        TLockFile::SetMode(TLockFile::TMode::NetworkFolders);
+        copying_.reset();
+        lockMode_.reset();
     }
+    std::optional<TProgressStore::TCopyEverywhere> copying_;
+    std::optional<TLockFile::TModeGuard> lockMode_;
 };
 
 TEST_P(TwoCopies, FoldingAtOnceKeepEveryGame)
@@ -143,21 +146,22 @@ TEST(PlayerProgress, OnANetworkFolderAGameNotWrittenBackWaitsAndIsStoredOnce)
     TestPlatform platform;
     ScratchDir dir;
     const std::string folder = dir.Path() + "/state";
-    TProgressStore::CopyEverywhere(true);
     TDifficultKeys keys;
     {
+        const TProgressStore::TCopyEverywhere copying(true);
         TPlayerProgress progress(folder);
         progress.Start(keys);
         progress.Record(Game('k', 10, 1));
-        // Enough for the private copy of the file, nothing for writing it back.
-        FileSystem::SetWriteBudget(QFile(QString::fromStdString(folder + "/progress.db")).size());
-        progress.Record(Game('k', 20, 0));
-        FileSystem::SetWriteBudget(-1);
+        {
+            // Enough for the private copy of the file, nothing for writing it back.
+            const FileSystem::TScopedDiskFaults full(
+                {QFile(QString::fromStdString(folder + "/progress.db")).size(), 0});
+            progress.Record(Game('k', 20, 0));
+        }
         EXPECT_EQ(progress.Waiting(), 1u);
         progress.Record(Game('q', 5, 5));
         EXPECT_EQ(progress.Waiting(), 0u);
     }
-    TProgressStore::CopyEverywhere(false);
     TProgressStore store(folder);
     ASSERT_TRUE(store.Open());
     EXPECT_EQ(HistoryOf(store).size(), 3u) << "each game once";
@@ -507,6 +511,72 @@ TEST(ProgressStore, CountsAreCheckedAndMissingIndexesAreMade)
     EXPECT_GE(totals.Exposure['k'], 0);
     EXPECT_LE(totals.Exposure['k'], 29000);
     EXPECT_GE(totals.TotalHits['k'], 0);
+}
+
+// Another copy broke this copy's lock (a clock of its own, or its idea of a stale lock, off) and stored
+// a game meanwhile. Writing this copy's file back would drop that game: the write-back is refused, and
+// the game waits for the next action, which builds on the file as it is then.
+TEST(ProgressStoreCopy, AWriteBackNeverDropsTheGamesOfACopyThatBrokeTheLock)
+{
+    TestPlatform platform;
+    ScratchDir dir;
+    const std::string folder = dir.Path() + "/state";
+    const TProgressStore::TCopyEverywhere copying(true);
+    const TLockFile::TModeGuard everywhere(TLockFile::TMode::Everywhere);
+    const auto store = [&](TProgressStore& s, unsigned char ch) {
+        return (s.IsOpen() || s.Open()) && s.RecordGame(Game(ch, 1, 0), "2026-12-09 10:00:00", nullptr);
+    };
+    TProgressStore mine(folder);
+    {
+        TProgressStore::TAction action(mine);
+        ASSERT_TRUE(store(mine, 'a'));
+    }
+    {
+        TProgressStore::TAction action(mine);
+        ASSERT_TRUE(mine.IsOpen() || mine.Open());
+        std::filesystem::remove(folder + "/.progress.db.lock");
+        {
+            TProgressStore other(folder);
+            TProgressStore::TAction theirs(other);
+            ASSERT_TRUE(store(other, 'b'));
+        }
+        EXPECT_FALSE(store(mine, 'c'));
+        EXPECT_EQ(mine.Problem(), TStoreProblem::Held);
+    }
+    {
+        TProgressStore::TAction action(mine);
+        ASSERT_TRUE(store(mine, 'c')) << "the game that waited";
+    }
+    const TProgressStore::TCopyEverywhere inPlace(false);
+    TProgressStore check(folder);
+    ASSERT_TRUE(check.Open());
+    TDifficultKeys totals;
+    ASSERT_TRUE(check.LoadTotals(totals));
+    EXPECT_EQ(totals.TotalHits['a'] + totals.TotalHits['b'] + totals.TotalHits['c'], 3);
+    EXPECT_EQ(HistoryOf(check).size(), 3u);
+}
+
+// A network home whose share was unmounted leaves the empty mount point on the disk beneath: no
+// progress file is made there, and the games wait (Held) until the share is back.
+TEST(ProgressStoreCopy, NoProgressFileIsMadeWhereTheShareHasGone)
+{
+    TestPlatform platform;
+    ScratchDir dir;
+    std::filesystem::create_directory(dir.Path() + "/share");
+    ASSERT_EQ(symlink((dir.Path() + "/share").c_str(), (dir.Path() + "/home").c_str()), 0);
+    TProgressStore store(dir.Path() + "/home");
+    ASSERT_EQ(unlink((dir.Path() + "/home").c_str()), 0);
+    ASSERT_EQ(symlink("/proc", (dir.Path() + "/home").c_str()), 0);
+    {
+        TProgressStore::TAction action(store);
+        EXPECT_FALSE(store.Open());
+        EXPECT_EQ(store.Problem(), TStoreProblem::Held) << store.Detail();
+        EXPECT_NE(store.Detail().find("unmounted"), std::string::npos) << store.Detail();
+    }
+    ASSERT_EQ(unlink((dir.Path() + "/home").c_str()), 0);
+    ASSERT_EQ(symlink((dir.Path() + "/share").c_str(), (dir.Path() + "/home").c_str()), 0);
+    TProgressStore::TAction action(store);
+    EXPECT_TRUE(store.Open()) << "back once the share is";
 }
 
 } // namespace

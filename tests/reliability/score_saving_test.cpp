@@ -163,12 +163,15 @@ TEST_F(ScoreSaving, AFullDiskLeavesTheOldTableWhole)
         c.prepare();
         table.LoadScores("bubbles");
         platform.dialogs->shown.clear();
-        FileSystem::SetWriteBudget(4096);
-        const int result = c.save();
-        FileSystem::SetWriteBudget(-1);
+        const int result = [&] {
+            const FileSystem::TScopedDiskFaults full({4096, 0});
+            return c.save();
+        }();
         EXPECT_EQ(result, -5);
         EXPECT_EQ(dir.Read("bubbles.kvt"), c.before);
-        EXPECT_FALSE(dir.Exists(".bubbles.kvt.new"));
+        for (const auto& entry : fs::directory_iterator(dir.Path()))
+            EXPECT_FALSE(entry.path().filename().string().ends_with(".new"))
+                << entry.path() << " left behind";
         ASSERT_EQ(platform.dialogs->shown.size(), 1u);
         EXPECT_EQ(platform.dialogs->shown[0].text,
                   "#-5 File write error\n\rbubbles.kvt Topten write failed.");

@@ -31,6 +31,12 @@ i=1; while [ $i -le 101 ]; do record 1 R $i 0 ''; i=$((i + 1)); done >many.kvt
 run "101 rows" 0 scores many.kvt
 [ "$(wc -l <out)" -eq 100 ] && [ "$(tail -n 1 out | cut -f 1,3)" = "$(printf '100\t100')" ] || fail "101 rows: $(tail -n 2 out)"
 
+# A sparse table of 2 GB (no disk space) read within 1 GB of address space: only its first rows count.
+cp many.kvt sparse.kvt && truncate -s 2G sparse.kvt
+# shellcheck disable=SC3045 # dash, the sh of Debian, has ulimit -v
+(ulimit -v 1048576 && "$tool" scores sparse.kvt >out 2>err); rc=$?
+[ "$rc" -eq 0 ] && [ "$(wc -l <out)" -eq 100 ] || fail "sparse 2 GB table: exit status $rc, $(wc -l <out) rows ($(cat err))"
+
 : >Clouds.kvt
 run "empty file" 0 scores Clouds.kvt
 [ "$(cut -f 3 out | tr '\n' ' ')" = "930 860 790 720 650 580 510 440 370 300 " ] || fail "empty file: $(cat out)"
