@@ -5,6 +5,7 @@
 #include "events_stg.h"
 #include "helpers.h"
 #include "short_string.h"
+#include "speech_service.h"
 #include "system.h"
 #include "text_file.h"
 #include "translation.h"
@@ -76,6 +77,14 @@ void TCustomGameEvent::Load()
     stg->InstructionCard->move(440, 20);
     stg->InstructionCard->show();
 
+    // The play field is where the child is: it takes the focus, is named after the game and gives the
+    // instructions the game put on its card as its description.
+    PlayField->setAccessibleName(FromCp1252(BookForm->Title->Caption()));
+    PlayField->OnDescribe = [] { return InstructionsText(); };
+    PlayField->setFocusPolicy(Qt::StrongFocus);
+    PlayField->setFocus(Qt::OtherFocusReason);
+    Speak(BookForm->Title->Caption() + ". " + Tr("TCustomGameEvent", "Press any key to begin."));
+
     stg->Screen1->hide();
     stg->Screen3->hide();
     stg->PointScreen->show();
@@ -138,77 +147,92 @@ void TCustomGameEvent::Stop()
     TTimedEvent::Stop();
     EventsStg->MsgLabel1->SetCaption(Tr("TCustomGameEvent", "Game over."));
     EventsStg->MsgLabel2->SetCaption("");
+    Speak(Tr("TCustomGameEvent", "Game over."));
     // The whole panel, border and both lines, is painted now: nothing else is painted until the
     // pause ends, and a panel shown only a moment ago has not been painted at all yet.
     EventsStg->EventMsg->repaint();
     // Nothing is processed meanwhile: keys typed now are handled after the pause.
     SleepMs(kGameOverPause);
     EventsStg->MsgLabel2->SetCaption(Tr("TCustomGameEvent", "Press Enter to continue."));
+    Speak(Tr("TCustomGameEvent", "Press Enter to continue."));
+    // The message panel names itself after what it says now, for a screen reader reading the page.
+    EventsStg->EventMsg->setAccessibleName(
+        FromCp1252(EventsStg->MsgLabel1->Caption() + " " + EventsStg->MsgLabel2->Caption()));
 }
 
-void TCustomGameEvent::GameStep()
+QString InstructionsText()
 {
-    UpdateClock();
-}
+    // The numbered items the game filled in and that lie on the card, in their order.
+    QStringList items;
+    TEventsStg* stg = EventsStg;
+    for (TLabel* item : {stg->InstrLbl1, stg->InstrLbl2, stg->InstrLbl3, stg->InstrLbl4, stg->InstrLbl5})
+        if (ShownOnParent(item) && !item->text().isEmpty())
+            items.append(item->text());
+    return items.join(QLatin1Char(' '));
 
-void TCustomGameEvent::SetScore(std::int32_t N)
-{
-    Score = N;
-    EventsStg->PointsLabel->SetCaption(std::to_string(N));
-}
-
-void TCustomGameEvent::SetStepInterval(std::uint32_t Ms)
-{
-    StepInterval = Ms;
-    LastStep = TickCount();
-}
-
-void TCustomGameEvent::NextWord(bool Lower, std::string& Word)
-{
-    Word = kNoWord;
-    CurrentWord = kNoWord;
-    // A missing list and an empty one (no file, an empty or unreadable one) both give no word.
-    if (!Vocabulary || Vocabulary->empty())
-        return;
-    ++WordIndex;
-    if (WordIndex < 0 || WordIndex >= static_cast<std::int32_t>(Vocabulary->size())) {
-        ShuffleList(*Vocabulary);
-        WordIndex = 0;
+    void TCustomGameEvent::GameStep()
+    {
+        UpdateClock();
     }
-    Word = (*Vocabulary)[static_cast<std::size_t>(WordIndex)];
-    if (Lower)
-        Word = ToCp1252(FromCp1252(Word).toLower());
-    Word = ShortString(Word);
-    CurrentWord = Word;
-}
 
-void TCustomGameEvent::LoadVocabulary()
-{
-    if (WordsGiven && Vocabulary) {
-        for (const std::string& word : GivenWords)
-            if (!word.empty())
-                Vocabulary->push_back(ShortString(word));
+    void TCustomGameEvent::SetScore(std::int32_t N)
+    {
+        Score = N;
+        EventsStg->PointsLabel->SetCaption(std::to_string(N));
+    }
+
+    void TCustomGameEvent::SetStepInterval(std::uint32_t Ms)
+    {
+        StepInterval = Ms;
+        LastStep = TickCount();
+    }
+
+    void TCustomGameEvent::NextWord(bool Lower, std::string& Word)
+    {
+        Word = kNoWord;
+        CurrentWord = kNoWord;
+        // A missing list and an empty one (no file, an empty or unreadable one) both give no word.
+        if (!Vocabulary || Vocabulary->empty())
+            return;
+        ++WordIndex;
+        if (WordIndex < 0 || WordIndex >= static_cast<std::int32_t>(Vocabulary->size())) {
+            ShuffleList(*Vocabulary);
+            WordIndex = 0;
+        }
+        Word = (*Vocabulary)[static_cast<std::size_t>(WordIndex)];
+        if (Lower)
+            Word = ToCp1252(FromCp1252(Word).toLower());
+        Word = ShortString(Word);
+        CurrentWord = Word;
+    }
+
+    void TCustomGameEvent::LoadVocabulary()
+    {
+        if (WordsGiven && Vocabulary) {
+            for (const std::string& word : GivenWords)
+                if (!word.empty())
+                    Vocabulary->push_back(ShortString(word));
+            WordIndex = static_cast<std::int32_t>(Vocabulary->size());
+            return;
+        }
+        if (VocabularyFile.empty() || !Vocabulary)
+            return;
+        TTextFile file;
+        if (file.OpenFile(VocabularyFile, 1) != 1)
+            return;
+        // Words the code page cannot hold are left out without a message, as blank lines are.
+        *Vocabulary = ReadVocabularyWords(file).Words;
+        file.CloseFile();
         WordIndex = static_cast<std::int32_t>(Vocabulary->size());
-        return;
     }
-    if (VocabularyFile.empty() || !Vocabulary)
-        return;
-    TTextFile file;
-    if (file.OpenFile(VocabularyFile, 1) != 1)
-        return;
-    // Words the code page cannot hold are left out without a message, as blank lines are.
-    *Vocabulary = ReadVocabularyWords(file).Words;
-    file.CloseFile();
-    WordIndex = static_cast<std::int32_t>(Vocabulary->size());
-}
 
-QSize TCustomGameEvent::FieldSize() const
-{
-    return FieldBitmap.deviceIndependentSize().toSize();
-}
+    QSize TCustomGameEvent::FieldSize() const
+    {
+        return FieldBitmap.deviceIndependentSize().toSize();
+    }
 
-void TCustomGameEvent::ShowField()
-{
-    if (PlayField)
-        PlayField->repaint();
-}
+    void TCustomGameEvent::ShowField()
+    {
+        if (PlayField)
+            PlayField->repaint();
+    }

@@ -7,6 +7,9 @@
 
 class TPaintBox;
 
+// The instructions on the game's card as one text, the play field's description for screen readers.
+QString InstructionsText();
+
 // The frame of an arcade typing game: a play field drawn through an off-screen bitmap, a score, the
 // "Press any key" prompt and the instruction card, a word list read from a vocabulary file, the game
 // loop that calls GameStep at a fixed interval while the window stays responsive, and "Game over.".

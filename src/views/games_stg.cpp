@@ -109,6 +109,18 @@ void TGamesStg::FormCreate()
     Buddy(this, "WordTrisLbl", "WordTrisBtn");
     Buddy(this, "VocabularyLbl", "TrisFileList");
     Buddy(this, "VocabularyLbl2", "CloudsFileList");
+    Buddy(this, "CloudsLbl", "CloudsBtn");
+    Buddy(this, "InfoLbl", "InfoBtn");
+    // What a screen reader says of each control: the lists and buttons are told apart by their game.
+    BubblesKeys->setAccessibleName(TrQ("TGamesStg", "Key set for Bubbles"));
+    TrisFileList->setAccessibleName(TrQ("TGamesStg", "Vocabulary for WordTris"));
+    CloudsFileList->setAccessibleName(TrQ("TGamesStg", "Vocabulary for Clouds"));
+    BubblesBtn->setAccessibleName(TrQ("TGamesStg", "Play Bubbles"));
+    WordTrisBtn->setAccessibleName(TrQ("TGamesStg", "Play WordTris"));
+    CloudsBtn->setAccessibleName(TrQ("TGamesStg", "Play Clouds"));
+    InfoBtn->setAccessibleName(TrQ("TGamesStg", "Info"));
+    InfoBtn->setAccessibleDescription(TrQ("TGamesStg", "Opens the help page."));
+    Label4->setAccessibleDescription(TrQ("TGamesStg", "Alt+Y shows your progress."));
     for (const char* caption : kBubblesKeySetCaptions)
         BubblesKeys->addItem(caption);
     BubblesKeys->AddProgramItem("TGamesStg", kDifficultKeysItem);
