@@ -35,6 +35,7 @@ TCustomGameEvent::~TCustomGameEvent()
 {
     CloseBeforeDestruction();
     delete PlayField.data();
+    delete RetiredField.data();
 }
 
 void TCustomGameEvent::Load()
@@ -97,7 +98,16 @@ void TCustomGameEvent::Load()
 void TCustomGameEvent::Unload()
 {
     // The play field had no parent before it was borrowed, so giving the controls back skips it.
-    delete PlayField.data();
+    // It has the focus, and the key that ends the game (Esc, Enter) is still on its way to it: it is
+    // put aside hidden, without the focus, and goes with the game.
+    if (TPaintBox* field = PlayField.data()) {
+        PlayField = nullptr;
+        field->clearFocus();
+        field->hide();
+        field->OnPaint = nullptr;
+        field->OnDescribe = nullptr;
+        RetiredField = field;
+    }
     FieldBitmap = QImage();
     Vocabulary.reset();
     TTimedEvent::Unload();
@@ -169,70 +179,71 @@ QString InstructionsText()
         if (ShownOnParent(item) && !item->text().isEmpty())
             items.append(item->text());
     return items.join(QLatin1Char(' '));
+}
 
-    void TCustomGameEvent::GameStep()
-    {
-        UpdateClock();
+void TCustomGameEvent::GameStep()
+{
+    UpdateClock();
+}
+
+void TCustomGameEvent::SetScore(std::int32_t N)
+{
+    Score = N;
+    EventsStg->PointsLabel->SetCaption(std::to_string(N));
+}
+
+void TCustomGameEvent::SetStepInterval(std::uint32_t Ms)
+{
+    StepInterval = Ms;
+    LastStep = TickCount();
+}
+
+void TCustomGameEvent::NextWord(bool Lower, std::string& Word)
+{
+    Word = kNoWord;
+    CurrentWord = kNoWord;
+    // A missing list and an empty one (no file, an empty or unreadable one) both give no word.
+    if (!Vocabulary || Vocabulary->empty())
+        return;
+    ++WordIndex;
+    if (WordIndex < 0 || WordIndex >= static_cast<std::int32_t>(Vocabulary->size())) {
+        ShuffleList(*Vocabulary);
+        WordIndex = 0;
     }
+    Word = (*Vocabulary)[static_cast<std::size_t>(WordIndex)];
+    if (Lower)
+        Word = ToCp1252(FromCp1252(Word).toLower());
+    Word = ShortString(Word);
+    CurrentWord = Word;
+}
 
-    void TCustomGameEvent::SetScore(std::int32_t N)
-    {
-        Score = N;
-        EventsStg->PointsLabel->SetCaption(std::to_string(N));
-    }
-
-    void TCustomGameEvent::SetStepInterval(std::uint32_t Ms)
-    {
-        StepInterval = Ms;
-        LastStep = TickCount();
-    }
-
-    void TCustomGameEvent::NextWord(bool Lower, std::string& Word)
-    {
-        Word = kNoWord;
-        CurrentWord = kNoWord;
-        // A missing list and an empty one (no file, an empty or unreadable one) both give no word.
-        if (!Vocabulary || Vocabulary->empty())
-            return;
-        ++WordIndex;
-        if (WordIndex < 0 || WordIndex >= static_cast<std::int32_t>(Vocabulary->size())) {
-            ShuffleList(*Vocabulary);
-            WordIndex = 0;
-        }
-        Word = (*Vocabulary)[static_cast<std::size_t>(WordIndex)];
-        if (Lower)
-            Word = ToCp1252(FromCp1252(Word).toLower());
-        Word = ShortString(Word);
-        CurrentWord = Word;
-    }
-
-    void TCustomGameEvent::LoadVocabulary()
-    {
-        if (WordsGiven && Vocabulary) {
-            for (const std::string& word : GivenWords)
-                if (!word.empty())
-                    Vocabulary->push_back(ShortString(word));
-            WordIndex = static_cast<std::int32_t>(Vocabulary->size());
-            return;
-        }
-        if (VocabularyFile.empty() || !Vocabulary)
-            return;
-        TTextFile file;
-        if (file.OpenFile(VocabularyFile, 1) != 1)
-            return;
-        // Words the code page cannot hold are left out without a message, as blank lines are.
-        *Vocabulary = ReadVocabularyWords(file).Words;
-        file.CloseFile();
+void TCustomGameEvent::LoadVocabulary()
+{
+    if (WordsGiven && Vocabulary) {
+        for (const std::string& word : GivenWords)
+            if (!word.empty())
+                Vocabulary->push_back(ShortString(word));
         WordIndex = static_cast<std::int32_t>(Vocabulary->size());
+        return;
     }
+    if (VocabularyFile.empty() || !Vocabulary)
+        return;
+    TTextFile file;
+    if (file.OpenFile(VocabularyFile, 1) != 1)
+        return;
+    // Words the code page cannot hold are left out without a message, as blank lines are.
+    *Vocabulary = ReadVocabularyWords(file).Words;
+    file.CloseFile();
+    WordIndex = static_cast<std::int32_t>(Vocabulary->size());
+}
 
-    QSize TCustomGameEvent::FieldSize() const
-    {
-        return FieldBitmap.deviceIndependentSize().toSize();
-    }
+QSize TCustomGameEvent::FieldSize() const
+{
+    return FieldBitmap.deviceIndependentSize().toSize();
+}
 
-    void TCustomGameEvent::ShowField()
-    {
-        if (PlayField)
-            PlayField->repaint();
-    }
+void TCustomGameEvent::ShowField()
+{
+    if (PlayField)
+        PlayField->repaint();
+}

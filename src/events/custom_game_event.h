@@ -50,6 +50,8 @@ class TCustomGameEvent : public TTimedEvent {
     // The game's drawing area on the wide page, and its off-screen image; both exist only while the
     // game is shown.
     QPointer<TPaintBox> PlayField;
+    // The play field of a game that has been left, freed with the game.
+    QPointer<TPaintBox> RetiredField;
     QImage FieldBitmap;
     std::string VocabularyFile;
     // Words given by whoever made the game, played instead of a vocabulary file's when WordsGiven is

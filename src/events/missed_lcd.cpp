@@ -14,10 +14,10 @@ TMissedLcd::TMissedLcd(QWidget* Owner) : QWidget(Owner)
 namespace {
 
 // The lamps as a screen reader says them.
-void NameLamps(QWidget* lcd, std::int32_t lit, std::int32_t slots)
+void NameLamps(QWidget* lcd, std::int32_t lit, std::int32_t total)
 {
     lcd->setAccessibleName(FromCp1252(
-        FillArgs(Tr("TMissedLcd", "Missed: %1 of %2"), {std::to_string(lit), std::to_string(slots)})));
+        FillArgs(Tr("TMissedLcd", "Missed: %1 of %2"), {std::to_string(lit), std::to_string(total)})));
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "storage_form.h"
 #include "translation.h"
 
+#include <utility>
+
 TGamesStg* GamesStg = nullptr;
 
 namespace {
@@ -112,9 +114,17 @@ void TGamesStg::FormCreate()
     Buddy(this, "CloudsLbl", "CloudsBtn");
     Buddy(this, "InfoLbl", "InfoBtn");
     // What a screen reader says of each control: the lists and buttons are told apart by their game.
-    BubblesKeys->setAccessibleName(TrQ("TGamesStg", "Key set for Bubbles"));
-    TrisFileList->setAccessibleName(TrQ("TGamesStg", "Vocabulary for WordTris"));
-    CloudsFileList->setAccessibleName(TrQ("TGamesStg", "Vocabulary for Clouds"));
+    // A list's name on the desktop is its chosen item, its label says "Vocabulary" twice: which list
+    // it is goes into its description too.
+    const std::pair<TComboBox*, const char*> lists[] = {
+        {BubblesKeys, QT_TRANSLATE_NOOP("TGamesStg", "Key set for Bubbles")},
+        {TrisFileList, QT_TRANSLATE_NOOP("TGamesStg", "Vocabulary for WordTris")},
+        {CloudsFileList, QT_TRANSLATE_NOOP("TGamesStg", "Vocabulary for Clouds")},
+    };
+    for (const auto& [list, name] : lists) {
+        list->setAccessibleName(TrQ("TGamesStg", name));
+        list->setAccessibleDescription(TrQ("TGamesStg", name));
+    }
     BubblesBtn->setAccessibleName(TrQ("TGamesStg", "Play Bubbles"));
     WordTrisBtn->setAccessibleName(TrQ("TGamesStg", "Play WordTris"));
     CloudsBtn->setAccessibleName(TrQ("TGamesStg", "Play Clouds"));

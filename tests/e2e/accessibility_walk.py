@@ -6,14 +6,14 @@ Usage: accessibility_walk.py PAGE [--focus ROLE NAME] [--has ROLE NAME]
 Prints the tree (role, name, states) and fails (status 1) on any object that can take the focus or be
 pressed but has no name, on any object exposed while it is not showing (a hidden control), and when
 the focused object, or an object that must be there, is not the one named. NAME matches the start of
-the object's name.
+the object's name or description.
 """
 import sys
 import time
 
 import pyatspi
 
-APP = "keyvane-games"
+APP = "Keyvane's Games!"
 
 
 def find_app():
@@ -60,7 +60,9 @@ def walk(obj, depth, out, problems, in_list):
 
 def find(obj, role, name, focused_only):
     states = obj.getState()
-    if obj.getRoleName() == role and (obj.name or "").startswith(name):
+    # A list's name on the desktop is its chosen item; which list it is, its description says.
+    names = (obj.name or "", obj.description or "")
+    if obj.getRoleName() == role and any(n.startswith(name) for n in names):
         if not focused_only or states.contains(pyatspi.STATE_FOCUSED):
             return True
     return any(find(obj.getChildAtIndex(i), role, name, focused_only)

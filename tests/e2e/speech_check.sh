@@ -20,7 +20,8 @@ export XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_DIRS=
 # No session bus: the program finds no screen reader, so only the speech key turns its speech on.
 unset DBUS_SESSION_BUS_ADDRESS
 
-# The service: the generic output module runs a command per text; audio goes to ALSA's null device.
+# The service: the generic output module runs a command per text (whole: not cut at full stops);
+# audio goes to ALSA's null device.
 cat >"$work/sd/speechd.conf" <<CONF
 LogLevel 3
 LogDir "$work/sd-log"
@@ -32,6 +33,7 @@ DefaultModule recorder
 CONF
 cat >"$work/sd/modules/recorder.conf" <<CONF
 GenericExecuteSynth "printf '%s\\\\t%s\\\\n' \"\$(date +%s%3N)\" \\'\$DATA\\' >>$work/spoken.txt"
+GenericDelimiters "|"
 AddVoice "en" "MALE1" "recorder"
 GenericLanguage "en" "en" "utf-8"
 CONF
