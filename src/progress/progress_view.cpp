@@ -100,7 +100,7 @@ TProgressView::TProgressView() : holder_(std::make_unique<QWidget>()), page_(new
     // the focus when the page opens, with what the page shows as its description.
     back_ = new TImage(page_);
     back_->setGeometry(BackControlRect().toAlignedRect());
-    back_->MakeButton(TrQ("TProgressView", "Back"));
+    back_->MakeButton(TrQ("TProgressDrawing", "Back")); // the word drawn there
     back_->OnClick = [this](QObject*) { page_->OnBack(); };
     page_->setAccessibleName(TrQ("TProgressView", "Your progress"));
 }

@@ -136,7 +136,7 @@ void TBookForm::FormCreate()
 {
     LoadLabel->SetCaption(Tr("TBookForm", "Loading, please wait..."));
     // The picture buttons, named for screen readers in the player's language.
-    MenuExit->MakeButton(TrQ("TBookForm", "Exit"));
+    MenuExit->MakeButton(TrQ("Pictures", "Exit")); // the word drawn on the tab
     Next->MakeButton(TrQ("TBookForm", "Next"));
     Back->MakeButton(TrQ("TBookForm", "Back"));
     Cancel->MakeButton(TrQ("TBookForm", "Cancel"));
