@@ -10,39 +10,19 @@ set -euo pipefail
 bin="$1"
 # shellcheck source=tests/e2e/x_display.sh
 source "$(dirname "$0")/x_display.sh"
+# shellcheck source=tests/e2e/speech_service.sh
+source "$(dirname "$0")/speech_service.sh"
 
 cp -r "$bin" "$work/prog"
 rm -f "$work"/prog/*.kvt "$work/prog/Errors.log"
-mkdir -p "$work/home" "$work/state" "$work/config" "$work/data" "$work/cache" "$work/run" "$work/sd/modules" "$work/sd-log"
+mkdir -p "$work/home" "$work/state" "$work/config" "$work/data" "$work/cache" "$work/run"
 chmod 700 "$work/run"
 export HOME="$work/home" XDG_STATE_HOME="$work/state" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 export XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_DIRS="$work/config" QT_QPA_PLATFORM=xcb
 # No session bus: the program finds no screen reader, so only the speech key turns its speech on.
 unset DBUS_SESSION_BUS_ADDRESS
 
-# The service: the generic output module runs a command per text (whole: not cut at full stops);
-# audio goes to ALSA's null device.
-cat >"$work/sd/speechd.conf" <<CONF
-LogLevel 3
-LogDir "$work/sd-log"
-DefaultLanguage "en"
-AudioOutputMethod "alsa"
-AudioALSADevice "null"
-AddModule "recorder" "sd_generic" "recorder.conf"
-DefaultModule recorder
-CONF
-cat >"$work/sd/modules/recorder.conf" <<CONF
-GenericExecuteSynth "printf '%s\\\\t%s\\\\n' \"\$(date +%s%3N)\" \\'\$DATA\\' >>$work/spoken.txt"
-GenericDelimiters "|"
-AddVoice "en" "MALE1" "recorder"
-GenericLanguage "en" "en" "utf-8"
-CONF
-speech-dispatcher -s -t 0 -C "$work/sd" -c unix_socket -S "$work/speechd.sock" -P "$work/speechd.pid" \
-  -L "$work/sd-log" >"$work/speechd.out" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -S "$work/speechd.sock" ] && break; sleep 0.1; done
-[ -S "$work/speechd.sock" ] || fail "speech-dispatcher did not start: $(cat "$work/speechd.out")"
-export SPEECHD_ADDRESS="unix_socket:$work/speechd.sock"
+start_speech_service
 
 d=":${KV_E2E_DISPLAY:-$((RANDOM % 200 + 300))}"
 start_display "$d" 1280x1024x24
