@@ -99,13 +99,14 @@ void TCustomGameEvent::Unload()
 {
     // The play field had no parent before it was borrowed, so giving the controls back skips it.
     // It has the focus, and the key that ends the game (Esc, Enter) is still on its way to it: it is
-    // put aside hidden, without the focus, and goes with the game.
+    // taken off the page, hidden and without the focus, and goes with the game.
     if (TPaintBox* field = PlayField.data()) {
         PlayField = nullptr;
         field->clearFocus();
         field->hide();
         field->OnPaint = nullptr;
         field->OnDescribe = nullptr;
+        field->setParent(nullptr);
         RetiredField = field;
     }
     FieldBitmap = QImage();

@@ -447,16 +447,6 @@ QAccessibleInterface* NewShownChildrenAccessible(QWidget* w)
     return new TShownChildrenAccessible(w);
 }
 
-void NotifyAccessibleName(QWidget* w)
-{
-    if (!w || !QAccessible::isActive())
-        return;
-    QAccessibleEvent named(w, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
-    QAccessibleEvent described(w, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&described);
-}
-
 void SetFocusReturn(QWidget* w)
 {
     gFocusReturn = w;

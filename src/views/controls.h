@@ -168,8 +168,6 @@ class QAccessibleInterface;
 QAccessibleInterface* NewShownChildrenAccessible(QWidget* w);
 // Whether a control is seen on its parent: not hidden, and not mostly outside the parent's area.
 bool ShownOnParent(const QWidget* w);
-// Tells screen readers that a control's name or description changed.
-void NotifyAccessibleName(QWidget* w);
 
 // Where the focus goes back to when the page that took it is left: the control that opened a game.
 void SetFocusReturn(QWidget* w);
