@@ -494,6 +494,8 @@ void TCloudGame::NextSelection(bool Caught)
 void TCloudGame::SpeakSelection()
 {
     // The selected cloud is told once each time the selection moves to another cloud or word.
+    if (!SpeechOn())
+        return;
     if (Selected < 0 || Selected >= static_cast<std::int32_t>(Clouds.size())) {
         SpokenSelection.clear();
         return;
