@@ -265,10 +265,45 @@
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>Speech off.</source>
+        <translation>Sprache aus.</translation>
+    </message>
+    <message>
+        <source>Speech on.</source>
+        <translation>Sprache an.</translation>
+    </message>
+</context>
+<context>
     <name>TBookForm</name>
     <message>
         <source>Loading, please wait...</source>
         <translation>Lädt, bitte warten...</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Anfangen</translation>
+    </message>
+    <message>
+        <source>Skip forward</source>
+        <translation>Vorspringen</translation>
+    </message>
+    <message>
+        <source>Skip back</source>
+        <translation>Zurückspringen</translation>
     </message>
 </context>
 <context>
@@ -304,6 +339,14 @@
         <source>Sunny clouds will give you a great bonus, so try to catch as many of them as possible</source>
         <translation>Sonnenwolken bringen dir einen großen Bonus, also fange so viele wie möglich</translation>
     </message>
+    <message>
+        <source>stormy</source>
+        <translation>Gewitter</translation>
+    </message>
+    <message>
+        <source>sunny</source>
+        <translation>sonnig</translation>
+    </message>
 </context>
 <context>
     <name>TCustomGameEvent</name>
@@ -322,6 +365,10 @@
     <message>
         <source>Press Enter to continue.</source>
         <translation>Weiter mit Enter.</translation>
+    </message>
+    <message>
+        <source>Press any key to begin.</source>
+        <translation>Drück eine Taste, um anzufangen.</translation>
     </message>
 </context>
 <context>
@@ -465,6 +512,38 @@
         <source>my difficult words</source>
         <translation>schwere Wörter</translation>
     </message>
+    <message>
+        <source>Key set for Bubbles</source>
+        <translation>Tasten für Bubbles</translation>
+    </message>
+    <message>
+        <source>Vocabulary for WordTris</source>
+        <translation>Wortschatz für WordTris</translation>
+    </message>
+    <message>
+        <source>Vocabulary for Clouds</source>
+        <translation>Wortschatz für Clouds</translation>
+    </message>
+    <message>
+        <source>Play Bubbles</source>
+        <translation>Bubbles spielen</translation>
+    </message>
+    <message>
+        <source>Play WordTris</source>
+        <translation>WordTris spielen</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Opens the help page.</source>
+        <translation>Öffnet die Hilfeseite.</translation>
+    </message>
+    <message>
+        <source>Alt+Y shows your progress.</source>
+        <translation>Alt+Y zeigt deine Fortschritte.</translation>
+    </message>
 </context>
 <context>
     <name>TGamesView</name>
@@ -496,6 +575,19 @@
 area is only 640x480 or smaller. Press Help to</source>
         <translation>Keyvane passt nicht auf den Bildschirm, weil deine Anzeige
 nur 640x480 oder kleiner ist. Drücke Hilfe, um</translation>
+    </message>
+    <message>
+        <source>Keyvane cannot fit the screen at the scale factor %1: your display area is
+only %2x%3 of the program&apos;s pixels, and the book needs %4x%5.</source>
+        <translation>Keyvane passt bei dem Skalierungsfaktor %1 nicht auf den Bildschirm: Die Anzeigefläche
+hat nur %2x%3 Pixel des Programms, das Buch braucht %4x%5.</translation>
+    </message>
+</context>
+<context>
+    <name>TMissedLcd</name>
+    <message>
+        <source>Missed: %1 of %2</source>
+        <translation>Verpasst: %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -600,12 +692,48 @@ Darunter kommen deine Punkte Spiel für Spiel und deine Genauigkeit und dein Tem
         <source>Your last games could not be read: %1.</source>
         <translation>Deine letzten Spiele konnten nicht gelesen werden: %1.</translation>
     </message>
+    <message>
+        <source>No games yet: this page fills up as you play.</source>
+        <translation>Noch keine Spiele: Diese Seite füllt sich, während du spielst.</translation>
+    </message>
+    <message>
+        <source>Your hardest keys:</source>
+        <translation>Deine schwierigsten Tasten:</translation>
+    </message>
+    <message>
+        <source>%1, %2 % errors;</source>
+        <translation>%1, %2 % Fehler;</translation>
+    </message>
+    <message>
+        <source>%1 ms per key;</source>
+        <translation>%1 ms pro Taste;</translation>
+    </message>
+    <message>
+        <source>%1, your last scores: %2.</source>
+        <translation>%1, deine letzten Punkte: %2.</translation>
+    </message>
+    <message>
+        <source>Best this week: %1.</source>
+        <translation>Bestes dieser Woche: %1.</translation>
+    </message>
+    <message>
+        <source>Your progress</source>
+        <translation>Deine Fortschritte</translation>
+    </message>
 </context>
 <context>
     <name>TTopTenView</name>
     <message>
         <source>Shared table in %1</source>
         <translation>Gemeinsame Bestenliste in %1</translation>
+    </message>
+    <message>
+        <source>Congratulations: you are number %1 in the top ten. Type your name and press Enter</source>
+        <translation>Glückwunsch: Du bist Nummer %1 unter den besten zehn. Schreib deinen Namen und drück Enter</translation>
+    </message>
+    <message>
+        <source>Your score: %1.</source>
+        <translation>Deine Punkte: %1.</translation>
     </message>
 </context>
 <context>

@@ -265,10 +265,45 @@
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>Speech off.</source>
+        <translation>Voz desactivada.</translation>
+    </message>
+    <message>
+        <source>Speech on.</source>
+        <translation>Voz activada.</translation>
+    </message>
+</context>
+<context>
     <name>TBookForm</name>
     <message>
         <source>Loading, please wait...</source>
         <translation>Cargando, espera...</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>Skip forward</source>
+        <translation>Saltar adelante</translation>
+    </message>
+    <message>
+        <source>Skip back</source>
+        <translation>Saltar atrás</translation>
     </message>
 </context>
 <context>
@@ -304,6 +339,14 @@
         <source>Sunny clouds will give you a great bonus, so try to catch as many of them as possible</source>
         <translation>Las nubes con sol te dan muchos puntos extra: ¡atrapa todas las que puedas!</translation>
     </message>
+    <message>
+        <source>stormy</source>
+        <translation>tormenta</translation>
+    </message>
+    <message>
+        <source>sunny</source>
+        <translation>soleado</translation>
+    </message>
 </context>
 <context>
     <name>TCustomGameEvent</name>
@@ -322,6 +365,10 @@
     <message>
         <source>Press Enter to continue.</source>
         <translation>Pulsa Enter para seguir.</translation>
+    </message>
+    <message>
+        <source>Press any key to begin.</source>
+        <translation>Pulsa una tecla para empezar.</translation>
     </message>
 </context>
 <context>
@@ -465,6 +512,38 @@
         <source>my difficult words</source>
         <translation>palabras difíciles</translation>
     </message>
+    <message>
+        <source>Key set for Bubbles</source>
+        <translation>Teclas para Bubbles</translation>
+    </message>
+    <message>
+        <source>Vocabulary for WordTris</source>
+        <translation>Vocabulario para WordTris</translation>
+    </message>
+    <message>
+        <source>Vocabulary for Clouds</source>
+        <translation>Vocabulario para Clouds</translation>
+    </message>
+    <message>
+        <source>Play Bubbles</source>
+        <translation>Jugar a Bubbles</translation>
+    </message>
+    <message>
+        <source>Play WordTris</source>
+        <translation>Jugar a WordTris</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Opens the help page.</source>
+        <translation>Abre la página de ayuda.</translation>
+    </message>
+    <message>
+        <source>Alt+Y shows your progress.</source>
+        <translation>Alt+Y muestra tu progreso.</translation>
+    </message>
 </context>
 <context>
     <name>TGamesView</name>
@@ -496,6 +575,19 @@
 area is only 640x480 or smaller. Press Help to</source>
         <translation>Keyvane no cabe en la pantalla, porque tu pantalla
 mide solo 640x480 o menos. Pulsa Ayuda para</translation>
+    </message>
+    <message>
+        <source>Keyvane cannot fit the screen at the scale factor %1: your display area is
+only %2x%3 of the program&apos;s pixels, and the book needs %4x%5.</source>
+        <translation>Keyvane no cabe en la pantalla con el factor de escala %1: el área de la pantalla
+solo tiene %2x%3 píxeles del programa, y el libro necesita %4x%5.</translation>
+    </message>
+</context>
+<context>
+    <name>TMissedLcd</name>
+    <message>
+        <source>Missed: %1 of %2</source>
+        <translation>Perdidos: %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -600,12 +692,48 @@ Debajo verás tus puntos partida a partida, y tu precisión y tu velocidad día 
         <source>Your last games could not be read: %1.</source>
         <translation>No se pudieron leer tus últimas partidas: %1.</translation>
     </message>
+    <message>
+        <source>No games yet: this page fills up as you play.</source>
+        <translation>Aún no hay partidas: esta página se llena a medida que juegas.</translation>
+    </message>
+    <message>
+        <source>Your hardest keys:</source>
+        <translation>Tus teclas más difíciles:</translation>
+    </message>
+    <message>
+        <source>%1, %2 % errors;</source>
+        <translation>%1, %2 % de errores;</translation>
+    </message>
+    <message>
+        <source>%1 ms per key;</source>
+        <translation>%1 ms por tecla;</translation>
+    </message>
+    <message>
+        <source>%1, your last scores: %2.</source>
+        <translation>%1, tus últimas puntuaciones: %2.</translation>
+    </message>
+    <message>
+        <source>Best this week: %1.</source>
+        <translation>Mejor de la semana: %1.</translation>
+    </message>
+    <message>
+        <source>Your progress</source>
+        <translation>Tu progreso</translation>
+    </message>
 </context>
 <context>
     <name>TTopTenView</name>
     <message>
         <source>Shared table in %1</source>
         <translation>Tabla compartida en %1</translation>
+    </message>
+    <message>
+        <source>Congratulations: you are number %1 in the top ten. Type your name and press Enter</source>
+        <translation>Enhorabuena: eres el número %1 de los diez mejores. Escribe tu nombre y pulsa Intro</translation>
+    </message>
+    <message>
+        <source>Your score: %1.</source>
+        <translation>Tu puntuación: %1.</translation>
     </message>
 </context>
 <context>

@@ -265,10 +265,45 @@
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>Speech off.</source>
+        <translation>Parole désactivée.</translation>
+    </message>
+    <message>
+        <source>Speech on.</source>
+        <translation>Parole activée.</translation>
+    </message>
+</context>
+<context>
     <name>TBookForm</name>
     <message>
         <source>Loading, please wait...</source>
         <translation>Chargement…</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Commencer</translation>
+    </message>
+    <message>
+        <source>Skip forward</source>
+        <translation>Sauter en avant</translation>
+    </message>
+    <message>
+        <source>Skip back</source>
+        <translation>Sauter en arrière</translation>
     </message>
 </context>
 <context>
@@ -304,6 +339,14 @@
         <source>Sunny clouds will give you a great bonus, so try to catch as many of them as possible</source>
         <translation>Les nuages ensoleillés donnent un gros bonus&#xa0;: attrapes-en le plus possible</translation>
     </message>
+    <message>
+        <source>stormy</source>
+        <translation>orageux</translation>
+    </message>
+    <message>
+        <source>sunny</source>
+        <translation>ensoleillé</translation>
+    </message>
 </context>
 <context>
     <name>TCustomGameEvent</name>
@@ -322,6 +365,10 @@
     <message>
         <source>Press Enter to continue.</source>
         <translation>Appuie sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Press any key to begin.</source>
+        <translation>Appuie sur une touche pour commencer.</translation>
     </message>
 </context>
 <context>
@@ -465,6 +512,38 @@
         <source>my difficult words</source>
         <translation>mots pièges</translation>
     </message>
+    <message>
+        <source>Key set for Bubbles</source>
+        <translation>Touches pour Bubbles</translation>
+    </message>
+    <message>
+        <source>Vocabulary for WordTris</source>
+        <translation>Vocabulaire pour WordTris</translation>
+    </message>
+    <message>
+        <source>Vocabulary for Clouds</source>
+        <translation>Vocabulaire pour Clouds</translation>
+    </message>
+    <message>
+        <source>Play Bubbles</source>
+        <translation>Jouer à Bubbles</translation>
+    </message>
+    <message>
+        <source>Play WordTris</source>
+        <translation>Jouer à WordTris</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Opens the help page.</source>
+        <translation>Ouvre la page d&apos;aide.</translation>
+    </message>
+    <message>
+        <source>Alt+Y shows your progress.</source>
+        <translation>Alt+Y montre tes progrès.</translation>
+    </message>
 </context>
 <context>
     <name>TGamesView</name>
@@ -496,6 +575,19 @@
 area is only 640x480 or smaller. Press Help to</source>
         <translation>Keyvane ne tient pas sur l&apos;écran, car ta zone
 d&apos;affichage fait 640x480 ou moins. Appuie sur Aide pour</translation>
+    </message>
+    <message>
+        <source>Keyvane cannot fit the screen at the scale factor %1: your display area is
+only %2x%3 of the program&apos;s pixels, and the book needs %4x%5.</source>
+        <translation>Keyvane ne tient pas sur l&apos;écran au facteur d&apos;échelle %1 : la zone d&apos;affichage
+n&apos;a que %2x%3 pixels du programme, et le livre en demande %4x%5.</translation>
+    </message>
+</context>
+<context>
+    <name>TMissedLcd</name>
+    <message>
+        <source>Missed: %1 of %2</source>
+        <translation>Manqués : %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -600,12 +692,48 @@ En dessous&#xa0;: tes scores partie par partie, puis ta précision et ta vitesse
         <source>Your last games could not be read: %1.</source>
         <translation>Impossible de lire tes dernières parties&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>No games yet: this page fills up as you play.</source>
+        <translation>Pas encore de parties : cette page se remplit à mesure que tu joues.</translation>
+    </message>
+    <message>
+        <source>Your hardest keys:</source>
+        <translation>Tes touches les plus difficiles :</translation>
+    </message>
+    <message>
+        <source>%1, %2 % errors;</source>
+        <translation>%1, %2 % d&apos;erreurs ;</translation>
+    </message>
+    <message>
+        <source>%1 ms per key;</source>
+        <translation>%1 ms par touche ;</translation>
+    </message>
+    <message>
+        <source>%1, your last scores: %2.</source>
+        <translation>%1, tes derniers scores : %2.</translation>
+    </message>
+    <message>
+        <source>Best this week: %1.</source>
+        <translation>Meilleur de la semaine : %1.</translation>
+    </message>
+    <message>
+        <source>Your progress</source>
+        <translation>Tes progrès</translation>
+    </message>
 </context>
 <context>
     <name>TTopTenView</name>
     <message>
         <source>Shared table in %1</source>
         <translation>Palmarès partagé dans %1</translation>
+    </message>
+    <message>
+        <source>Congratulations: you are number %1 in the top ten. Type your name and press Enter</source>
+        <translation>Félicitations : tu es numéro %1 des dix meilleurs. Tape ton nom et appuie sur Entrée</translation>
+    </message>
+    <message>
+        <source>Your score: %1.</source>
+        <translation>Ton score : %1.</translation>
     </message>
 </context>
 <context>

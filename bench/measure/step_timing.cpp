@@ -3,7 +3,8 @@
 // with its drawing took. A scripted player chooses the games on the menu and plays them with key events
 // posted to the main window, so its keys take the same path as a player's.
 //
-// Usage: kv-step-timing [--seconds N] [--game bubbles|clouds|both]   (defaults: 20, both)
+// Usage: kv-step-timing [--seconds N] [--game bubbles|clouds|both] [--speech on|off]
+//   (defaults: 20, both, and speech as the program chooses it: on when a screen reader runs)
 // It works in its own folder, which holds the vocabularies and sounds in a build's program folder.
 // Per game it prints one line:
 //   game=.. games=.. steps=.. interval_ms=.. error_median_ms=.. error_p99_ms=.. error_max_ms=..
@@ -21,6 +22,7 @@
 #include "games_view.h"
 #include "short_string.h"
 #include "sounds.h"
+#include "speech_service.h"
 #include "system.h"
 #include "tmain.h"
 
@@ -222,7 +224,8 @@ void Report(const StepLog& log)
 [[noreturn]] void Usage(const char* why)
 {
     std::fprintf(stderr,
-                 "kv-step-timing: %s\nusage: kv-step-timing [--seconds N] [--game bubbles|clouds|both]\n",
+                 "kv-step-timing: %s\nusage: kv-step-timing [--seconds N] [--game bubbles|clouds|both] "
+                 "[--speech on|off]\n",
                  why);
     std::exit(2);
 }
@@ -247,6 +250,11 @@ int main(int argc, char** argv)
                                     : std::vector<int>{};
             if (games.empty())
                 Usage("--game takes bubbles, clouds or both");
+        } else if (a == "--speech" && i + 1 < argc) {
+            const std::string on = argv[++i];
+            if (on != "on" && on != "off")
+                Usage("--speech takes on or off");
+            SetSpeechOn(on == "on");
         } else
             Usage(("unknown option " + a).c_str());
     }

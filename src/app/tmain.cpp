@@ -27,6 +27,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <iostream>
 #include <unistd.h>
@@ -117,6 +118,29 @@ int TMain::Main()
     return ExitCode;
 }
 
+std::string SmallScreenMessage(IScreen& screen, int bookWidth, int bookHeight)
+{
+    const int width = screen.FullScreenClientWidth();
+    const double scale = screen.ScaleFactor();
+    if (std::abs(scale - 1.0) < 0.01)
+        return width <= 640 ? Tr("TMain", "Keyvane cannot fit the screen, since your display\n"
+                                          "area is only 640x480 or smaller. Press Help to")
+                            : std::string();
+    // Scaled, the screen holds fewer of the program's pixels: the message says how many, and why.
+    const int height = screen.Height();
+    if (width > 640 && width >= bookWidth && height >= bookHeight)
+        return {};
+    QString factor = QString::number(scale, 'f', 2);
+    while (factor.endsWith(QLatin1Char('0')))
+        factor.chop(1);
+    if (factor.endsWith(QLatin1Char('.')))
+        factor.chop(1);
+    return FillArgs(Tr("TMain", "Keyvane cannot fit the screen at the scale factor %1: your display area is\n"
+                                "only %2x%3 of the program's pixels, and the book needs %4x%5."),
+                    {factor.toStdString(), std::to_string(width), std::to_string(height),
+                     std::to_string(bookWidth), std::to_string(bookHeight)});
+}
+
 bool TMain::Launch()
 {
     // A relative folder given on the command line is taken from where the program was started.
@@ -131,10 +155,9 @@ bool TMain::Launch()
     form->LoadLabel->show();
     form->show();
 
-    if (Platform::Screen().FullScreenClientWidth() <= 640) {
-        Platform::Dialogs().Message(Tr("TMain", "Keyvane cannot fit the screen, since your display\n"
-                                                "area is only 640x480 or smaller. Press Help to"),
-                                    "Keyvane's Games!", TMsgKind::Warning);
+    const std::string tooSmall = SmallScreenMessage(Platform::Screen(), form->width(), form->height());
+    if (!tooSmall.empty()) {
+        Platform::Dialogs().Message(tooSmall, "Keyvane's Games!", TMsgKind::Warning);
         ExitCode = 1;
         return false;
     }

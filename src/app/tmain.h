@@ -30,5 +30,10 @@ class TMain {
 };
 
 // Creates the main window and the storage forms, in the order the program needs them.
+class IScreen;
+// The message for a screen whose display area cannot hold the book (bookWidth x bookHeight program
+// pixels); empty when it fits. Scaled, the message names the scale factor. Windows-1252.
+std::string SmallScreenMessage(IScreen& screen, int bookWidth, int bookHeight);
+
 void CreateForms();
 void FreeForms();

@@ -5,6 +5,7 @@
 #include "events_stg.h"
 #include "helpers.h"
 #include "short_string.h"
+#include "speech_service.h"
 #include "system.h"
 #include "text_file.h"
 #include "translation.h"
@@ -34,6 +35,7 @@ TCustomGameEvent::~TCustomGameEvent()
 {
     CloseBeforeDestruction();
     delete PlayField.data();
+    delete RetiredField.data();
 }
 
 void TCustomGameEvent::Load()
@@ -76,6 +78,14 @@ void TCustomGameEvent::Load()
     stg->InstructionCard->move(440, 20);
     stg->InstructionCard->show();
 
+    // The play field is where the child is: it takes the focus, is named after the game and gives the
+    // instructions the game put on its card as its description.
+    PlayField->setAccessibleName(FromCp1252(BookForm->Title->Caption()));
+    PlayField->OnDescribe = [] { return InstructionsText(); };
+    PlayField->setFocusPolicy(Qt::StrongFocus);
+    PlayField->setFocus(Qt::OtherFocusReason);
+    Speak(BookForm->Title->Caption() + ". " + Tr("TCustomGameEvent", "Press any key to begin."));
+
     stg->Screen1->hide();
     stg->Screen3->hide();
     stg->PointScreen->show();
@@ -88,7 +98,17 @@ void TCustomGameEvent::Load()
 void TCustomGameEvent::Unload()
 {
     // The play field had no parent before it was borrowed, so giving the controls back skips it.
-    delete PlayField.data();
+    // It has the focus, and the key that ends the game (Esc, Enter) is still on its way to it: it is
+    // taken off the page, hidden and without the focus, and goes with the game.
+    if (TPaintBox* field = PlayField.data()) {
+        PlayField = nullptr;
+        field->clearFocus();
+        field->hide();
+        field->OnPaint = nullptr;
+        field->OnDescribe = nullptr;
+        field->setParent(nullptr);
+        RetiredField = field;
+    }
     FieldBitmap = QImage();
     Vocabulary.reset();
     TTimedEvent::Unload();
@@ -138,12 +158,28 @@ void TCustomGameEvent::Stop()
     TTimedEvent::Stop();
     EventsStg->MsgLabel1->SetCaption(Tr("TCustomGameEvent", "Game over."));
     EventsStg->MsgLabel2->SetCaption("");
+    Speak(Tr("TCustomGameEvent", "Game over."));
     // The whole panel, border and both lines, is painted now: nothing else is painted until the
     // pause ends, and a panel shown only a moment ago has not been painted at all yet.
     EventsStg->EventMsg->repaint();
     // Nothing is processed meanwhile: keys typed now are handled after the pause.
     SleepMs(kGameOverPause);
     EventsStg->MsgLabel2->SetCaption(Tr("TCustomGameEvent", "Press Enter to continue."));
+    Speak(Tr("TCustomGameEvent", "Press Enter to continue."));
+    // The message panel names itself after what it says now, for a screen reader reading the page.
+    EventsStg->EventMsg->setAccessibleName(
+        FromCp1252(EventsStg->MsgLabel1->Caption() + " " + EventsStg->MsgLabel2->Caption()));
+}
+
+QString InstructionsText()
+{
+    // The numbered items the game filled in and that lie on the card, in their order.
+    QStringList items;
+    TEventsStg* stg = EventsStg;
+    for (TLabel* item : {stg->InstrLbl1, stg->InstrLbl2, stg->InstrLbl3, stg->InstrLbl4, stg->InstrLbl5})
+        if (ShownOnParent(item) && !item->text().isEmpty())
+            items.append(item->text());
+    return items.join(QLatin1Char(' '));
 }
 
 void TCustomGameEvent::GameStep()

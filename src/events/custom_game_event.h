@@ -7,6 +7,9 @@
 
 class TPaintBox;
 
+// The instructions on the game's card as one text, the play field's description for screen readers.
+QString InstructionsText();
+
 // The frame of an arcade typing game: a play field drawn through an off-screen bitmap, a score, the
 // "Press any key" prompt and the instruction card, a word list read from a vocabulary file, the game
 // loop that calls GameStep at a fixed interval while the window stays responsive, and "Game over.".
@@ -47,6 +50,8 @@ class TCustomGameEvent : public TTimedEvent {
     // The game's drawing area on the wide page, and its off-screen image; both exist only while the
     // game is shown.
     QPointer<TPaintBox> PlayField;
+    // The play field of a game that has been left, freed with the game.
+    QPointer<TPaintBox> RetiredField;
     QImage FieldBitmap;
     std::string VocabularyFile;
     // Words given by whoever made the game, played instead of a vocabulary file's when WordsGiven is

@@ -1,5 +1,8 @@
 #include "missed_lcd.h"
 
+#include "code_page.h"
+#include "translation.h"
+
 #include <QPainter>
 #include <algorithm>
 
@@ -8,9 +11,21 @@ TMissedLcd::TMissedLcd(QWidget* Owner) : QWidget(Owner)
     resize(50, 10);
 }
 
+namespace {
+
+// The lamps as a screen reader says them.
+void NameLamps(QWidget* lcd, std::int32_t lit, std::int32_t total)
+{
+    lcd->setAccessibleName(FromCp1252(
+        FillArgs(Tr("TMissedLcd", "Missed: %1 of %2"), {std::to_string(lit), std::to_string(total)})));
+}
+
+} // namespace
+
 void TMissedLcd::SetSlotCount(std::int32_t N)
 {
     SlotCount = N;
+    NameLamps(this, LitCount, SlotCount);
     FitToLamps();
     repaint();
 }
@@ -18,6 +33,7 @@ void TMissedLcd::SetSlotCount(std::int32_t N)
 void TMissedLcd::SetLitCount(std::int32_t N)
 {
     LitCount = N;
+    NameLamps(this, LitCount, SlotCount);
     FitToLamps();
     repaint();
 }

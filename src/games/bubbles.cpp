@@ -10,6 +10,7 @@
 #include "missed_lcd.h"
 #include "short_string.h"
 #include "sounds.h"
+#include "speech_service.h"
 #include "system.h"
 #include "top_ten_view.h"
 #include "translation.h"
@@ -299,6 +300,8 @@ void TBubbles::LaunchColumnBubble(int Column)
     // It starts just below the field.
     b.Y = FieldSize().height();
     b.Char = ChooseChar(Column);
+    // A child playing by ear hears each bubble's character as it appears.
+    SpeakCharacter(static_cast<char>(b.Char));
 }
 
 void TBubbles::LaunchDecor()

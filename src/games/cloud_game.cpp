@@ -11,6 +11,7 @@
 #include "missed_lcd.h"
 #include "short_string.h"
 #include "sounds.h"
+#include "speech_service.h"
 #include "system.h"
 #include "top_ten_view.h"
 #include "translation.h"
@@ -490,6 +491,27 @@ void TCloudGame::NextSelection(bool Caught)
         Selected = 0;
 }
 
+void TCloudGame::SpeakSelection()
+{
+    // The selected cloud is told once each time the selection moves to another cloud or word.
+    if (!SpeechOn())
+        return;
+    if (Selected < 0 || Selected >= static_cast<std::int32_t>(Clouds.size())) {
+        SpokenSelection.clear();
+        return;
+    }
+    const TCloud& cloud = Clouds[static_cast<std::size_t>(Selected)];
+    std::string text = cloud.Word;
+    if (cloud.Kind == TCloud::kStormy)
+        text += ", " + Tr("TCloudGame", "stormy");
+    else if (cloud.Kind == TCloud::kSunny)
+        text += ", " + Tr("TCloudGame", "sunny");
+    if (text == SpokenSelection)
+        return;
+    SpokenSelection = text;
+    Speak(text);
+}
+
 void TCloudGame::PaintClouds()
 {
     if (FieldBitmap.isNull())
@@ -501,6 +523,7 @@ void TCloudGame::PaintClouds()
         Clouds[i].Highlighted = static_cast<std::int32_t>(i) == Selected;
         Clouds[i].Paint(p);
     }
+    SpeakSelection();
     p.end();
     ShowField();
 }

@@ -49,6 +49,9 @@ class TCloudGame : public TCustomGameEvent {
     // weights, never the same zone more often in a row than allowed, and never late for long words.
     std::int32_t PickDarkPoint(const TCloud& Cloud);
     void PaintClouds();
+    // Speaks the selected cloud's word, and whether it is stormy or sunny, when the selection changed.
+    void SpeakSelection();
+    std::string SpokenSelection;
     // Raises the level by how late a stormy cloud was caught or missed, or for a sunny cloud.
     void AddSample(const TCloud& Cloud);
 

@@ -8,6 +8,7 @@
 #include "game_record.h"
 #include "helpers.h"
 #include "sounds.h"
+#include "speech_service.h"
 #include "system.h"
 #include "top_ten_view.h"
 #include "translation.h"
@@ -249,6 +250,8 @@ void TWTrisEvent::NewBeam()
     BeamRow = 1;
     WordView->SetWord(CurrentWord);
     DrawRows(CurrentWord, 1);
+    if (CurrentWord != "--")
+        Speak(CurrentWord);
     UpdateSpeed();
     // This also restarts the step timing: the new beam stays in the top row for a whole interval.
     SetStepInterval(RowInterval());

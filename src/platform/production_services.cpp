@@ -155,6 +155,11 @@ class DesktopShell : public IShell {
 
 class QtScreen : public IScreen {
   public:
+    double ScaleFactor() override
+    {
+        const QScreen* s = QGuiApplication::primaryScreen();
+        return s ? s->devicePixelRatio() : 1.0;
+    }
     int FullScreenClientWidth() override
     {
         const QScreen* s = QGuiApplication::primaryScreen();

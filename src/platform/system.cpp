@@ -3,6 +3,7 @@
 #include "alsa_sound.h"
 #include "code_page.h"
 #include "production_services.h"
+#include "speech_service.h"
 
 #include <malloc.h>
 
@@ -20,6 +21,7 @@ Slot<IDialogs> gDialogs;
 Slot<ISoundDevice> gSound;
 Slot<IShell> gShell;
 Slot<IScreen> gScreen;
+Slot<ISpeech> gSpeech;
 
 template <class T, class Make> T& Get(Slot<T>& slot, Make make)
 {
@@ -60,6 +62,10 @@ IScreen& Platform::Screen()
 {
     return Get(gScreen, MakeQtScreen);
 }
+ISpeech& Platform::Speech()
+{
+    return Get(gSpeech, MakeSpeechDispatcher);
+}
 
 void Platform::Install(std::unique_ptr<IClock> s)
 {
@@ -89,6 +95,10 @@ void Platform::Install(std::unique_ptr<IScreen> s)
 {
     gScreen.installed = std::move(s);
 }
+void Platform::Install(std::unique_ptr<ISpeech> s)
+{
+    gSpeech.installed = std::move(s);
+}
 
 void Platform::Reset()
 {
@@ -99,6 +109,7 @@ void Platform::Reset()
     gSound.installed.reset();
     gShell.installed.reset();
     gScreen.installed.reset();
+    gSpeech.installed.reset();
 }
 
 void ReleaseFreedMemory()

@@ -82,6 +82,20 @@ class IScreen {
     virtual int Width() = 0;                 // whole screen
     virtual int Height() = 0;
     virtual int PixelsPerInch() = 0;
+    // Screen pixels per pixel of the program (QT_SCALE_FACTOR, the desktop's scaling); the sizes above
+    // are in the program's pixels.
+    virtual double ScaleFactor() { return 1.0; }
+};
+
+// The desktop's speech service, which screen readers speak through too. Say queues a text (Windows-1252)
+// or one character to be spoken and returns at once: the caller never waits for the service.
+class ISpeech {
+  public:
+    virtual ~ISpeech() = default;
+    virtual void Say(const std::string& text) = 0;
+    virtual void SayCharacter(char c) = 0;
+    // True when the desktop says a screen reader is running.
+    virtual bool ScreenReaderRunning() = 0;
 };
 
 // Access to the installed services. Anything not installed falls back to the production one.
@@ -94,6 +108,7 @@ class Platform {
     static ISoundDevice& Sound();
     static IShell& Shell();
     static IScreen& Screen();
+    static ISpeech& Speech();
 
     // Installs a service; the platform keeps it until replaced (nullptr restores production).
     static void Install(std::unique_ptr<IClock> s);
@@ -103,6 +118,7 @@ class Platform {
     static void Install(std::unique_ptr<ISoundDevice> s);
     static void Install(std::unique_ptr<IShell> s);
     static void Install(std::unique_ptr<IScreen> s);
+    static void Install(std::unique_ptr<ISpeech> s);
     // Back to production services everywhere (tests call it between cases).
     static void Reset();
 };

@@ -8,6 +8,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 TProgressPage::TProgressPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName("ProgressPage");
@@ -48,6 +51,43 @@ void TProgressPage::paintEvent(QPaintEvent*)
                                    {ProblemReason(Data.Problem)})));
 }
 
+std::string ProgressText(const TProgressData& data)
+{
+    const auto number = [](double value) { return std::to_string(static_cast<long>(std::lround(value))); };
+    if (data.Problem != TStoreProblem::None)
+        return FillArgs(Tr("TProgressView", "Your last games could not be read: %1."),
+                        {ProblemReason(data.Problem)});
+    if (!data.HasGames())
+        return Tr("TProgressView", "No games yet: this page fills up as you play.");
+    std::string text;
+    const std::size_t hardest = std::min<std::size_t>(5, data.Ranking.size());
+    if (hardest > 0) {
+        text = Tr("TProgressView", "Your hardest keys:");
+        for (std::size_t i = 0; i < hardest; ++i) {
+            const TKeyStanding& key = data.Ranking[i];
+            text += " " + FillArgs(Tr("TProgressView", "%1, %2 % errors;"),
+                                   {std::string(1, static_cast<char>(key.Ch)), number(100 * key.ErrorRate)});
+            if (key.MsPerKey > 0)
+                text += " " + FillArgs(Tr("TProgressView", "%1 ms per key;"), {number(key.MsPerKey)});
+        }
+    }
+    for (int g = 0; g < 3; ++g) {
+        const std::vector<std::int32_t>& scores = data.Scores[static_cast<std::size_t>(g)];
+        if (scores.empty())
+            continue;
+        // The last five scores, the latest first.
+        std::string last;
+        for (std::size_t i = 0; i < std::min<std::size_t>(5, scores.size()); ++i)
+            last += (i ? ", " : "") + std::to_string(scores[scores.size() - 1 - i]);
+        text += (text.empty() ? "" : " ") +
+                FillArgs(Tr("TProgressView", "%1, your last scores: %2."), {kHistoryGames[g], last});
+        if (data.WeekBest[static_cast<std::size_t>(g)] >= 0)
+            text += " " + FillArgs(Tr("TProgressView", "Best this week: %1."),
+                                   {std::to_string(data.WeekBest[static_cast<std::size_t>(g)])});
+    }
+    return text;
+}
+
 TProgressView::TProgressView() : holder_(std::make_unique<QWidget>()), page_(new TProgressPage(holder_.get()))
 {
     ViewName = "Progress";
@@ -56,6 +96,13 @@ TProgressView::TProgressView() : holder_(std::make_unique<QWidget>()), page_(new
         if (OnLeave)
             OnLeave();
     };
+    // The drawn "Back" is a real button too: reached with Tab, named for screen readers, and taking
+    // the focus when the page opens, with what the page shows as its description.
+    back_ = new TImage(page_);
+    back_->setGeometry(BackControlRect().toAlignedRect());
+    back_->MakeButton(TrQ("TProgressDrawing", "Back")); // the word drawn there
+    back_->OnClick = [this](QObject*) { page_->OnBack(); };
+    page_->setAccessibleName(TrQ("TProgressView", "Your progress"));
 }
 
 TProgressView::~TProgressView()
@@ -76,6 +123,10 @@ void TProgressView::Load()
     }
     page_->raise();
     page_->update();
+    const QString text = FromCp1252(ProgressText(page_->Data));
+    page_->setAccessibleDescription(text);
+    back_->setAccessibleDescription(text);
+    back_->setFocus(Qt::OtherFocusReason);
 }
 
 void TProgressView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift)
@@ -89,6 +140,9 @@ void TProgressView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shi
 
 void TProgressView::Unload()
 {
+    // The focus goes back where it was before, not to a control that is no longer shown.
+    if (back_->hasFocus())
+        ReturnFocus();
     if (BookForm && titleWasShown_)
         BookForm->TitleConsole->show();
     TFormView::Unload();

@@ -5,6 +5,13 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
+
+class TImage;
+
+// What the progress page shows, as one text for screen readers: the hardest keys with their error
+// rates and speed, and each game's last scores and best of the week. Windows-1252.
+std::string ProgressText(const TProgressData& data);
 
 // The page the progress is drawn on.
 class TProgressPage : public QWidget {
@@ -43,6 +50,7 @@ class TProgressView : public TFormView {
   private:
     std::unique_ptr<QWidget> holder_;
     TProgressPage* page_;
+    TImage* back_;
     // The page has its own title: the book's title console is hidden while it is shown, and shown
     // again afterwards when it was shown before.
     bool titleWasShown_ = false;

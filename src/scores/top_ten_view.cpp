@@ -6,6 +6,7 @@
 #include "event_view_stg.h"
 #include "label_fit.h"
 #include "short_string.h"
+#include "speech_service.h"
 #include "translation.h"
 
 #include <QFontMetrics>
@@ -87,10 +88,17 @@ void TTopTenView::ShowResult(const std::string& TableName, const std::string& Na
         congratulations->show();
         nameBox->move(nameBox->x(), NameLabels[static_cast<std::size_t>(NewRank - 1)]->y() - kNameBoxLift);
         nameBox->SetText(ShortString(Name));
+        const std::string invitation = FillArgs(
+            Tr("TTopTenView", "Congratulations: you are number %1 in the top ten. Type your name and "
+                              "press Enter"),
+            {std::to_string(NewRank)});
+        nameBox->setAccessibleName(FromCp1252(invitation));
         nameBox->show();
+        Speak(FillArgs(Tr("TTopTenView", "Your score: %1."), {std::to_string(Score)}) + " " + invitation);
     } else {
         congratulations->hide();
         nameBox->hide();
+        Speak(FillArgs(Tr("TTopTenView", "Your score: %1."), {std::to_string(Score)}));
     }
 }
 
@@ -149,7 +157,10 @@ void TTopTenView::CommitName()
     if (name.empty())
         name = kAnonymous;
     Table->SetName(NewRank, name);
+    const bool hadFocus = nameBox->hasFocus();
     nameBox->hide();
+    if (hadFocus)
+        ReturnFocus();
     // The row goes into the rows the file holds now, so that a row another copy stored since the
     // table was loaded is kept; the labels then show what the file holds.
     Table->SaveRow(NewRank);

@@ -1,10 +1,12 @@
 #include "book_form.h"
 
 #include "code_page.h"
+#include "speech_service.h"
 #include "storage_form.h"
 #include "system.h"
 #include "translation.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QInputMethodEvent>
@@ -26,12 +28,23 @@ template <class T> T* Find(QWidget* form, const char* name)
     return form->findChild<T*>(QString::fromLatin1(name));
 }
 
+// The window shows screen readers only the parts of the book that are shown (not the cover once the
+// book is open, nor the hidden tabs).
+QAccessibleInterface* BookFormAccessible(const QString& key, QObject* object)
+{
+    return key == QLatin1String("TBookForm") ? NewShownChildrenAccessible(static_cast<QWidget*>(object))
+                                             : nullptr;
+}
+
 } // namespace
 
 TBookForm::TBookForm()
 {
     BookForm = this;
     setObjectName("BookForm");
+    InstallControlsAccessibility();
+    static const bool factoryInstalled = (QAccessible::installFactory(&BookFormAccessible), true);
+    (void)factoryInstalled;
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -122,6 +135,14 @@ TBookForm::~TBookForm()
 void TBookForm::FormCreate()
 {
     LoadLabel->SetCaption(Tr("TBookForm", "Loading, please wait..."));
+    // The picture buttons, named for screen readers in the player's language.
+    MenuExit->MakeButton(TrQ("Pictures", "Exit")); // the word drawn on the tab
+    Next->MakeButton(TrQ("TBookForm", "Next"));
+    Back->MakeButton(TrQ("TBookForm", "Back"));
+    Cancel->MakeButton(TrQ("TBookForm", "Cancel"));
+    BeginB->MakeButton(TrQ("TBookForm", "Begin"));
+    SkipF->MakeButton(TrQ("TBookForm", "Skip forward"));
+    SkipB->MakeButton(TrQ("TBookForm", "Skip back"));
     // The window is exactly the book: the client area takes the book's size and the book and the
     // cover are centred in it (the book at 0,0; the cover at 208,12).
     setFixedSize(Book->width(), Book->height());
@@ -192,6 +213,11 @@ void TBookForm::KeyDown(std::uint16_t& Key, TShiftState Shift)
         Key = 0;
         if (OnCtrlShiftTab)
             OnCtrlShiftTab(this);
+        return;
+    }
+    if (Key == kSpeechKey && Shift == 0) {
+        Key = 0;
+        ToggleSpeech();
         return;
     }
     if (OnKeyDown)

@@ -10,6 +10,8 @@
 // controls, the title strip, the tab row and the console of picture buttons; it switches layouts,
 // shows a chosen set of console buttons and hands every key to the current view's handlers first.
 class TBookForm : public QWidget {
+    Q_OBJECT
+
   public:
     TBookForm();
     ~TBookForm() override;
@@ -84,6 +86,9 @@ class TBookForm : public QWidget {
 };
 
 extern TBookForm* BookForm;
+
+// The key that turns speaking the game on and off, on every page.
+inline constexpr std::uint16_t kSpeechKey = VK_F1 + 1; // F2
 
 // Translations between Qt's key events and the program's key codes (exposed for tests).
 std::uint16_t VirtualKeyOf(int qtKey);

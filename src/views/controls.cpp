@@ -4,9 +4,13 @@
 #include "pictures.h"
 #include "translation.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QValidator>
 #include <map>
 
@@ -17,8 +21,13 @@ void TPanel::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.fillRect(rect(), Color);
     if (Border) {
-        p.setPen(Qt::black);
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        // Each edge is filled one pixel of the page wide: a drawn line at the edge would fall between
+        // the screen's pixels at a scale such as 1.5 and lose its top and left sides.
+        const QRectF r(rect());
+        p.fillRect(QRectF(r.left(), r.top(), r.width(), 1), Qt::black);
+        p.fillRect(QRectF(r.left(), r.bottom() - 1, r.width(), 1), Qt::black);
+        p.fillRect(QRectF(r.left(), r.top(), 1, r.height()), Qt::black);
+        p.fillRect(QRectF(r.right() - 1, r.top(), 1, r.height()), Qt::black);
     }
 }
 
@@ -71,19 +80,62 @@ QImage& TImage::Canvas()
 
 void TImage::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull())
-        return;
     QPainter p(this);
-    if (Stretch)
-        p.drawImage(rect(), picture_);
-    else
-        p.drawImage(QPointF(0, 0), picture_);
+    if (!picture_.isNull()) {
+        if (Stretch)
+            p.drawImage(rect(), picture_);
+        else
+            p.drawImage(QPointF(0, 0), picture_);
+    }
+    // A picture button reached with the keyboard shows that it has the focus.
+    if (button_ && hasFocus()) {
+        QPen pen(Qt::black, 1, Qt::DotLine);
+        pen.setCosmetic(true);
+        p.setPen(pen);
+        p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
 }
 
 void TImage::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && OnClick)
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        Click();
+}
+
+void TImage::MakeButton(const QString& name)
+{
+    button_ = true;
+    setAccessibleName(name);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void TImage::Click()
+{
+    if (OnClick)
         OnClick(this);
+}
+
+void TImage::focusInEvent(QFocusEvent* e)
+{
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void TImage::focusOutEvent(QFocusEvent* e)
+{
+    QWidget::focusOutEvent(e);
+    update();
+}
+
+void TImage::keyPressEvent(QKeyEvent* e)
+{
+    const int k = e->key();
+    if (button_ && e->modifiers() == Qt::NoModifier &&
+        (k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter)) {
+        Click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void TLabel::mouseReleaseEvent(QMouseEvent* e)
@@ -268,4 +320,142 @@ void InstallCursor(int id, const QCursor& cursor)
     for (QWidget* w : QApplication::allWidgets())
         if (w->property(kCursorProperty).toInt() == id)
             w->setCursor(cursor);
+}
+
+namespace {
+
+QPointer<QWidget> gFocusReturn;
+
+// Decorations that a screen reader has nothing to say about: shapes, gauges and unnamed pictures
+// without children.
+bool Decorative(const QWidget* w)
+{
+    if (dynamic_cast<const TShape*>(w) || dynamic_cast<const TPieGauge*>(w))
+        return true;
+    const auto* image = dynamic_cast<const TImage*>(w);
+    return image && !image->IsButton() && image->accessibleName().isEmpty() &&
+           image->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty();
+}
+
+class TShownChildrenAccessible : public QAccessibleWidget {
+  public:
+    explicit TShownChildrenAccessible(QWidget* w, QAccessible::Role role = QAccessible::Client)
+        : QAccessibleWidget(w, role)
+    {
+    }
+
+    int childCount() const override { return static_cast<int>(Shown().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QWidget*> shown = Shown();
+        return index >= 0 && index < shown.size() ? QAccessible::queryAccessibleInterface(shown.at(index))
+                                                  : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (!child || !child->object() || !child->object()->isWidgetType())
+            return -1;
+        return static_cast<int>(Shown().indexOf(static_cast<QWidget*>(child->object())));
+    }
+
+  private:
+    QList<QWidget*> Shown() const
+    {
+        QList<QWidget*> shown;
+        for (QObject* o : widget()->children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (w && !w->isWindow() && ShownOnParent(w) && !Decorative(w))
+                shown.append(w);
+        }
+        return shown;
+    }
+};
+
+class TImageAccessible : public TShownChildrenAccessible {
+  public:
+    explicit TImageAccessible(TImage* image)
+        : TShownChildrenAccessible(image, image->IsButton() ? QAccessible::Button : QAccessible::Graphic)
+    {
+    }
+    TImage* Image() const { return static_cast<TImage*>(widget()); }
+
+    QAccessible::Role role() const override
+    {
+        return Image()->IsButton() ? QAccessible::Button : QAccessible::Graphic;
+    }
+    QStringList actionNames() const override
+    {
+        QStringList names = TShownChildrenAccessible::actionNames();
+        if (Image()->IsButton())
+            names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() && Image()->IsButton())
+            Image()->Click();
+        else
+            TShownChildrenAccessible::doAction(action);
+    }
+};
+
+class TCanvasAccessible : public QAccessibleWidget {
+  public:
+    explicit TCanvasAccessible(TPaintBox* box) : QAccessibleWidget(box, QAccessible::Canvas) {}
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* box = static_cast<TPaintBox*>(widget());
+        if (t == QAccessible::Description && box->OnDescribe)
+            return box->OnDescribe();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* ControlsFactory(const QString& key, QObject* object)
+{
+    if (key == QLatin1String("TPanel"))
+        return new TShownChildrenAccessible(static_cast<QWidget*>(object));
+    if (key == QLatin1String("TImage"))
+        return new TImageAccessible(static_cast<TImage*>(object));
+    if (key == QLatin1String("TPaintBox"))
+        return new TCanvasAccessible(static_cast<TPaintBox*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+bool ShownOnParent(const QWidget* w)
+{
+    if (w->isHidden() || !w->parentWidget())
+        return !w->isHidden();
+    // A control more than half of whose height its parent cuts off is not seen there.
+    const QRect seen = w->geometry().intersected(w->parentWidget()->rect());
+    return !seen.isEmpty() && seen.height() * 2 >= w->height();
+}
+
+void InstallControlsAccessibility()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QAccessible::installFactory(&ControlsFactory);
+}
+
+QAccessibleInterface* NewShownChildrenAccessible(QWidget* w)
+{
+    return new TShownChildrenAccessible(w);
+}
+
+void SetFocusReturn(QWidget* w)
+{
+    gFocusReturn = w;
+}
+
+bool ReturnFocus()
+{
+    if (!gFocusReturn || !gFocusReturn->isVisible())
+        return false;
+    gFocusReturn->setFocus(Qt::OtherFocusReason);
+    return true;
 }

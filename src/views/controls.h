@@ -15,8 +15,11 @@ class QPainter;
 
 using TNotifyEvent = std::function<void(QObject* Sender)>;
 
-// A colour-filled panel, optionally with a one-pixel border.
+// A colour-filled panel, optionally with a one-pixel border. Screen readers see only the children
+// that are shown on it.
 class TPanel : public QWidget {
+    Q_OBJECT
+
   public:
     explicit TPanel(QWidget* parent = nullptr);
     QColor Color = Qt::white;
@@ -27,8 +30,11 @@ class TPanel : public QWidget {
 };
 
 // A picture control. It owns its picture as an image the size of the control, so code may draw on it
-// (Canvas) as well as load artwork into it; clicks go to OnClick.
+// (Canvas) as well as load artwork into it; clicks go to OnClick. A picture made a button (MakeButton)
+// is a named button for screen readers, reached with Tab and pressed with Space or Enter as well.
 class TImage : public QWidget {
+    Q_OBJECT
+
   public:
     explicit TImage(QWidget* parent = nullptr);
     // Renders an SVG resource (":/pictures/name.svg") at the control's size and the screen's pixel ratio.
@@ -42,15 +48,23 @@ class TImage : public QWidget {
     const QImage& Picture() const { return picture_; }
     bool Stretch = false;
     TNotifyEvent OnClick;
+    void MakeButton(const QString& name);
+    bool IsButton() const { return button_; }
+    // Runs OnClick, as a click does.
+    void Click();
 
   protected:
     void paintEvent(QPaintEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
     void resizeEvent(QResizeEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
 
   private:
     QImage picture_;
     QString resource_;
+    bool button_ = false;
 };
 
 // A text label in the program's code page; "&" marks an accelerator that focuses the buddy.
@@ -100,11 +114,15 @@ class TPieGauge : public QWidget {
     int progress_ = 0;
 };
 
-// A control that code paints: OnPaint is called with a painter on the control.
+// A control that code paints: OnPaint is called with a painter on the control. Screen readers see it as
+// a canvas with its accessible name; OnDescribe, when set, gives its description when asked.
 class TPaintBox : public QWidget {
+    Q_OBJECT
+
   public:
     explicit TPaintBox(QWidget* parent = nullptr);
     std::function<void(QPainter&)> OnPaint;
+    std::function<QString()> OnDescribe;
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -139,6 +157,22 @@ class TEdit : public QLineEdit {
 // SetCursorId show the cursor once it is installed.
 void SetCursorId(QWidget* w, int id);
 void InstallCursor(int id, const QCursor& cursor);
+
+// The accessibility of the drawn controls: panels and the window expose only the children that are
+// shown and lie on them (a hidden control, or one placed outside its panel, is no object for a screen
+// reader), pictures made buttons are buttons with a press action, paint boxes are canvases. Installed
+// once, before the first window is shown.
+void InstallControlsAccessibility();
+// The interface of a container that exposes only its shown children, for other container classes.
+class QAccessibleInterface;
+QAccessibleInterface* NewShownChildrenAccessible(QWidget* w);
+// Whether a control is seen on its parent: not hidden, and not mostly outside the parent's area.
+bool ShownOnParent(const QWidget* w);
+
+// Where the focus goes back to when the page that took it is left: the control that opened a game.
+void SetFocusReturn(QWidget* w);
+// Puts the focus back there, when that control is still shown; true when it did.
+bool ReturnFocus();
 
 // Looks up a control by component name below a form.
 template <class T> T* Control(QWidget* form, const char* name)

@@ -4,6 +4,8 @@
 #include "storage_form.h"
 #include "translation.h"
 
+#include <utility>
+
 TGamesStg* GamesStg = nullptr;
 
 namespace {
@@ -110,6 +112,26 @@ void TGamesStg::FormCreate()
     Buddy(this, "WordTrisLbl", "WordTrisBtn");
     Buddy(this, "VocabularyLbl", "TrisFileList");
     Buddy(this, "VocabularyLbl2", "CloudsFileList");
+    Buddy(this, "CloudsLbl", "CloudsBtn");
+    Buddy(this, "InfoLbl", "InfoBtn");
+    // What a screen reader says of each control: the lists and buttons are told apart by their game.
+    // A list's name on the desktop is its chosen item, its label says "Vocabulary" twice: which list
+    // it is goes into its description too.
+    const std::pair<TComboBox*, const char*> lists[] = {
+        {BubblesKeys, QT_TRANSLATE_NOOP("TGamesStg", "Key set for Bubbles")},
+        {TrisFileList, QT_TRANSLATE_NOOP("TGamesStg", "Vocabulary for WordTris")},
+        {CloudsFileList, QT_TRANSLATE_NOOP("TGamesStg", "Vocabulary for Clouds")},
+    };
+    for (const auto& [list, name] : lists) {
+        list->setAccessibleName(TrQ("TGamesStg", name));
+        list->setAccessibleDescription(TrQ("TGamesStg", name));
+    }
+    BubblesBtn->setAccessibleName(TrQ("TGamesStg", "Play Bubbles"));
+    WordTrisBtn->setAccessibleName(TrQ("TGamesStg", "Play WordTris"));
+    CloudsBtn->setAccessibleName(TrQ("TGamesStg", "Play Clouds"));
+    InfoBtn->setAccessibleName(TrQ("TGamesStg", "Info"));
+    InfoBtn->setAccessibleDescription(TrQ("TGamesStg", "Opens the help page."));
+    Label4->setAccessibleDescription(TrQ("TGamesStg", "Alt+Y shows your progress."));
     for (const char* caption : kBubblesKeySetCaptions)
         BubblesKeys->addItem(caption);
     BubblesKeys->AddProgramItem("TGamesStg", kDifficultKeysItem);

@@ -104,6 +104,11 @@ void TGamesView::Load()
     };
     if (OnShowProgress)
         SetCursorId(stg->Label4, 90);
+    // Back from a game the focus is where the child left: on the game's Start button, unless the
+    // top ten's name box waits for a name.
+    QWidget* focused = BookForm->focusWidget();
+    if (!focused || !focused->isVisible())
+        ReturnFocus();
 }
 
 void TGamesView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift)
@@ -112,6 +117,11 @@ void TGamesView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift)
     if (Shift == ssAlt && Key == 'Y' && OnShowProgress) {
         Key = 0;
         OnShowProgress();
+    }
+    // Ctrl+Q asks the window to close, as the Exit tab does.
+    if (Shift == ssCtrl && Key == 'Q' && BookForm) {
+        Key = 0;
+        BookForm->MenuExit->Click();
     }
 }
 
@@ -179,6 +189,8 @@ void TGamesView::StartButtonClick(QObject* Sender)
 {
     PlaySoundSlot(1);
     const QString name = Sender ? Sender->objectName() : QString();
+    if (Sender && Sender->isWidgetType() && name != "InfoBtn")
+        SetFocusReturn(static_cast<QWidget*>(Sender));
     if (name == "BubblesBtn")
         SetResult(1);
     else if (name == "WordTrisBtn")

@@ -1,5 +1,7 @@
 #include "test_platform.h"
 
+#include "speech_service.h"
+
 #include "production_services.h"
 #include "timer.h"
 
@@ -60,6 +62,7 @@ TestPlatform::TestPlatform()
     auto s = std::make_unique<RecordingSoundDevice>();
     auto sh = std::make_unique<RecordingShell>();
     auto sc = std::make_unique<FixedScreen>();
+    auto sp = std::make_unique<RecordingSpeech>();
     clock = c.get();
     pump = p.get();
     random = r.get();
@@ -67,6 +70,7 @@ TestPlatform::TestPlatform()
     sound = s.get();
     shell = sh.get();
     screen = sc.get();
+    speech = sp.get();
     Platform::Install(std::move(c));
     Platform::Install(std::move(p));
     Platform::Install(std::move(r));
@@ -74,6 +78,9 @@ TestPlatform::TestPlatform()
     Platform::Install(std::move(s));
     Platform::Install(std::move(sh));
     Platform::Install(std::move(sc));
+    Platform::Install(std::move(sp));
+    // Each test decides afresh whether the game is spoken, from its own screen-reader answer.
+    ResetSpeechChoice();
     TTimer::SetVirtual(true);
 }
 
@@ -81,4 +88,5 @@ TestPlatform::~TestPlatform()
 {
     TTimer::SetVirtual(false);
     Platform::Reset();
+    ResetSpeechChoice();
 }

@@ -122,6 +122,16 @@ class FixedScreen : public IScreen {
     int clientWidth = 1280, width = 1280, height = 1024, ppi = 96;
 };
 
+// A speech service that records what it is given; no screen reader runs unless a test says so.
+class RecordingSpeech : public ISpeech {
+  public:
+    void Say(const std::string& text) override { said.push_back(text); }
+    void SayCharacter(char c) override { said.push_back(std::string(1, c)); }
+    bool ScreenReaderRunning() override { return screenReader; }
+    std::vector<std::string> said;
+    bool screenReader = false;
+};
+
 // Installs every double for the lifetime of the object; the production services return afterwards.
 struct TestPlatform {
     TestPlatform();
@@ -136,4 +146,5 @@ struct TestPlatform {
     RecordingSoundDevice* sound;
     RecordingShell* shell;
     FixedScreen* screen;
+    RecordingSpeech* speech;
 };
