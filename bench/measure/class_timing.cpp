@@ -1,0 +1,121 @@
+// kv-class-timing: the figures of a class's folder of progress copies.
+//   kv-class-timing publish STATE SCORES [COUNT]: the cost of publishing at a game's end. COUNT games
+//     (50) are folded into the progress in STATE without publishing, then COUNT with the copy
+//     published into SCORES/progress as the program does it; prints the median of each, in ms.
+//   kv-class-timing make-class SCORES [PUPILS] [GAMES] [DAYS]: makes the copies of PUPILS pupils (30)
+//     with GAMES games each (200), spread over the last DAYS days (60), in SCORES/progress, for
+//     timing the report (scripts/measure-class).
+#include "class_publisher.h"
+#include "player_progress.h"
+#include "progress_store.h"
+#include "pupil_copy.h"
+#include "system.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+TGameRecord Game(int i)
+{
+    TGameRecord record;
+    record.Game = kHistoryGames[i % 3];
+    record.Choice = "Animals";
+    record.Score = 100 + i;
+    record.Seconds = 90;
+    record.Keystrokes = 200;
+    record.Errors = 10 + i % 20;
+    for (int k = 0; k < 200; ++k) {
+        const auto due = static_cast<unsigned char>("etaoinshrdlucmfwypvbgkjqxz"[(k * 7 + i) % 26]);
+        if (k < record.Errors)
+            record.KeyRecord.Error(due, static_cast<unsigned char>(due == 'z' ? 'a' : due + 1));
+        else
+            record.KeyRecord.Correct(due, 150 + (k * 13) % 200);
+    }
+    return record;
+}
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+int Publish(const std::string& state, const std::string& scores, int count)
+{
+    TPlayerProgress progress(state);
+    TDifficultKeys keys;
+    progress.Start(keys);
+    TClassPublisher publisher(scores, progress.Store().Path());
+    if (!publisher.Active()) {
+        std::fprintf(stderr, "kv-class-timing: %s/progress is no folder\n", scores.c_str());
+        return 1;
+    }
+    std::vector<double> without, with;
+    for (int round = 0; round < 2 * count; ++round) {
+        const auto start = std::chrono::steady_clock::now();
+        progress.Record(Game(round));
+        if (round >= count && !publisher.Publish()) {
+            std::fprintf(stderr, "kv-class-timing: the copy was not published\n");
+            return 1;
+        }
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        (round < count ? without : with).push_back(ms);
+    }
+    std::printf("game's end in %s: median %.2f ms without publishing, %.2f ms with (%d each)\n", state.c_str(),
+                Median(without), Median(with), count);
+    return 0;
+}
+
+int MakeClass(const std::string& scores, int pupils, int games, int days)
+{
+    QDir().mkpath(QString::fromStdString(scores + "/progress"));
+    const std::string work = QDir::tempPath().toStdString() + "/kv-class-timing-" + std::to_string(::getpid());
+    const int today = static_cast<int>(std::floor(Now()));
+    for (int p = 0; p < pupils; ++p) {
+        const std::string folder = work + "/" + std::to_string(p);
+        TProgressStore store(folder);
+        if (!store.Open())
+            return 1;
+        for (int g = 0; g < games; ++g) {
+            const double at = today - days + 1 + double(g) * days / games + 0.4;
+            if (!store.RecordGame(Game(g + p), DateTimeText(at), nullptr))
+                return 1;
+        }
+        std::string bytes, problem;
+        if (!MakePupilCopy(store.Path(), "Pupil " + std::to_string(p + 1), DateTimeText(Now()), bytes, problem)) {
+            std::fprintf(stderr, "kv-class-timing: %s\n", problem.c_str());
+            return 1;
+        }
+        std::ofstream(scores + "/progress/pupil" + std::to_string(p + 1) + ".db", std::ios::binary) << bytes;
+    }
+    QDir(QString::fromStdString(work)).removeRecursively();
+    std::printf("%d pupils with %d games each over %d days in %s/progress\n", pupils, games, days, scores.c_str());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const auto number = [&](std::size_t i, int fallback) {
+        return args.size() > i ? std::max(1, std::atoi(args[i].c_str())) : fallback;
+    };
+    if (args.size() >= 3 && args[0] == "publish")
+        return Publish(args[1], args[2], number(3, 50));
+    if (args.size() >= 2 && args[0] == "make-class")
+        return MakeClass(args[1], number(2, 30), number(3, 200), number(4, 60));
+    std::fprintf(stderr, "usage: kv-class-timing publish STATE SCORES [COUNT] | make-class SCORES [PUPILS] "
+                         "[GAMES] [DAYS]\n");
+    return 2;
+}
