@@ -267,6 +267,153 @@
     </message>
 </context>
 <context>
+    <name>TClassReport</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Class report</source>
+        <translation>Klassenbericht</translation>
+    </message>
+    <message>
+        <source>%1 pupils, %2</source>
+        <translation>%1 Schüler, %2</translation>
+    </message>
+    <message>
+        <source>login</source>
+        <translation>Anmeldename</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>accuracy %</source>
+        <translation>Genauigkeit %</translation>
+    </message>
+    <message>
+        <source>char./min</source>
+        <translation>Zeichen/min</translation>
+    </message>
+    <message>
+        <source>hardest keys</source>
+        <translation>schwierigste Tasten</translation>
+    </message>
+    <message>
+        <source>last played</source>
+        <translation>zuletzt gespielt</translation>
+    </message>
+    <message>
+        <source>Progress card, %1: %2 games, %3 minutes</source>
+        <translation>Fortschrittskarte, %1: %2 Spiele, %3 Minuten</translation>
+    </message>
+    <message>
+        <source>Last games</source>
+        <translation>Letzte Spiele</translation>
+    </message>
+    <message>
+        <source>played</source>
+        <translation>gespielt</translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>key set or vocabulary</source>
+        <translation>Tastenauswahl oder Wortliste</translation>
+    </message>
+    <message>
+        <source>score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>die Datei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>is larger than %1 MB, no progress file is</source>
+        <translation>ist größer als %1 MB, so groß ist keine Fortschrittsdatei</translation>
+    </message>
+    <message>
+        <source>is no plain file</source>
+        <translation>ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>is not a progress file (%1)</source>
+        <translation>ist keine Fortschrittsdatei (%1)</translation>
+    </message>
+    <message>
+        <source>is damaged (%1)</source>
+        <translation>ist beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>was not written by the user %1</source>
+        <translation>wurde nicht vom Benutzer %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>types %1 for %2</source>
+        <translation>tippt %1 statt %2</translation>
+    </message>
+    <message>
+        <source>accuracy change</source>
+        <translation>Änderung der Genauigkeit</translation>
+    </message>
+    <message>
+        <source>characters a minute</source>
+        <translation>Zeichen pro Minute</translation>
+    </message>
+    <message>
+        <source>speed change</source>
+        <translation>Änderung der Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>most frequent confusion</source>
+        <translation>häufigste Verwechslung</translation>
+    </message>
+    <message>
+        <source>the class&apos;s hardest keys</source>
+        <translation>schwierigste Tasten der Klasse</translation>
+    </message>
+    <message>
+        <source>error rate %</source>
+        <translation>Fehlerquote %</translation>
+    </message>
+    <message>
+        <source>keystrokes</source>
+        <translation>Anschläge</translation>
+    </message>
+    <message>
+        <source>pupils it troubles</source>
+        <translation>Schüler, denen sie schwerfällt</translation>
+    </message>
+    <message>
+        <source>the class&apos;s most frequent confusions</source>
+        <translation>häufigste Verwechslungen der Klasse</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>pupils</source>
+        <translation>Schüler</translation>
+    </message>
+</context>
+<context>
     <name>TCloudGame</name>
     <message>
         <source>To move between clouds press Enter/Space (next) or Backspace (previous)</source>
@@ -465,6 +612,45 @@
 area is only 640x480 or smaller. Press Help to</source>
         <translation>Keyvane passt nicht auf den Bildschirm, weil deine Anzeige
 nur 640x480 oder kleiner ist. Drücke Hilfe, um</translation>
+    </message>
+    <message>
+        <source>Your teacher sees your progress: a copy goes to the class&apos;s folder after each game.</source>
+        <translation>Deine Lehrkraft sieht deinen Fortschritt: Nach jedem Spiel geht eine Kopie in den Ordner der Klasse.</translation>
+    </message>
+</context>
+<context>
+    <name>TNewTerm</name>
+    <message>
+        <source>an archive of %1 exists already (%2): nothing was moved</source>
+        <translation>ein Archiv vom %1 gibt es schon (%2): nichts wurde verschoben</translation>
+    </message>
+    <message>
+        <source>a copy of the program is saving %1 just now: nothing was moved, try again in a moment</source>
+        <translation>ein laufendes Programm speichert gerade %1: nichts wurde verschoben, versuchen Sie es gleich noch einmal</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened for writing: nothing was moved</source>
+        <translation>%1 kann nicht zum Schreiben geöffnet werden: nichts wurde verschoben</translation>
+    </message>
+    <message>
+        <source>the archive folder %1 cannot be made: nothing was moved</source>
+        <translation>der Archivordner %1 kann nicht angelegt werden: nichts wurde verschoben</translation>
+    </message>
+    <message>
+        <source>%1 could not be archived: %2</source>
+        <translation>%1 konnte nicht archiviert werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be started again: %2</source>
+        <translation>%1 konnte nicht neu begonnen werden: %2</translation>
+    </message>
+    <message>
+        <source>the tables are archived, but %1 could not be moved: %2</source>
+        <translation>die Listen sind archiviert, aber %1 konnte nicht verschoben werden: %2</translation>
+    </message>
+    <message>
+        <source>a new term has begun: %1 tables and %2 pupils&apos; copies are in %3</source>
+        <translation>ein neues Halbjahr hat begonnen: %1 Listen und %2 Kopien der Schüler sind in %3</translation>
     </message>
 </context>
 <context>
@@ -847,6 +1033,52 @@ Darunter kommen deine Punkte Spiel für Spiel und deine Genauigkeit und dein Tem
     <message>
         <source>no games stored yet in %1</source>
         <translation>noch keine Spiele in %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>print the class report of the pupils&apos; copies in FOLDER/progress (FOLDER: the configured
+      score folder), over the last N days (30), tab-separated, as CSV, or as a PDF to print</source>
+        <translation>gibt den Klassenbericht der Kopien der Schüler in FOLDER/progress aus (FOLDER: der eingestellte
+      Punkteordner), über die letzten N Tage (30), durch Tabulatoren getrennt, als CSV oder als PDF zum Drucken</translation>
+    </message>
+    <message>
+        <source>move the class&apos;s tables and pupils&apos; copies into FOLDER/archive/YYYY-MM-DD and start empty tables</source>
+        <translation>verschiebt die Listen der Klasse und die Kopien der Schüler nach FOLDER/archive/JJJJ-MM-TT und beginnt leere Listen</translation>
+    </message>
+    <message>
+        <source>no class folder is configured: name the class&apos;s score folder</source>
+        <translation>kein Klassenordner eingestellt: geben Sie den Punkteordner der Klasse an</translation>
+    </message>
+    <message>
+        <source>class --days takes a number of days from 1 to 3650</source>
+        <translation>class --days erwartet eine Anzahl Tage von 1 bis 3650</translation>
+    </message>
+    <message>
+        <source>class does not take &quot;%1&quot;</source>
+        <translation>class versteht &quot;%1&quot; nicht</translation>
+    </message>
+    <message>
+        <source>class takes --csv or --pdf, not both</source>
+        <translation>class erwartet --csv oder --pdf, nicht beides</translation>
+    </message>
+    <message>
+        <source>%1 has no folder &quot;progress&quot; for the pupils&apos; copies</source>
+        <translation>%1 hat keinen Ordner &quot;progress&quot; für die Kopien der Schüler</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: only the teacher may read the pupils&apos; copies</source>
+        <translation>%1 kann nicht gelesen werden: nur die Lehrkraft darf die Kopien der Schüler lesen</translation>
+    </message>
+    <message>
+        <source>%1 is left out</source>
+        <translation>%1 wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>new-term takes at most one folder</source>
+        <translation>new-term erwartet höchstens einen Ordner</translation>
+    </message>
+    <message>
+        <source>%1: no such folder</source>
+        <translation>%1: Ordner nicht vorhanden</translation>
     </message>
 </context>
 </TS>

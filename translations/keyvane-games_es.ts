@@ -267,6 +267,153 @@
     </message>
 </context>
 <context>
+    <name>TClassReport</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>del %1 al %2</translation>
+    </message>
+    <message>
+        <source>Class report</source>
+        <translation>Informe de la clase</translation>
+    </message>
+    <message>
+        <source>%1 pupils, %2</source>
+        <translation>%1 alumnos, %2</translation>
+    </message>
+    <message>
+        <source>login</source>
+        <translation>usuario</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>games</source>
+        <translation>partidas</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>accuracy %</source>
+        <translation>precisión %</translation>
+    </message>
+    <message>
+        <source>char./min</source>
+        <translation>car./min</translation>
+    </message>
+    <message>
+        <source>hardest keys</source>
+        <translation>teclas más difíciles</translation>
+    </message>
+    <message>
+        <source>last played</source>
+        <translation>última partida</translation>
+    </message>
+    <message>
+        <source>Progress card, %1: %2 games, %3 minutes</source>
+        <translation>Ficha de progreso, %1: %2 partidas, %3 minutos</translation>
+    </message>
+    <message>
+        <source>Last games</source>
+        <translation>Últimas partidas</translation>
+    </message>
+    <message>
+        <source>played</source>
+        <translation>jugada</translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation>juego</translation>
+    </message>
+    <message>
+        <source>key set or vocabulary</source>
+        <translation>teclas o vocabulario</translation>
+    </message>
+    <message>
+        <source>score</source>
+        <translation>puntos</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>no se puede escribir el archivo</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>is larger than %1 MB, no progress file is</source>
+        <translation>ocupa más de %1 MB, ningún archivo de progreso es tan grande</translation>
+    </message>
+    <message>
+        <source>is no plain file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>is not a progress file (%1)</source>
+        <translation>no es un archivo de progreso (%1)</translation>
+    </message>
+    <message>
+        <source>is damaged (%1)</source>
+        <translation>está dañado (%1)</translation>
+    </message>
+    <message>
+        <source>was not written by the user %1</source>
+        <translation>no lo escribió el usuario %1</translation>
+    </message>
+    <message>
+        <source>types %1 for %2</source>
+        <translation>escribe %1 por %2</translation>
+    </message>
+    <message>
+        <source>accuracy change</source>
+        <translation>cambio de precisión</translation>
+    </message>
+    <message>
+        <source>characters a minute</source>
+        <translation>caracteres por minuto</translation>
+    </message>
+    <message>
+        <source>speed change</source>
+        <translation>cambio de velocidad</translation>
+    </message>
+    <message>
+        <source>most frequent confusion</source>
+        <translation>confusión más frecuente</translation>
+    </message>
+    <message>
+        <source>the class&apos;s hardest keys</source>
+        <translation>teclas más difíciles de la clase</translation>
+    </message>
+    <message>
+        <source>error rate %</source>
+        <translation>tasa de errores %</translation>
+    </message>
+    <message>
+        <source>keystrokes</source>
+        <translation>pulsaciones</translation>
+    </message>
+    <message>
+        <source>pupils it troubles</source>
+        <translation>alumnos a los que cuesta</translation>
+    </message>
+    <message>
+        <source>the class&apos;s most frequent confusions</source>
+        <translation>confusiones más frecuentes de la clase</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>veces</translation>
+    </message>
+    <message>
+        <source>pupils</source>
+        <translation>alumnos</translation>
+    </message>
+</context>
+<context>
     <name>TCloudGame</name>
     <message>
         <source>To move between clouds press Enter/Space (next) or Backspace (previous)</source>
@@ -465,6 +612,45 @@
 area is only 640x480 or smaller. Press Help to</source>
         <translation>Keyvane no cabe en la pantalla, porque tu pantalla
 mide solo 640x480 o menos. Pulsa Ayuda para</translation>
+    </message>
+    <message>
+        <source>Your teacher sees your progress: a copy goes to the class&apos;s folder after each game.</source>
+        <translation>Tu profesor ve tu progreso: después de cada partida, una copia va a la carpeta de la clase.</translation>
+    </message>
+</context>
+<context>
+    <name>TNewTerm</name>
+    <message>
+        <source>an archive of %1 exists already (%2): nothing was moved</source>
+        <translation>ya existe un archivo del %1 (%2): no se ha movido nada</translation>
+    </message>
+    <message>
+        <source>a copy of the program is saving %1 just now: nothing was moved, try again in a moment</source>
+        <translation>una copia del programa está guardando %1 ahora mismo: no se ha movido nada, inténtelo de nuevo en un momento</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened for writing: nothing was moved</source>
+        <translation>no se puede abrir %1 para escribir: no se ha movido nada</translation>
+    </message>
+    <message>
+        <source>the archive folder %1 cannot be made: nothing was moved</source>
+        <translation>no se puede crear la carpeta de archivo %1: no se ha movido nada</translation>
+    </message>
+    <message>
+        <source>%1 could not be archived: %2</source>
+        <translation>no se pudo archivar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be started again: %2</source>
+        <translation>no se pudo empezar de nuevo %1: %2</translation>
+    </message>
+    <message>
+        <source>the tables are archived, but %1 could not be moved: %2</source>
+        <translation>las tablas están archivadas, pero no se pudo mover %1: %2</translation>
+    </message>
+    <message>
+        <source>a new term has begun: %1 tables and %2 pupils&apos; copies are in %3</source>
+        <translation>ha empezado un nuevo trimestre: %1 tablas y %2 copias de alumnos están en %3</translation>
     </message>
 </context>
 <context>
@@ -844,6 +1030,52 @@ Debajo verás tus puntos partida a partida, y tu precisión y tu velocidad día 
     <message>
         <source>no games stored yet in %1</source>
         <translation>aún no hay partidas guardadas en %1</translation>
+    </message>
+    <message>
+        <source>print the class report of the pupils&apos; copies in FOLDER/progress (FOLDER: the configured
+      score folder), over the last N days (30), tab-separated, as CSV, or as a PDF to print</source>
+        <translation>muestra el informe de la clase de las copias de los alumnos en FOLDER/progress (FOLDER: la carpeta
+      de puntuaciones configurada), de los últimos N días (30), separado por tabuladores, en CSV o en PDF para imprimir</translation>
+    </message>
+    <message>
+        <source>move the class&apos;s tables and pupils&apos; copies into FOLDER/archive/YYYY-MM-DD and start empty tables</source>
+        <translation>mueve las tablas de la clase y las copias de los alumnos a FOLDER/archive/AAAA-MM-DD y empieza tablas vacías</translation>
+    </message>
+    <message>
+        <source>no class folder is configured: name the class&apos;s score folder</source>
+        <translation>no hay ninguna carpeta de clase configurada: indique la carpeta de puntuaciones de la clase</translation>
+    </message>
+    <message>
+        <source>class --days takes a number of days from 1 to 3650</source>
+        <translation>class --days espera un número de días de 1 a 3650</translation>
+    </message>
+    <message>
+        <source>class does not take &quot;%1&quot;</source>
+        <translation>class no admite &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>class takes --csv or --pdf, not both</source>
+        <translation>class admite --csv o --pdf, no ambos</translation>
+    </message>
+    <message>
+        <source>%1 has no folder &quot;progress&quot; for the pupils&apos; copies</source>
+        <translation>%1 no tiene carpeta &quot;progress&quot; para las copias de los alumnos</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: only the teacher may read the pupils&apos; copies</source>
+        <translation>no se puede leer %1: solo el profesor puede leer las copias de los alumnos</translation>
+    </message>
+    <message>
+        <source>%1 is left out</source>
+        <translation>se deja fuera %1</translation>
+    </message>
+    <message>
+        <source>new-term takes at most one folder</source>
+        <translation>new-term admite como mucho una carpeta</translation>
+    </message>
+    <message>
+        <source>%1: no such folder</source>
+        <translation>%1: no existe la carpeta</translation>
     </message>
 </context>
 </TS>

@@ -267,6 +267,153 @@
     </message>
 </context>
 <context>
+    <name>TClassReport</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Class report</source>
+        <translation>Rapport de la classe</translation>
+    </message>
+    <message>
+        <source>%1 pupils, %2</source>
+        <translation>%1 élèves, %2</translation>
+    </message>
+    <message>
+        <source>login</source>
+        <translation>identifiant</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>games</source>
+        <translation>parties</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>accuracy %</source>
+        <translation>précision %</translation>
+    </message>
+    <message>
+        <source>char./min</source>
+        <translation>car./min</translation>
+    </message>
+    <message>
+        <source>hardest keys</source>
+        <translation>touches les plus difficiles</translation>
+    </message>
+    <message>
+        <source>last played</source>
+        <translation>dernière partie</translation>
+    </message>
+    <message>
+        <source>Progress card, %1: %2 games, %3 minutes</source>
+        <translation>Fiche de progrès, %1 : %2 parties, %3 minutes</translation>
+    </message>
+    <message>
+        <source>Last games</source>
+        <translation>Dernières parties</translation>
+    </message>
+    <message>
+        <source>played</source>
+        <translation>jouée</translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation>jeu</translation>
+    </message>
+    <message>
+        <source>key set or vocabulary</source>
+        <translation>touches ou vocabulaire</translation>
+    </message>
+    <message>
+        <source>score</source>
+        <translation>score</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>le fichier ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>is larger than %1 MB, no progress file is</source>
+        <translation>dépasse %1 Mo, ce qu'aucun fichier de progrès ne fait</translation>
+    </message>
+    <message>
+        <source>is no plain file</source>
+        <translation>n'est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>is not a progress file (%1)</source>
+        <translation>n'est pas un fichier de progrès (%1)</translation>
+    </message>
+    <message>
+        <source>is damaged (%1)</source>
+        <translation>est endommagé (%1)</translation>
+    </message>
+    <message>
+        <source>was not written by the user %1</source>
+        <translation>n'a pas été écrit par l'utilisateur %1</translation>
+    </message>
+    <message>
+        <source>types %1 for %2</source>
+        <translation>tape %1 pour %2</translation>
+    </message>
+    <message>
+        <source>accuracy change</source>
+        <translation>évolution de la précision</translation>
+    </message>
+    <message>
+        <source>characters a minute</source>
+        <translation>caractères par minute</translation>
+    </message>
+    <message>
+        <source>speed change</source>
+        <translation>évolution de la vitesse</translation>
+    </message>
+    <message>
+        <source>most frequent confusion</source>
+        <translation>confusion la plus fréquente</translation>
+    </message>
+    <message>
+        <source>the class&apos;s hardest keys</source>
+        <translation>touches les plus difficiles de la classe</translation>
+    </message>
+    <message>
+        <source>error rate %</source>
+        <translation>taux d&apos;erreurs %</translation>
+    </message>
+    <message>
+        <source>keystrokes</source>
+        <translation>frappes</translation>
+    </message>
+    <message>
+        <source>pupils it troubles</source>
+        <translation>élèves en difficulté</translation>
+    </message>
+    <message>
+        <source>the class&apos;s most frequent confusions</source>
+        <translation>confusions les plus fréquentes de la classe</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>pupils</source>
+        <translation>élèves</translation>
+    </message>
+</context>
+<context>
     <name>TCloudGame</name>
     <message>
         <source>To move between clouds press Enter/Space (next) or Backspace (previous)</source>
@@ -465,6 +612,45 @@
 area is only 640x480 or smaller. Press Help to</source>
         <translation>Keyvane ne tient pas sur l&apos;écran, car ta zone
 d&apos;affichage fait 640x480 ou moins. Appuie sur Aide pour</translation>
+    </message>
+    <message>
+        <source>Your teacher sees your progress: a copy goes to the class&apos;s folder after each game.</source>
+        <translation>Ton enseignant voit tes progrès : une copie va dans le dossier de la classe après chaque partie.</translation>
+    </message>
+</context>
+<context>
+    <name>TNewTerm</name>
+    <message>
+        <source>an archive of %1 exists already (%2): nothing was moved</source>
+        <translation>une archive du %1 existe déjà (%2) : rien n&apos;a été déplacé</translation>
+    </message>
+    <message>
+        <source>a copy of the program is saving %1 just now: nothing was moved, try again in a moment</source>
+        <translation>une copie du programme enregistre %1 en ce moment : rien n&apos;a été déplacé, réessayez dans un instant</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened for writing: nothing was moved</source>
+        <translation>%1 ne peut pas être ouvert en écriture : rien n&apos;a été déplacé</translation>
+    </message>
+    <message>
+        <source>the archive folder %1 cannot be made: nothing was moved</source>
+        <translation>le dossier d&apos;archive %1 ne peut pas être créé : rien n&apos;a été déplacé</translation>
+    </message>
+    <message>
+        <source>%1 could not be archived: %2</source>
+        <translation>%1 n&apos;a pas pu être archivé : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be started again: %2</source>
+        <translation>%1 n&apos;a pas pu être recommencé : %2</translation>
+    </message>
+    <message>
+        <source>the tables are archived, but %1 could not be moved: %2</source>
+        <translation>les tableaux sont archivés, mais %1 n&apos;a pas pu être déplacé : %2</translation>
+    </message>
+    <message>
+        <source>a new term has begun: %1 tables and %2 pupils&apos; copies are in %3</source>
+        <translation>un nouveau trimestre a commencé : %1 tableaux et %2 copies d&apos;élèves sont dans %3</translation>
     </message>
 </context>
 <context>
@@ -845,6 +1031,52 @@ En dessous&#xa0;: tes scores partie par partie, puis ta précision et ta vitesse
     <message>
         <source>no games stored yet in %1</source>
         <translation>aucune partie enregistrée pour l&apos;instant dans %1</translation>
+    </message>
+    <message>
+        <source>print the class report of the pupils&apos; copies in FOLDER/progress (FOLDER: the configured
+      score folder), over the last N days (30), tab-separated, as CSV, or as a PDF to print</source>
+        <translation>affiche le rapport de la classe des copies des élèves dans FOLDER/progress (FOLDER : le dossier
+      des scores configuré), sur les N derniers jours (30), séparé par des tabulations, en CSV ou en PDF à imprimer</translation>
+    </message>
+    <message>
+        <source>move the class&apos;s tables and pupils&apos; copies into FOLDER/archive/YYYY-MM-DD and start empty tables</source>
+        <translation>déplace les tableaux de la classe et les copies des élèves dans FOLDER/archive/AAAA-MM-JJ et commence des tableaux vides</translation>
+    </message>
+    <message>
+        <source>no class folder is configured: name the class&apos;s score folder</source>
+        <translation>aucun dossier de classe n&apos;est configuré : indiquez le dossier des scores de la classe</translation>
+    </message>
+    <message>
+        <source>class --days takes a number of days from 1 to 3650</source>
+        <translation>class --days attend un nombre de jours de 1 à 3650</translation>
+    </message>
+    <message>
+        <source>class does not take &quot;%1&quot;</source>
+        <translation>class n&apos;accepte pas &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>class takes --csv or --pdf, not both</source>
+        <translation>class accepte --csv ou --pdf, pas les deux</translation>
+    </message>
+    <message>
+        <source>%1 has no folder &quot;progress&quot; for the pupils&apos; copies</source>
+        <translation>%1 n&apos;a pas de dossier &quot;progress&quot; pour les copies des élèves</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: only the teacher may read the pupils&apos; copies</source>
+        <translation>%1 ne peut pas être lu : seul l&apos;enseignant peut lire les copies des élèves</translation>
+    </message>
+    <message>
+        <source>%1 is left out</source>
+        <translation>%1 est laissé de côté</translation>
+    </message>
+    <message>
+        <source>new-term takes at most one folder</source>
+        <translation>new-term accepte au plus un dossier</translation>
+    </message>
+    <message>
+        <source>%1: no such folder</source>
+        <translation>%1 : dossier introuvable</translation>
     </message>
 </context>
 </TS>
