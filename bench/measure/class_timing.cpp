@@ -67,18 +67,20 @@ int Publish(const std::string& state, const std::string& scores, int count)
             std::fprintf(stderr, "kv-class-timing: the copy was not published\n");
             return 1;
         }
-        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         (round < count ? without : with).push_back(ms);
     }
-    std::printf("game's end in %s: median %.2f ms without publishing, %.2f ms with (%d each)\n", state.c_str(),
-                Median(without), Median(with), count);
+    std::printf("game's end in %s: median %.2f ms without publishing, %.2f ms with (%d each)\n",
+                state.c_str(), Median(without), Median(with), count);
     return 0;
 }
 
 int MakeClass(const std::string& scores, int pupils, int games, int days)
 {
     QDir().mkpath(QString::fromStdString(scores + "/progress"));
-    const std::string work = QDir::tempPath().toStdString() + "/kv-class-timing-" + std::to_string(::getpid());
+    const std::string work =
+        QDir::tempPath().toStdString() + "/kv-class-timing-" + std::to_string(::getpid());
     const int today = static_cast<int>(std::floor(Now()));
     for (int p = 0; p < pupils; ++p) {
         const std::string folder = work + "/" + std::to_string(p);
@@ -91,14 +93,16 @@ int MakeClass(const std::string& scores, int pupils, int games, int days)
                 return 1;
         }
         std::string bytes, problem;
-        if (!MakePupilCopy(store.Path(), "Pupil " + std::to_string(p + 1), DateTimeText(Now()), bytes, problem)) {
+        if (!MakePupilCopy(store.Path(), "Pupil " + std::to_string(p + 1), DateTimeText(Now()), bytes,
+                           problem)) {
             std::fprintf(stderr, "kv-class-timing: %s\n", problem.c_str());
             return 1;
         }
         std::ofstream(scores + "/progress/pupil" + std::to_string(p + 1) + ".db", std::ios::binary) << bytes;
     }
     QDir(QString::fromStdString(work)).removeRecursively();
-    std::printf("%d pupils with %d games each over %d days in %s/progress\n", pupils, games, days, scores.c_str());
+    std::printf("%d pupils with %d games each over %d days in %s/progress\n", pupils, games, days,
+                scores.c_str());
     return 0;
 }
 

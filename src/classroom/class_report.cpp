@@ -35,6 +35,16 @@ void AddByDay(std::vector<std::pair<int, TPlayFigures>>& byDay, const TPupilGame
     at->second.Add(game);
 }
 
+// A text of a pupil's file as the terminal and the page may show it: control characters (a crafted
+// file name could hold the terminal's escape sequences) become "?".
+std::string Printable(std::string text)
+{
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = '?';
+    return text;
+}
+
 TConfusionCount MostConfused(const TKeyRecord& keys)
 {
     TConfusionCount most;
@@ -135,8 +145,13 @@ TClassFigures ReadClass(const std::string& folder, int days, int today, bool che
         if (why.empty() && !copy.Read(today - 2 * days + 1, record))
             why = PupilCopyProblem(TPupilCopy::TState::Damaged, copy.Detail());
         if (!why.empty()) {
-            figures.LeftOut.push_back(name + ": " + why);
+            figures.LeftOut.push_back(Printable(name) + ": " + why);
             continue;
+        }
+        record.Name = Printable(record.Name);
+        for (TPupilGame& game : record.Games) {
+            game.Game = Printable(game.Game);
+            game.Choice = Printable(game.Choice);
         }
         records.push_back(std::move(record));
     }

@@ -179,16 +179,17 @@ TEST_F(ClassReportTest, DamagedCraftedAndForeignFilesAreNamedAndLeftOut)
                "CREATE TRIGGER t AFTER INSERT ON games BEGIN DELETE FROM key_days; END;");
     ASSERT_EQ(::truncate(dir.Write("progress/huge.db", "").c_str(), 100ll << 20), 0);
     ASSERT_EQ(::mkfifo((dir.Path() + "/progress/pipe.db").c_str(), 0600), 0);
+    dir.Write("progress/\x1b]0;title\a.db", "a name with the terminal's escape sequences");
 
     const TClassFigures f = ReadClass(dir.Path() + "/progress", 30, Today(), false);
     std::string left;
     for (const std::string& l : f.LeftOut)
         left += l + "\n";
-    for (const char* name :
-         {"damaged.db: is damaged", "text.db: is not a progress file", "foreign.db: is not a progress file",
-          "endless.db: is not a progress file", "huge.db: is larger than", "pipe.db: is no plain file"})
+    for (const char* name : {"damaged.db: is damaged", "text.db: is not a progress file",
+                             "foreign.db: is not a progress file", "endless.db: is not a progress file",
+                             "huge.db: is larger than", "pipe.db: is no plain file", "?]0;title?.db: is not"})
         EXPECT_NE(left.find(name), std::string::npos) << name << " in\n" << left;
-    EXPECT_EQ(f.LeftOut.size(), 6u) << left;
+    EXPECT_EQ(f.LeftOut.size(), 7u) << left;
     EXPECT_TRUE(Pupil(f, "alice") && Pupil(f, "bob") && Pupil(f, "trap")) << left;
     EXPECT_EQ(f.Pupils.size(), 3u);
 }

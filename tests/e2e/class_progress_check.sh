@@ -87,6 +87,10 @@ KV_LANGUAGE=de as "$teacher" env LANG=de_DE.UTF-8 "$tool" class "$folder" --csv 
 grep -q "^$a;Anna;1;1,0;.*;75,0;;30,0;" "$work/t.csv" || fail "German CSV: $(cat "$work/t.csv")"
 as "$teacher" "$tool" class "$folder" --pdf "/home/$teacher/class.pdf" 2>/dev/null || fail "no PDF"
 [ "$(head -c 4 "/home/$teacher/class.pdf")" = "%PDF" ] || fail "the PDF is no PDF"
+if command -v pdfinfo >/dev/null; then
+  pages=$(pdfinfo "/home/$teacher/class.pdf" | awk '/^Pages:/ { print $2 }')
+  [ "$pages" = 3 ] || fail "the PDF has $pages pages, not a class page and two cards"
+fi
 
 # A new term, by the teacher who is a member of the class's group.
 as "$a" sh -c "head -c 5140 /dev/zero | tr '\\0' 'x' >'$folder/bubbles.kvt'"
