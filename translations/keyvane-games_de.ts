@@ -629,8 +629,8 @@ nur 640x480 oder kleiner ist. Drücke Hilfe, um</translation>
         <translation>ein laufendes Programm speichert gerade %1: nichts wurde verschoben, versuchen Sie es gleich noch einmal</translation>
     </message>
     <message>
-        <source>%1 cannot be opened for writing: nothing was moved</source>
-        <translation>%1 kann nicht zum Schreiben geöffnet werden: nichts wurde verschoben</translation>
+        <source>%1 cannot be opened: nothing was moved</source>
+        <translation>%1 kann nicht geöffnet werden: nichts wurde verschoben</translation>
     </message>
     <message>
         <source>the archive folder %1 cannot be made: nothing was moved</source>

@@ -629,8 +629,8 @@ mide solo 640x480 o menos. Pulsa Ayuda para</translation>
         <translation>una copia del programa está guardando %1 ahora mismo: no se ha movido nada, inténtelo de nuevo en un momento</translation>
     </message>
     <message>
-        <source>%1 cannot be opened for writing: nothing was moved</source>
-        <translation>no se puede abrir %1 para escribir: no se ha movido nada</translation>
+        <source>%1 cannot be opened: nothing was moved</source>
+        <translation>no se puede abrir %1: no se ha movido nada</translation>
     </message>
     <message>
         <source>the archive folder %1 cannot be made: nothing was moved</source>

@@ -629,8 +629,8 @@ d&apos;affichage fait 640x480 ou moins. Appuie sur Aide pour</translation>
         <translation>une copie du programme enregistre %1 en ce moment : rien n&apos;a été déplacé, réessayez dans un instant</translation>
     </message>
     <message>
-        <source>%1 cannot be opened for writing: nothing was moved</source>
-        <translation>%1 ne peut pas être ouvert en écriture : rien n&apos;a été déplacé</translation>
+        <source>%1 cannot be opened: nothing was moved</source>
+        <translation>%1 ne peut pas être ouvert : rien n&apos;a été déplacé</translation>
     </message>
     <message>
         <source>the archive folder %1 cannot be made: nothing was moved</source>

@@ -57,7 +57,7 @@ bool StartNewTerm(const std::string& folder, const std::string& day, std::string
         TFileOpenError error = TFileOpenError::None;
         const bool locked = t.Lock->TryLock(nameText) != TLockFile::TResult::Busy;
         if (locked)
-            t.Handle = FileSystem::Open(nameText, TFileAccess::ReadWrite, TFileShare::DenyAll,
+            t.Handle = FileSystem::Open(nameText, TFileAccess::Read, TFileShare::DenyAll,
                                         TFileCreation::OpenExisting, &error);
         if (!locked || error == TFileOpenError::Busy) {
             message = FillArgs(TrUtf8("TNewTerm", "a copy of the program is saving %1 just now: nothing was "
@@ -67,7 +67,7 @@ bool StartNewTerm(const std::string& folder, const std::string& day, std::string
         }
         if (t.Handle < 0) {
             message =
-                FillArgs(TrUtf8("TNewTerm", "%1 cannot be opened for writing: nothing was moved"), {t.Name});
+                FillArgs(TrUtf8("TNewTerm", "%1 cannot be opened: nothing was moved"), {t.Name});
             return false;
         }
     }

@@ -164,13 +164,13 @@ TEST_F(ClassReportTest, DamagedCraftedAndForeignFilesAreNamedAndLeftOut)
     // A file that says it is a progress file, whose games would never end being read.
     SqliteFile(
         dir.Path() + "/progress/endless.db",
-        "PRAGMA application_id = 1263937329; PRAGMA user_version = 2;"
+        "PRAGMA application_id = 1263945521; PRAGMA user_version = 2;"
         "CREATE VIEW games AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) "
         "SELECT '2026-01-01' AS played_at, 'WordTris' AS game, '' AS choice, 1 AS score, 1.0 AS seconds,"
         " 1 AS keystrokes, 0 AS errors, i AS id FROM n;");
     // Made by hand, with a trigger: read like any other copy, the trigger never runs.
     SqliteFile(dir.Path() + "/progress/trap.db",
-               "PRAGMA application_id = 1263937329; PRAGMA user_version = 2;"
+               "PRAGMA application_id = 1263945521; PRAGMA user_version = 2;"
                "CREATE TABLE games (id INTEGER PRIMARY KEY, played_at TEXT, game TEXT, choice TEXT, score, "
                "seconds, keystrokes, errors, level);"
                "CREATE TABLE key_days (day, code, keystrokes, errors, timed, timed_ms);"

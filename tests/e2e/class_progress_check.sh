@@ -68,7 +68,7 @@ as "$b" cat "$folder/progress/$a.db" >/dev/null 2>&1 && fail "$b reads $a's copy
 as "$b" cp "/home/$b/.local/state/keyvane-games/progress.db" "$folder/progress/$a.db" 2>/dev/null && fail "$b overwrites $a's copy"
 as "$b" sh -c "cp /home/$b/.local/state/keyvane-games/progress.db '$folder/progress/.x' && mv -f '$folder/progress/.x' '$folder/progress/$a.db'" 2>/dev/null &&
   fail "$b replaces $a's copy by a rename"
-as "$b" rm -f "$folder/progress/$a.db" 2>/dev/null
+as "$b" rm -f "$folder/progress/$a.db" 2>/dev/null && fail "$b removes $a's copy"
 [ "$(sha256sum <"$folder/progress/$a.db")" = "$sum" ] || fail "$a's copy was changed by $b"
 as "$b" rm -f "$folder/progress/.x"
 # A copy planted under the teacher's name, and the classmate's own report.
@@ -93,7 +93,7 @@ if command -v pdfinfo >/dev/null; then
 fi
 
 # A new term, by the teacher who is a member of the class's group.
-as "$a" sh -c "head -c 5140 /dev/zero | tr '\\0' 'x' >'$folder/bubbles.kvt'"
+as "$a" sh -c "umask 002; head -c 5140 /dev/zero | tr '\\0' 'x' >'$folder/bubbles.kvt'"
 as "$teacher" "$tool" new-term "$folder" >"$work/n.out" 2>&1 || fail "new-term: $(cat "$work/n.out")"
 day=$(date +%F)
 [ -f "$folder/archive/$day/bubbles.kvt" ] && [ -f "$folder/archive/$day/progress/$a.db" ] || fail "nothing archived"
