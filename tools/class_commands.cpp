@@ -152,10 +152,12 @@ int RunClass(const std::vector<std::string>& args, std::ostream& out, std::ostre
 {
     std::string named, pdf;
     long days = 30;
-    bool csv = false;
+    bool csv = false, anyOwner = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--csv")
             csv = true;
+        else if (args[i] == "--any-owner")
+            anyOwner = true;
         else if (args[i] == "--days" && i + 1 < args.size()) {
             char* end = nullptr;
             days = std::strtol(args[++i].c_str(), &end, 10);
@@ -182,7 +184,7 @@ int RunClass(const std::vector<std::string>& args, std::ostream& out, std::ostre
                     FillArgs(TrUtf8("keyvane-files", "%1 has no folder \"progress\" for the pupils' copies"),
                              {QFile::decodeName(QByteArray::fromStdString(folder)).toStdString()}));
     const TClassFigures figures =
-        ReadClass(copies, static_cast<int>(days), static_cast<int>(std::floor(Now())));
+        ReadClass(copies, static_cast<int>(days), static_cast<int>(std::floor(Now())), !anyOwner);
     if (!figures.Listed)
         return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1 cannot be read: only the teacher may read the "
                                                           "pupils' copies"),

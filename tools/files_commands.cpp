@@ -514,7 +514,7 @@ const std::vector<TToolCommand>& ToolCommands()
              "print the player's finished games: date and time, game, key set or vocabulary, score, seconds, "
              "keystrokes, errors, level (tab-separated)"),
          RunHistory},
-        {"class", "[FOLDER] [--days N] [--csv | --pdf FILE]",
+        {"class", "[FOLDER] [--days N] [--any-owner] [--csv | --pdf FILE]",
          QT_TRANSLATE_NOOP(
              "keyvane-files",
              "print the class report of the pupils' copies in FOLDER/progress (FOLDER: the "

@@ -24,21 +24,27 @@
 
 namespace {
 
-TGameRecord Game(int i)
+// Game i of pupil p: each pupil has keys of their own that they miss more often, and improves a
+// little from game to game.
+TGameRecord Game(int i, int p = 0)
 {
     TGameRecord record;
-    record.Game = kHistoryGames[i % 3];
+    record.Game = kHistoryGames[(i + p) % 3];
     record.Choice = "Animals";
-    record.Score = 100 + i;
-    record.Seconds = 90;
+    record.Score = 100 + i * (p % 4 + 1);
+    record.Seconds = 70 + 10 * (p % 5) + 20 * (i % 3);
     record.Keystrokes = 200;
-    record.Errors = 10 + i % 20;
+    const char* letters = "etaoinshrdlucmfwypvbgkjqxz";
+    const char weak[2] = {letters[(p * 5) % 26], letters[(p * 11 + 3) % 26]};
     for (int k = 0; k < 200; ++k) {
-        const auto due = static_cast<unsigned char>("etaoinshrdlucmfwypvbgkjqxz"[(k * 7 + i) % 26]);
-        if (k < record.Errors)
+        const auto due = static_cast<unsigned char>(letters[(k * 7 + i) % 26]);
+        const bool isWeak = due == weak[0] || due == weak[1];
+        const int rate = (isWeak ? 40 : 4 + p % 6) - std::min(i / 20, 3);
+        if ((k * 37 + i * 11) % 100 < rate) {
+            ++record.Errors;
             record.KeyRecord.Error(due, static_cast<unsigned char>(due == 'z' ? 'a' : due + 1));
-        else
-            record.KeyRecord.Correct(due, 150 + (k * 13) % 200);
+        } else
+            record.KeyRecord.Correct(due, 150 + (k * 13) % 200 + 10 * (p % 4));
     }
     return record;
 }
@@ -62,7 +68,7 @@ int Publish(const std::string& state, const std::string& scores, int count)
     std::vector<double> without, with;
     for (int round = 0; round < 2 * count; ++round) {
         const auto start = std::chrono::steady_clock::now();
-        progress.Record(Game(round));
+        progress.Record(Game(round, 0));
         if (round >= count && !publisher.Publish()) {
             std::fprintf(stderr, "kv-class-timing: the copy was not published\n");
             return 1;
@@ -88,8 +94,8 @@ int MakeClass(const std::string& scores, int pupils, int games, int days)
         if (!store.Open())
             return 1;
         for (int g = 0; g < games; ++g) {
-            const double at = today - days + 1 + double(g) * days / games + 0.4;
-            if (!store.RecordGame(Game(g + p), DateTimeText(at), nullptr))
+            const double at = today - days + double(g + 1) * days / games;
+            if (!store.RecordGame(Game(g, p), DateTimeText(at), nullptr))
                 return 1;
         }
         std::string bytes, problem;

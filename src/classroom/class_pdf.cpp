@@ -80,20 +80,46 @@ void ProgressBand(QPainter& p, const TProgressData& data, double from, double to
     p.restore();
 }
 
-// One row of a table: the texts in columns of the given widths.
-void TableRow(QPainter& p, double y, const std::vector<double>& widths, const QStringList& texts, bool head)
+// A table's columns: their widths, and which hold texts (left-aligned) rather than figures.
+struct TColumns {
+    std::vector<double> Widths;
+    std::vector<bool> Text;
+};
+
+// One row of a table. A heading row is kHeadRow high and wraps its texts, which are longer in some
+// languages than the figures below them; all its texts take the size at which the longest word fits
+// its column.
+constexpr double kHeadRow = 17;
+
+double TableRow(QPainter& p, double y, const TColumns& columns, const QStringList& texts, bool head)
 {
-    double x = kLeft;
-    p.setFont(Font(6.5, head));
+    const double height = head ? kHeadRow : kRow;
+    const std::size_t n = std::min(columns.Widths.size(), std::size_t(texts.size()));
+    double px = 7;
+    if (head) {
+        // Measured large and scaled down: small sizes are measured hinted, but drawn scaled.
+        const QFontMetricsF large(Font(100, true));
+        for (std::size_t i = 0; i < n; ++i)
+            for (const QString& word : texts[int(i)].split(QLatin1Char(' ')))
+                px = std::min(px, std::floor((columns.Widths[i] - 2) * 100 / large.horizontalAdvance(word)));
+    }
+    p.setFont(Font(std::max(px, 4.0), head));
     p.setPen(head ? kGreen : kInk);
-    for (std::size_t i = 0; i < widths.size() && i < std::size_t(texts.size()); ++i) {
-        const QRectF box(x + 1, y, widths[i] - 2, kRow);
-        p.drawText(box, (i < 2 || i + 1 >= widths.size() ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
-                   QFontMetricsF(p.font()).elidedText(texts[int(i)], Qt::ElideRight, box.width()));
-        x += widths[i];
+    const QFontMetricsF metrics(p.font(), p.device());
+    double x = kLeft;
+    for (std::size_t i = 0; i < n; ++i) {
+        // A text after a figure keeps a gap from it.
+        const double gap = i > 0 && columns.Text[i] && !columns.Text[i - 1] ? 5 : 1;
+        const QRectF box(x + gap, y, columns.Widths[i] - gap - 1, height);
+        const int align = (columns.Text[i] ? Qt::AlignLeft : Qt::AlignRight) |
+                          (head ? Qt::AlignBottom | Qt::TextWordWrap | Qt::TextDontClip : Qt::AlignVCenter);
+        p.drawText(box, align,
+                   head ? texts[int(i)] : metrics.elidedText(texts[int(i)], Qt::ElideRight, box.width()));
+        x += columns.Widths[i];
     }
     p.setPen(QPen(head ? kGreen : kGrid, 0.4));
-    p.drawLine(QPointF(kLeft, y + kRow), QPointF(kRight, y + kRow));
+    p.drawLine(QPointF(kLeft, y + height), QPointF(kRight, y + height));
+    return y + height;
 }
 
 QString Change(bool shown, double v)
@@ -117,26 +143,28 @@ void ClassPage(QPainter& p, QPdfWriter& writer, const TClassFigures& f, double p
           TrQ("TClassReport", "%1 pupils, %2").arg(f.Pupils.size()).arg(Period(f)));
     const TProgressData classData = ClassData(f);
     ProgressBand(p, classData, 40, 147, 32);
-    const double chartsTop = pageHeight - 90;
-    ProgressBand(p, classData, 336, kProgressHeight, chartsTop);
-    const std::vector<double> widths = {34, 50, 20, 22, 26, 22, 26, 22, 42, 41};
+    const TColumns widths = {{32, 48, 22, 24, 28, 20, 28, 20, 38, 45},
+                             {true, true, false, false, false, false, false, false, true, true}};
     const QStringList head = {TrQ("TClassReport", "login"),        TrQ("TClassReport", "name"),
                               TrQ("TClassReport", "games"),        TrQ("TClassReport", "minutes"),
                               TrQ("TClassReport", "accuracy %"),   QStringLiteral("±"),
                               TrQ("TClassReport", "char./min"),    QStringLiteral("±"),
                               TrQ("TClassReport", "hardest keys"), TrQ("TClassReport", "last played")};
-    double y = 142;
+    // The charts follow the table when it fits on the page, else they close the page and the table
+    // goes on over the next pages.
+    constexpr double kCharts = 90;
+    const double tableTop = 142;
+    const double fitting = tableTop + kHeadRow + kRow * double(f.Pupils.size()) + 8;
+    const double chartsTop = std::min(fitting, pageHeight - kCharts);
+    ProgressBand(p, classData, 336, kProgressHeight, chartsTop);
+    double y = TableRow(p, tableTop, widths, head, true);
     double bottom = chartsTop - 4;
-    TableRow(p, y, widths, head, true);
     for (const TPupilFigures& pupil : f.Pupils) {
-        y += kRow;
         if (y + kRow > bottom) {
             writer.newPage();
             Title(p, TrQ("TClassReport", "Class report"), Period(f));
-            y = 34;
+            y = TableRow(p, 34, widths, head, true);
             bottom = pageHeight - 10;
-            TableRow(p, y, widths, head, true);
-            y += kRow;
         }
         QString hardest;
         for (std::size_t i = 0; i < pupil.Ranking.size() && i < 3; ++i)
@@ -151,6 +179,7 @@ void ClassPage(QPainter& p, QPdfWriter& writer, const TClassFigures& f, double p
                   Change(now && before, pupil.Period.Speed() - pupil.Before.Speed()), hardest,
                   QString::fromStdString(pupil.Record.LastPlayed.substr(0, 10))},
                  false);
+        y += kRow;
     }
 }
 
@@ -171,7 +200,7 @@ void CardPage(QPainter& p, const TPupilFigures& pupil, const TClassFigures& f, d
     p.translate(kProgressWidth * (1 - scale) / 2, 30);
     p.scale(scale, scale);
     PaintProgress(p, CardData(pupil, f.Today));
-    p.fillRect(BackControlRect(), Qt::white);
+    p.fillRect(BackControlRect().adjusted(-2, -2, 2, 2), Qt::white);
     p.restore();
     double y = 30 + kProgressHeight * scale + 4;
     p.setPen(kGreen);
@@ -179,16 +208,16 @@ void CardPage(QPainter& p, const TPupilFigures& pupil, const TClassFigures& f, d
     p.drawText(QRectF(kLeft, y, kRight - kLeft, 11), Qt::AlignLeft | Qt::AlignVCenter,
                TrQ("TClassReport", "Last games"));
     y += 12;
-    const std::vector<double> widths = {60, 40, 85, 30, 45, 45};
-    TableRow(p, y, widths,
-             {TrQ("TClassReport", "played"), TrQ("TClassReport", "game"),
-              TrQ("TClassReport", "key set or vocabulary"), TrQ("TClassReport", "score"),
-              TrQ("TClassReport", "accuracy %"), TrQ("TClassReport", "char./min")},
-             true);
+    const TColumns widths = {{60, 40, 85, 30, 45, 45}, {true, true, true, false, false, false}};
+    y = TableRow(p, y, widths,
+                 {TrQ("TClassReport", "played"), TrQ("TClassReport", "game"),
+                  TrQ("TClassReport", "key set or vocabulary"), TrQ("TClassReport", "score"),
+                  TrQ("TClassReport", "accuracy %"), TrQ("TClassReport", "char./min")},
+                 true);
     const std::vector<TPupilGame>& games = pupil.Record.Games;
-    const int rows = std::max(0, int((pageHeight - y - kRow) / kRow) - 1);
-    for (std::size_t i = games.size() > std::size_t(rows) ? games.size() - rows : 0; i < games.size(); ++i) {
-        y += kRow;
+    const int rows = std::max(0, int((pageHeight - y) / kRow));
+    for (std::size_t i = games.size() > std::size_t(rows) ? games.size() - rows : 0; i < games.size();
+         ++i, y += kRow) {
         TPlayFigures one;
         one.Add(games[i]);
         TableRow(p, y, widths,
