@@ -11,6 +11,14 @@
 #include <QFile>
 #include <QString>
 
+namespace {
+
+// 0640 whatever the umask. The copy is not flushed to the disk: that would cost every game's end
+// several milliseconds, and a copy lost to a power cut is made again at the pupil's next game.
+const ClassFolder::TReplace kCopyWrite{0640, -1, true, true, false};
+
+} // namespace
+
 std::string ClassProgressFolder(const std::string& scoreFolder)
 {
     return scoreFolder.empty() ? std::string() : scoreFolder + "/" + kClassProgressFolder;
@@ -49,7 +57,7 @@ bool TClassPublisher::Publish()
     if (!FileSystem::ResolveLinks(progressPath_, progress))
         progress.clear();
     const bool done = MakePupilCopy(progress, name_, DateTimeText(Now()), bytes, problem) &&
-                      ClassFolder::ReplaceWhole(copyPath_, bytes, {}, problem);
+                      ClassFolder::ReplaceWhole(copyPath_, bytes, kCopyWrite, problem);
     if (!done && !logged_) {
         logged_ = true;
         LogError(TProgressStore::kErrorCode,

@@ -106,14 +106,14 @@ bool ReplaceWhole(const std::string& path, const std::string& bytes, const TRepl
     bool ok = ::fchmod(fd, how.Mode) == 0;
     if (ok && how.Gid >= 0)
         ok = ::fchown(fd, static_cast<uid_t>(-1), static_cast<gid_t>(how.Gid)) == 0;
-    ok = ok && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    ok = ok && WriteAll(fd, bytes) && (!how.Flush || ::fsync(fd) == 0);
     ok = ::close(fd) == 0 && ok;
     if (!ok || ::rename(spare.c_str(), path.c_str()) != 0) {
         problem = "the new file could not be written: " + Errno();
         ::unlink(spare.c_str());
         return false;
     }
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir = how.Flush ? ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);

@@ -21,6 +21,10 @@ struct TReplace {
     long Gid = -1;        // the new file's group; -1: the one the folder gives
     bool OwnOnly = true;  // a file of that name of another user is left alone
     bool TakeLock = true; // false: the caller holds the lock file already
+    // The new file and the folder reach the disk before the call returns. A copy that can be made
+    // again from elsewhere may leave that to the system: after a power cut it may then be missing or
+    // empty, never a mixture of old and new.
+    bool Flush = true;
 };
 // Replaces path by a new file holding bytes, with the mode and group of how, so that a reader finds
 // the old file or the new one: the bytes go to a new file of a random hidden name beside it (made
