@@ -1,3 +1,4 @@
+#include "class_folder.h"
 #include "class_publisher.h"
 #include "file_system.h"
 #include "new_term.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <cmath>
 #include <sys/stat.h>
 
@@ -66,6 +68,23 @@ TEST(ClassPublisher, PublishesOnlyIntoTheClasssFolderWithItsOwnModeWhateverTheUm
     EXPECT_EQ(record.Games[0].Keystrokes, 10);
     EXPECT_EQ(QDir("progress").entryList(QDir::Hidden | QDir::Files).size(), 1)
         << "no spare file is left behind";
+}
+
+TEST(ClassPublisher, AFailureIsLoggedOnceAndLeavesWhatHoldsTheNameAlone)
+{
+    ScratchDir dir;
+    const std::string progress = StoreWithAGame(dir.Path() + "/state");
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString("progress/" + ClassFolder::LoginName() + ".db")));
+    TClassPublisher publisher(dir.Path(), progress);
+    EXPECT_FALSE(publisher.Publish());
+    EXPECT_FALSE(publisher.Publish());
+    const std::string log = dir.Read("Errors.log");
+    std::size_t entries = 0;
+    for (std::size_t at = 0; (at = log.find("copy of the progress for the class", at)) != std::string::npos;
+         ++at)
+        ++entries;
+    EXPECT_EQ(entries, 1u) << log;
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(publisher.CopyPath())).isDir());
 }
 
 TEST(NewTerm, WaitsForACopyThatIsSavingThenArchivesAndStartsEmptyTables)
