@@ -104,8 +104,9 @@ bool ReplaceWhole(const std::string& path, const std::string& bytes, const TRepl
         return false;
     }
     bool ok = ::fchmod(fd, how.Mode) == 0;
+    // The group is changed where the user may (a member of it); otherwise the folder's stands.
     if (ok && how.Gid >= 0)
-        ok = ::fchown(fd, static_cast<uid_t>(-1), static_cast<gid_t>(how.Gid)) == 0;
+        static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), static_cast<gid_t>(how.Gid)));
     ok = ok && WriteAll(fd, bytes) && (!how.Flush || ::fsync(fd) == 0);
     ok = ::close(fd) == 0 && ok;
     if (!ok || ::rename(spare.c_str(), path.c_str()) != 0) {

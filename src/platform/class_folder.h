@@ -18,7 +18,7 @@ bool IsFolder(const std::string& path);
 
 struct TReplace {
     unsigned Mode = 0640;
-    long Gid = -1;        // the new file's group; -1: the one the folder gives
+    long Gid = -1;        // the new file's group where the user may give it; -1: the folder's
     bool OwnOnly = true;  // a file of that name of another user is left alone
     bool TakeLock = true; // false: the caller holds the lock file already
     // The new file and the folder reach the disk before the call returns. A copy that can be made
@@ -26,10 +26,11 @@ struct TReplace {
     // empty, never a mixture of old and new.
     bool Flush = true;
 };
+
 // Replaces path by a new file holding bytes, with the mode and group of how, so that a reader finds
 // the old file or the new one: the bytes go to a new file of a random hidden name beside it (made
-// anew, never one found there), reach the disk and then take the name; on a folder mounted from a
-// server the change also holds the lock file beside path. A name held by no plain file is left
+// anew, never one found there), reach the disk (unless told otherwise) and then take the name; on a folder
+// mounted from a server the change also holds the lock file beside path. A name held by no plain file is left
 // alone. False with the reason in problem.
 bool ReplaceWhole(const std::string& path, const std::string& bytes, const TReplace& how,
                   std::string& problem);
