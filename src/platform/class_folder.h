@@ -29,9 +29,9 @@ struct TReplace {
 
 // Replaces path by a new file holding bytes, with the mode and group of how, so that a reader finds
 // the old file or the new one: the bytes go to a new file of a random hidden name beside it (made
-// anew, never one found there), reach the disk (unless told otherwise) and then take the name; on a folder
-// mounted from a server the change also holds the lock file beside path. A name held by no plain file is left
-// alone. False with the reason in problem.
+// anew, never one found there), reach the disk (unless told otherwise) and then take the name; on a
+// folder mounted from a server the change also holds the lock file beside path. A name held by no
+// plain file is left alone. False with the reason in problem.
 bool ReplaceWhole(const std::string& path, const std::string& bytes, const TReplace& how,
                   std::string& problem);
 
