@@ -46,6 +46,11 @@ file(RELATIVE_PATH KV_LAUNCHER_TARGET "/prefix/${KV_LAUNCHER_DIR}" "/prefix/${KV
 configure_file(${CMAKE_SOURCE_DIR}/desktop/keyvane-games.sh.in ${CMAKE_BINARY_DIR}/desktop/keyvane-games @ONLY)
 install(PROGRAMS ${CMAKE_BINARY_DIR}/desktop/keyvane-games DESTINATION ${KV_LAUNCHER_DIR})
 kv_relative_link(keyvane-files ${KV_LAUNCHER_DIR} "${KV_INSTALL_DIR}/keyvane-files")
+# The teacher's class report from the desktop: a launcher that runs the companion tool.
+file(RELATIVE_PATH KV_FILES_TARGET "/prefix/${KV_LAUNCHER_DIR}" "/prefix/${KV_INSTALL_DIR}/keyvane-files")
+configure_file(${CMAKE_SOURCE_DIR}/desktop/keyvane-class-report.sh.in ${CMAKE_BINARY_DIR}/desktop/keyvane-class-report
+               @ONLY)
+install(PROGRAMS ${CMAKE_BINARY_DIR}/desktop/keyvane-class-report DESTINATION ${KV_LAUNCHER_DIR})
 install(FILES ${CMAKE_BINARY_DIR}/install-links/${KV_LAUNCHER_DIR}/keyvane-files DESTINATION ${KV_LAUNCHER_DIR})
 
 # The settings for every user, with the score folder of a class commented out: /etc/xdg/keyvane-games/ for
@@ -97,6 +102,10 @@ install(CODE "
   set(KV_LAUNCHER \"\${CMAKE_INSTALL_PREFIX}/${KV_LAUNCHER_DIR}/keyvane-games\")
   configure_file(\"${CMAKE_SOURCE_DIR}/desktop/keyvane-games.desktop.in\"
                  \"${CMAKE_BINARY_DIR}/desktop/install/${KV_APP_ID}.desktop\" @ONLY)
+  set(KV_REPORT_LAUNCHER \"\${CMAKE_INSTALL_PREFIX}/${KV_LAUNCHER_DIR}/keyvane-class-report\")
+  configure_file(\"${CMAKE_SOURCE_DIR}/desktop/keyvane-class-report.desktop.in\"
+                 \"${CMAKE_BINARY_DIR}/desktop/install/${KV_APP_ID}.class-report.desktop\" @ONLY)
   file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/share/applications\" TYPE FILE
-       FILES \"${CMAKE_BINARY_DIR}/desktop/install/${KV_APP_ID}.desktop\")
+       FILES \"${CMAKE_BINARY_DIR}/desktop/install/${KV_APP_ID}.desktop\"
+             \"${CMAKE_BINARY_DIR}/desktop/install/${KV_APP_ID}.class-report.desktop\")
 ")

@@ -1,5 +1,6 @@
 #include "files_commands.h"
 
+#include "class_commands.h"
 #include "code_page.h"
 #include "file_system.h"
 #include "progress_commands.h"
@@ -515,6 +516,17 @@ const std::vector<TToolCommand>& ToolCommands()
              "print the player's finished games: date and time, game, key set or vocabulary, score, seconds, "
              "keystrokes, errors, level (tab-separated)"),
          RunHistory},
+        {"class", "[FOLDER] [--days N] [--any-owner] [--csv | --pdf FILE]",
+         QT_TRANSLATE_NOOP(
+             "keyvane-files",
+             "print the class report of the pupils' copies in FOLDER/progress (FOLDER: the "
+             "configured\n      score folder), over the last N days (30), tab-separated, as CSV, "
+             "or as a PDF to print"),
+         RunClass},
+        {"new-term", "[FOLDER]",
+         QT_TRANSLATE_NOOP("keyvane-files", "move the class's tables and pupils' copies into "
+                                            "FOLDER/archive/YYYY-MM-DD and start empty tables"),
+         RunNewTerm},
     };
     return commands;
 }

@@ -1,10 +1,13 @@
+#include "class_commands.h"
 #include "files_commands.h"
 #include "translation.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <clocale>
 
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,7 +16,12 @@ int main(int argc, char** argv)
     const std::vector<std::string> args(argv + 1, argv + argc);
     // The application object holds the translation of the messages; the tool needs nothing else of it.
     int appArgc = 1;
-    QCoreApplication app(appArgc, argv);
+    // A printed class report draws, which needs the drawing part of Qt but no display.
+    const bool drawing = !args.empty() && args[0] == "class" && ClassNeedsDrawing(args);
+    if (drawing && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app = drawing ? std::make_unique<QGuiApplication>(appArgc, argv)
+                                                    : std::make_unique<QCoreApplication>(appArgc, argv);
     // The application object takes the C library's locale from the environment; the tool's figures
     // ("1.5") stay as they were.
     std::setlocale(LC_ALL, "C");

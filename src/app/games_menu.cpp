@@ -84,14 +84,22 @@ void TGamesMenu::GamesLoop()
         if (view && chapter->Active)
             view->OpenAsPart();
     };
-    if (!ScoreNotice.empty())
-        games->NoticeText = [this] { return ScoreNotice; };
+    // The class's line is told in the first notice of the run only.
+    const auto withClassNotice = [this](std::string notice) {
+        if (!ClassNotice.empty())
+            notice = notice.empty() ? ClassNotice : ClassNotice + "\n" + notice;
+        ClassNotice.clear();
+        return notice;
+    };
+    if (!ScoreNotice.empty() || !ClassNotice.empty())
+        games->NoticeText = [this, withClassNotice] { return withClassNotice(ScoreNotice); };
     if (Progress) {
         TPlayerProgress* player = Progress;
-        games->NoticeText = [this, player] {
+        games->NoticeText = [this, player, withClassNotice] {
             const std::string progressNotice = player->Notice();
-            return ScoreNotice.empty() || progressNotice.empty() ? ScoreNotice + progressNotice
-                                                                 : ScoreNotice + "\n" + progressNotice;
+            return withClassNotice(ScoreNotice.empty() || progressNotice.empty()
+                                       ? ScoreNotice + progressNotice
+                                       : ScoreNotice + "\n" + progressNotice);
         };
         games->PracticeKeySet = [player] { return player->PracticeKeys(); };
         games->PracticeWords = [player] { return player->PracticeWords(); };

@@ -2,6 +2,7 @@
 
 #include "book_form.h"
 #include "bubble_stg.h"
+#include "class_publisher.h"
 #include "code_page.h"
 #include "controls.h"
 #include "errors.h"
@@ -16,6 +17,7 @@
 #include "sounds.h"
 #include "system.h"
 #include "top_ten.h"
+#include "top_ten_view.h"
 #include "translation.h"
 #include "tris_stg.h"
 #include "user_folder.h"
@@ -187,12 +189,27 @@ bool TMain::Launch()
     // The statistics start from the player's stored totals, and every finished game is kept.
     TPlayerProgress progress(StateFolder.empty() ? UserStateFolder() : StateFolder);
     progress.Start(*EnsureDifficultKeys());
-    SetGameRecordSink([&progress](const TGameRecord& record) { progress.Record(record); });
+    // In a class whose folder has a folder for progress, each stored game also reaches the teacher.
+    TClassPublisher publisher(ScoreFolder.empty() ? std::string()
+                                                  : QFile::encodeName(FromCp1252(ScoreFolder)).toStdString(),
+                              progress.Store().Path());
+    SetGameRecordSink([&progress, &publisher](const TGameRecord& record) {
+        progress.Record(record);
+        if (progress.Waiting() == 0)
+            publisher.Publish();
+    });
+    TopTenNameSink = [&publisher](const std::string& name) {
+        publisher.NameTyped(name);
+        publisher.Publish();
+    };
 
     TGamesMenu menu;
     menu.Progress = &progress;
     menu.ScoreNotice = scoreNotice;
+    if (publisher.Active())
+        menu.ClassNotice = Tr("TMain", kClassNotice);
     menu.GamesLoop();
+    TopTenNameSink = nullptr;
     SetGameRecordSink(nullptr);
     return true;
 }

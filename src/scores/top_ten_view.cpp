@@ -135,6 +135,9 @@ void TTopTenView::FillLabels()
     for (std::size_t i = 0; i < NameLabels.size(); ++i) {
         std::vector<std::string> fields = i < lines.size() ? RowFields(lines[i]) : std::vector<std::string>();
         fields.resize(3);
+        // A row of a table started empty (a new term) is blank, not a score of 0.
+        if (fields[0].empty() && fields[1] == "0" && fields[2].empty())
+            fields[1].clear();
         NameLabels[i]->SetCaption(fields[0]);
         PointLabels[i]->SetCaption(fields[1]);
         DateLabels[i]->SetCaption(fields[2]);
@@ -165,6 +168,8 @@ void TTopTenView::CommitName()
     // table was loaded is kept; the labels then show what the file holds.
     Table->SaveRow(NewRank);
     FillLabels();
+    if (TopTenNameSink)
+        TopTenNameSink(name);
 }
 
 void TTopTenView::Load()

@@ -2,10 +2,16 @@
 #include "form_view.h"
 #include "top_ten.h"
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 class TLabel;
+
+// Hears the name (Windows-1252) each time a player's name is stored in a top ten; none is set
+// outside the program.
+inline std::function<void(const std::string&)> TopTenNameSink;
 
 // The top-ten table of the game just played, shown as the left page of the games menu. When the
 // new score reached the first ten rows, "Congratulations" and a name box over the new row invite the

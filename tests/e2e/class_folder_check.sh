@@ -18,6 +18,8 @@ printf 'tree\n' >"$work/words.txt"
 "$work/prog/keyvane-files" make-vocabulary "$work/words.txt" "$work/prog/tree.vcb" >/dev/null
 mkdir -p "$work/class" "$work/xdg/keyvane-games" "$work/home1" "$work/home2"
 chmod 2775 "$work/class"
+# The teacher's folder of copies: each game's end publishes the player's progress there.
+mkdir -m 3773 "$work/class/progress"
 printf '[scores]\nfolder=%s\n' "$work/class" >"$work/xdg/keyvane-games/keyvane-games.conf"
 # Ten rows of 1 point, so that any score gets a name box.
 row() { printf '\006Nobody'; head -c 249 /dev/zero; printf '\001\000\0102024-1-1'; head -c 247 /dev/zero; }
@@ -68,6 +70,9 @@ table=$(tool scores "$work/class/wordtris.kvt") || fail "keyvane-files scores"
 mode=$(stat -c %a "$work/class/wordtris.kvt")
 [ $((0$mode & 060)) -eq $((060)) ] || fail "the table is not group read-write under umask 077 (mode $mode)"
 [ -z "$(find "$work/class" -name '.*')" ] || fail "files left beside the table: $(ls -A "$work/class")"
+copy="$work/class/progress/$(id -un).db"
+[ "$(stat -c %a "$copy" 2>/dev/null)" = 640 ] || fail "no copy of the progress for the teacher: $(ls -la "$work/class/progress")"
+tool class "$work/class" | grep -q "^$(id -un)	B	1	" || fail "the copy is not the last player's: $(tool class "$work/class")"
 
 # 2. A folder that cannot be used: the option names a missing one. The score stays in the working folder.
 for _ in $(seq 10); do row; done >"$work/prog/wordtris.kvt"

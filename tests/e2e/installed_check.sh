@@ -45,6 +45,19 @@ grep -q "<launchable type=\"desktop-id\">$app.desktop</launchable>" "$metainfo" 
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$desktop" || fail "desktop-file-validate"
 fi
+# The teacher's class report: its own entry, which runs the companion tool through its launcher.
+report="$prefix/share/applications/$app.class-report.desktop"
+[ -f "$report" ] || fail "no desktop entry for the class report"
+grep -qx "Exec=$prefix/${launchers:-bin}/keyvane-class-report" "$report" || fail "the class report's entry starts something else"
+[ -x "$prefix/${launchers:-bin}/keyvane-class-report" ] || fail "no launcher of the class report"
+for lang in de es fr; do
+  for key in Name Comment Keywords; do
+    grep -q "^$key\[$lang\]=." "$report" || fail "the class report's entry has no ${key}[$lang]"
+  done
+done
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$report" || fail "desktop-file-validate of the class report's entry"
+fi
 if command -v appstreamcli >/dev/null; then
   appstreamcli validate --pedantic --no-net "$metainfo" || fail "appstreamcli validate"
 fi

@@ -93,6 +93,20 @@ TEST_F(TopTenViewTest, RowsAreCutAtEverySemicolonAndRowsTheFileLacksStayEmpty)
     EXPECT_EQ(Label("Name3")->Caption() + Label("Points10")->Caption(), "");
 }
 
+// A table started empty for a new term shows blank rows, and a first score takes the top.
+TEST_F(TopTenViewTest, EmptyRowsOfANewTermShowBlankAndAFirstScoreGetsIn)
+{
+    folder.Write("wordtris.kvt", std::string(10 * 514, '\0'));
+    view.ShowResult("wordtris", "Keyvane", 40);
+    EXPECT_EQ(view.NewRank, 1);
+    EXPECT_EQ(Label("Points1")->Caption(), "40");
+    for (const char* row : {"2", "10"})
+        EXPECT_EQ(Label((std::string("Name") + row).c_str())->Caption() +
+                      Label((std::string("Points") + row).c_str())->Caption(),
+                  "")
+            << "row " << row;
+}
+
 // Giving up on a busy file must not put the default table over the stored scores; once the file is
 // free, the named row goes in among the stored rows.
 TEST_F(TopTenViewTest, GivingUpOnABusyFileKeepsTheStoredScores)
