@@ -15,8 +15,8 @@ locales=("$@")
 source "$(dirname "$0")/x_display.sh"
 mkdir -p "$shots"
 
-d=":${KV_E2E_DISPLAY:-$((RANDOM % 200 + 300))}"
-start_display "$d" 1280x1024x24
+start_display 1280x1024x24
+d=$x_display
 export QT_QPA_PLATFORM=xcb
 
 start() { # LOCALE: the program in a folder of its own, with the locale as the only language setting

@@ -32,7 +32,7 @@ for p in openssh-server sshfs sqlite3; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
 work=$(mktemp -d /tmp/kv-sshfs.XXXXXX)

@@ -15,17 +15,8 @@ end_check() {
 }
 trap end_check EXIT
 
-# start_display DISPLAY GEOMETRY: starts Xvfb on DISPLAY (":N") and waits until it answers. -noreset
-# keeps the server up when its last client leaves, so the next start of the program finds it.
-start_display() {
-  Xvfb "$1" -screen 0 "$2" -noreset -nolisten tcp >"$work/xvfb${1#:}.log" 2>&1 &
-  pids+=($!)
-  for _ in $(seq 50); do
-    DISPLAY="$1" xdpyinfo >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  fail "Xvfb $1 did not start"
-}
+# shellcheck source=tests/e2e/xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 
 # find_window DISPLAY [NAME]: prints the id of the first visible window titled NAME (the book window
 # by default) once it is mapped; fails after 15 s.
