@@ -19,6 +19,7 @@ command -v debootstrap >/dev/null ||
   { $sudo apt-get update && $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends debootstrap; }
 
 root=$(mktemp -d /var/tmp/kv-fresh.XXXXXX)
+chmod 755 "$root" # the new system's top folder, which its users enter
 work_log=$(mktemp)
 # Unmounts whatever is mounted inside the new system (deepest first), then removes it without ever
 # crossing into a mount that could not be undone.

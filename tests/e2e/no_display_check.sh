@@ -6,6 +6,9 @@ program=$1/keyvane-games
 failures=0
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
+# shellcheck source=tests/e2e/scratch_home.sh
+. "$(dirname "$0")/scratch_home.sh"
+scratch_home "$work/outside"
 
 # A display number without a server behind it
 n=190

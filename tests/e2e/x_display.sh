@@ -1,11 +1,15 @@
 # shellcheck shell=bash
-# Shared by the checks of the real program: their scratch folder, the processes they start, their
-# failure, and a virtual X display with the program's window on it. Sourced at the start of a check:
+# Shared by the checks of the real program: their scratch folder (which holds their home too, see
+# scratch_home.sh), the processes they start, their failure, and a virtual X display with the
+# program's window on it. Sourced at the start of a check:
 # it sets `work` (a new scratch folder, removed when the check ends), the array `pids` (processes the
 # check started, killed when it ends) and `fail`. A check with more to undo at the end defines
 # `on_exit`, which runs after those processes are killed and before the folder goes.
 
 work=$(mktemp -d)
+# shellcheck source=tests/e2e/scratch_home.sh
+source "$(dirname "${BASH_SOURCE[0]}")/scratch_home.sh"
+scratch_home "$work/outside"
 pids=()
 fail() { echo "FAIL: $*" >&2; exit 1; }
 end_check() {

@@ -117,6 +117,10 @@ std::vector<TProgressData> ProgressPages()
 TMeasures ProgressPageTexts(const TProgressData& data, int scale)
 {
     TMeasures measures;
+    // The probe is the drawing's for the whole program: taken off again however this ends.
+    struct TProbeGuard {
+        ~TProbeGuard() { SetTextProbe(nullptr); }
+    } guard;
     SetTextProbe([&](const QString& text, const QRectF& box, const QFont& font, int flags) {
         Append(measures, MeasureBoxText("ProgressPage", text, box, font, flags, scale));
     });
@@ -124,7 +128,6 @@ TMeasures ProgressPageTexts(const TProgressData& data, int scale)
     QPainter p(&page);
     PaintProgress(p, data);
     p.end();
-    SetTextProbe(nullptr);
     return measures;
 }
 
