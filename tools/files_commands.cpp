@@ -503,9 +503,13 @@ const std::vector<TToolCommand>& ToolCommands()
              "keyvane-files",
              "print the high-score table of the score file FILE, one tab-separated row per line"),
          RunScores},
-        {"progress", "",
-         QT_TRANSLATE_NOOP("keyvane-files", "print the player's stored key statistics: character, "
-                                            "keystrokes, errors, rating (tab-separated)"),
+        {"progress", "[--days N]",
+         QT_TRANSLATE_NOOP(
+             "keyvane-files",
+             "print the player's stored key statistics: character, keystrokes, errors, rating,\n"
+             "      then from the key record error rate (%), ms per right keystroke, the character\n"
+             "      typed instead most often and how often (tab-separated); --days N: the key\n"
+             "      record of the last N days only"),
          RunProgress},
         {"history", "",
          QT_TRANSLATE_NOOP(
@@ -522,4 +526,6 @@ void PrintUsage(std::ostream& out)
     out << TrUtf8("keyvane-files", "usage: keyvane-files COMMAND ARGUMENTS") << '\n';
     for (const TToolCommand& c : ToolCommands())
         out << "  " << CommandLine(c) << "\n      " << TrUtf8("keyvane-files", c.summary) << '\n';
+    out << "  --version\n      " << TrUtf8("keyvane-files", "print the version") << '\n';
+    out << "  --help, -h\n      " << TrUtf8("keyvane-files", "print this text") << '\n';
 }

@@ -182,5 +182,16 @@ refuse "make option without value" 2 "usage" make-vocabulary list.txt out.vcb --
 refuse "make unknown option" 2 "usage" make-vocabulary --crypted list.txt out.vcb
 refuse "history with an argument" 2 "^usage: keyvane-files history$" history x
 
+refuse "progress --days without a number" 2 "number of days" progress --days x
+
+# --version, and a usage that names every command, option and column.
+"$tool" --version >out 2>err && grep -Eqx 'keyvane-files [0-9]+\.[0-9]+' out && [ ! -s err ] ||
+    fail "--version: $(cat out err)"
+"$tool" --help >out 2>err || fail "--help: status $?"
+for text in words header make-vocabulary --scrambled --copyright 'scores FILE' 'progress \[--days N\]' \
+    'error rate' 'ms per right keystroke' 'typed instead' 'history' 'keystrokes, errors, level' --version; do
+    grep -q -- "$text" out || fail "--help does not name '$text'"
+done
+
 [ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
 echo "all keyvane-files checks passed"
