@@ -385,15 +385,8 @@ int RunMakeVocabulary(const std::vector<std::string>& args, std::ostream&, std::
         words += !TrimBlanks(text).empty();
         out.push_back(scrambled ? TTextFile::Scramble(text) : text);
     }
-    const std::string count =
-        FillArgs(TrUtf8("keyvane-files", words == 1 ? QT_TRANSLATE_NOOP("keyvane-files", "%1 word")
-                                                    : QT_TRANSLATE_NOOP("keyvane-files", "%1 words")),
-                 {std::to_string(words)}) +
-        ", " +
-        FillArgs(TrUtf8("keyvane-files", leftOut == 1
-                                             ? QT_TRANSLATE_NOOP("keyvane-files", "%1 line left out")
-                                             : QT_TRANSLATE_NOOP("keyvane-files", "%1 lines left out")),
-                 {std::to_string(leftOut)});
+    const std::string count = TrUtf8N("keyvane-files", "%n word(s)", nullptr, words) + ", " +
+                              TrUtf8N("keyvane-files", "%n line(s) left out", nullptr, leftOut);
     if (words == 0)
         return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: not written, no word to write (%2)"),
                                   {files[1], count}));

@@ -514,14 +514,6 @@ nur 640x480 oder kleiner ist. Drücke Hilfe, um</translation>
         <translation>stattdessen getippt</translation>
     </message>
     <message>
-        <source>types %1 for %2: %3 time</source>
-        <translation>%1 statt %2: %3-mal</translation>
-    </message>
-    <message>
-        <source>types %1 for %2: %3 times</source>
-        <translation>%1 statt %2: %3-mal</translation>
-    </message>
-    <message>
         <source>no games yet</source>
         <translation>noch kein Spiel</translation>
     </message>
@@ -556,6 +548,13 @@ Darunter kommen deine Punkte Spiel für Spiel und deine Genauigkeit und dein Tem
     <message>
         <source>Speed (characters a minute)</source>
         <translation>Tempo (Zeichen pro Minute)</translation>
+    </message>
+    <message numerus="yes">
+        <source>types %1 for %2: %n time(s)</source>
+        <translation>
+            <numerusform>%1 statt %2: %n-mal</numerusform>
+            <numerusform>%1 statt %2: %n-mal</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -660,22 +659,6 @@ Darunter kommen deine Punkte Spiel für Spiel und deine Genauigkeit und dein Tem
         <translation>make-vocabulary erwartet eine Eingabe- und eine Ausgabedatei</translation>
     </message>
     <message>
-        <source>%1 word</source>
-        <translation>%1 Wort</translation>
-    </message>
-    <message>
-        <source>%1 words</source>
-        <translation>%1 Wörter</translation>
-    </message>
-    <message>
-        <source>%1 line left out</source>
-        <translation>%1 Zeile ausgelassen</translation>
-    </message>
-    <message>
-        <source>%1 lines left out</source>
-        <translation>%1 Zeilen ausgelassen</translation>
-    </message>
-    <message>
         <source>scores takes one file</source>
         <translation>scores erwartet eine Datei</translation>
     </message>
@@ -697,11 +680,6 @@ Darunter kommen deine Punkte Spiel für Spiel und deine Genauigkeit und dein Tem
     <message>
         <source>print the high-score table of the score file FILE, one tab-separated row per line</source>
         <translation>gibt die Bestenliste der Punktedatei FILE aus, eine durch Tabulatoren getrennte Zeile pro Eintrag</translation>
-    </message>
-    <message>
-        <source>print the player&apos;s stored key statistics: character, keystrokes, errors, rating (tab-separated)</source>
-        <translation>gibt die gespeicherte Tastenstatistik des Spielers aus: Zeichen, Anschläge, Fehler, Bewertung
-      (durch Tabulatoren getrennt)</translation>
     </message>
     <message>
         <source>print the player&apos;s finished games: date and time, game, key set or vocabulary, score, seconds, keystrokes, errors, level (tab-separated)</source>
@@ -847,6 +825,38 @@ Darunter kommen deine Punkte Spiel für Spiel und deine Genauigkeit und dein Tem
     <message>
         <source>no games stored yet in %1</source>
         <translation>noch keine Spiele in %1 gespeichert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n word(s)</source>
+        <translation>
+            <numerusform>%n Wort</numerusform>
+            <numerusform>%n Wörter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) left out</source>
+        <translation>
+            <numerusform>%n Zeile ausgelassen</numerusform>
+            <numerusform>%n Zeilen ausgelassen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>print the player&apos;s stored key statistics: character, keystrokes, errors, rating,
+      then from the key record error rate (%), ms per right keystroke, the character
+      typed instead most often and how often (tab-separated); --days N: the key
+      record of the last N days only</source>
+        <translation>gibt die gespeicherte Tastenstatistik des Spielers aus: Zeichen, Anschläge, Fehler, Bewertung,
+      dann aus der Tastenaufzeichnung Fehlerquote (%), ms pro richtigem Anschlag, das am häufigsten
+      stattdessen getippte Zeichen und wie oft (durch Tabulatoren getrennt); --days N: die
+      Tastenaufzeichnung nur der letzten N Tage</translation>
+    </message>
+    <message>
+        <source>print the version</source>
+        <translation>gibt die Version aus</translation>
+    </message>
+    <message>
+        <source>print this text</source>
+        <translation>gibt diesen Text aus</translation>
     </message>
 </context>
 </TS>

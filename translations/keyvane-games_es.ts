@@ -514,14 +514,6 @@ mide solo 640x480 o menos. Pulsa Ayuda para</translation>
         <translation>pulsada en su lugar</translation>
     </message>
     <message>
-        <source>types %1 for %2: %3 time</source>
-        <translation>%1 por %2: %3 vez</translation>
-    </message>
-    <message>
-        <source>types %1 for %2: %3 times</source>
-        <translation>%1 por %2: %3 veces</translation>
-    </message>
-    <message>
         <source>no games yet</source>
         <translation>aún sin partidas</translation>
     </message>
@@ -556,6 +548,13 @@ Debajo verás tus puntos partida a partida, y tu precisión y tu velocidad día 
     <message>
         <source>Speed (characters a minute)</source>
         <translation>Velocidad (caracteres/min)</translation>
+    </message>
+    <message numerus="yes">
+        <source>types %1 for %2: %n time(s)</source>
+        <translation>
+            <numerusform>%1 por %2: %n vez</numerusform>
+            <numerusform>%1 por %2: %n veces</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -660,22 +659,6 @@ Debajo verás tus puntos partida a partida, y tu precisión y tu velocidad día 
         <translation>make-vocabulary necesita un archivo de entrada y uno de salida</translation>
     </message>
     <message>
-        <source>%1 word</source>
-        <translation>%1 palabra</translation>
-    </message>
-    <message>
-        <source>%1 words</source>
-        <translation>%1 palabras</translation>
-    </message>
-    <message>
-        <source>%1 line left out</source>
-        <translation>%1 línea omitida</translation>
-    </message>
-    <message>
-        <source>%1 lines left out</source>
-        <translation>%1 líneas omitidas</translation>
-    </message>
-    <message>
         <source>scores takes one file</source>
         <translation>scores necesita un archivo</translation>
     </message>
@@ -696,10 +679,6 @@ Debajo verás tus puntos partida a partida, y tu precisión y tu velocidad día 
     <message>
         <source>print the high-score table of the score file FILE, one tab-separated row per line</source>
         <translation>muestra la tabla de los 10 mejores del archivo de puntos FILE, una fila por línea separada por tabuladores</translation>
-    </message>
-    <message>
-        <source>print the player&apos;s stored key statistics: character, keystrokes, errors, rating (tab-separated)</source>
-        <translation>muestra las estadísticas de teclas guardadas del jugador: carácter, pulsaciones, errores, nota (separadas por tabuladores)</translation>
     </message>
     <message>
         <source>print the player&apos;s finished games: date and time, game, key set or vocabulary, score, seconds, keystrokes, errors, level (tab-separated)</source>
@@ -844,6 +823,38 @@ Debajo verás tus puntos partida a partida, y tu precisión y tu velocidad día 
     <message>
         <source>no games stored yet in %1</source>
         <translation>aún no hay partidas guardadas en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n word(s)</source>
+        <translation>
+            <numerusform>%n palabra</numerusform>
+            <numerusform>%n palabras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) left out</source>
+        <translation>
+            <numerusform>%n línea omitida</numerusform>
+            <numerusform>%n líneas omitidas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>print the player&apos;s stored key statistics: character, keystrokes, errors, rating,
+      then from the key record error rate (%), ms per right keystroke, the character
+      typed instead most often and how often (tab-separated); --days N: the key
+      record of the last N days only</source>
+        <translation>muestra las estadísticas de teclas guardadas del jugador: carácter, pulsaciones, errores, nota,
+      y del registro de teclas la tasa de error (%), los ms por pulsación correcta, el carácter tecleado
+      en su lugar con más frecuencia y cuántas veces (separadas por tabuladores); --days N: el registro
+      de los últimos N días solamente</translation>
+    </message>
+    <message>
+        <source>print the version</source>
+        <translation>muestra la versión</translation>
+    </message>
+    <message>
+        <source>print this text</source>
+        <translation>muestra este texto</translation>
     </message>
 </context>
 </TS>

@@ -514,14 +514,6 @@ d&apos;affichage fait 640x480 ou moins. Appuie sur Aide pour</translation>
         <translation>tapé à la place</translation>
     </message>
     <message>
-        <source>types %1 for %2: %3 time</source>
-        <translation>%1 au lieu de %2&#xa0;: %3 fois</translation>
-    </message>
-    <message>
-        <source>types %1 for %2: %3 times</source>
-        <translation>%1 au lieu de %2&#xa0;: %3 fois</translation>
-    </message>
-    <message>
         <source>no games yet</source>
         <translation>aucune partie</translation>
     </message>
@@ -556,6 +548,13 @@ En dessous&#xa0;: tes scores partie par partie, puis ta précision et ta vitesse
     <message>
         <source>Speed (characters a minute)</source>
         <translation>Vitesse (signes par minute)</translation>
+    </message>
+    <message numerus="yes">
+        <source>types %1 for %2: %n time(s)</source>
+        <translation>
+            <numerusform>%1 au lieu de %2 : %n fois</numerusform>
+            <numerusform>%1 au lieu de %2 : %n fois</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -660,22 +659,6 @@ En dessous&#xa0;: tes scores partie par partie, puis ta précision et ta vitesse
         <translation>make-vocabulary attend un fichier d&apos;entrée et un fichier de sortie</translation>
     </message>
     <message>
-        <source>%1 word</source>
-        <translation>%1 mot</translation>
-    </message>
-    <message>
-        <source>%1 words</source>
-        <translation>%1 mots</translation>
-    </message>
-    <message>
-        <source>%1 line left out</source>
-        <translation>%1 ligne laissée de côté</translation>
-    </message>
-    <message>
-        <source>%1 lines left out</source>
-        <translation>%1 lignes laissées de côté</translation>
-    </message>
-    <message>
         <source>scores takes one file</source>
         <translation>scores attend un seul fichier</translation>
     </message>
@@ -697,10 +680,6 @@ En dessous&#xa0;: tes scores partie par partie, puis ta précision et ta vitesse
     <message>
         <source>print the high-score table of the score file FILE, one tab-separated row per line</source>
         <translation>affiche le palmarès du fichier de scores FILE, une rangée par ligne, champs séparés par des tabulations</translation>
-    </message>
-    <message>
-        <source>print the player&apos;s stored key statistics: character, keystrokes, errors, rating (tab-separated)</source>
-        <translation>affiche les statistiques de touches enregistrées du joueur : caractère, frappes, erreurs, note (séparés par des tabulations)</translation>
     </message>
     <message>
         <source>print the player&apos;s finished games: date and time, game, key set or vocabulary, score, seconds, keystrokes, errors, level (tab-separated)</source>
@@ -845,6 +824,38 @@ En dessous&#xa0;: tes scores partie par partie, puis ta précision et ta vitesse
     <message>
         <source>no games stored yet in %1</source>
         <translation>aucune partie enregistrée pour l&apos;instant dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n word(s)</source>
+        <translation>
+            <numerusform>%n mot</numerusform>
+            <numerusform>%n mots</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) left out</source>
+        <translation>
+            <numerusform>%n ligne laissée de côté</numerusform>
+            <numerusform>%n lignes laissées de côté</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>print the player&apos;s stored key statistics: character, keystrokes, errors, rating,
+      then from the key record error rate (%), ms per right keystroke, the character
+      typed instead most often and how often (tab-separated); --days N: the key
+      record of the last N days only</source>
+        <translation>affiche les statistiques de touches enregistrées du joueur : caractère, frappes, erreurs, note,
+      puis, d&apos;après le relevé des touches, le taux d&apos;erreur (%), les ms par frappe juste, le caractère
+      tapé le plus souvent à la place et combien de fois (séparés par des tabulations) ; --days N :
+      le relevé des N derniers jours seulement</translation>
+    </message>
+    <message>
+        <source>print the version</source>
+        <translation>affiche la version</translation>
+    </message>
+    <message>
+        <source>print this text</source>
+        <translation>affiche ce texte</translation>
     </message>
 </context>
 </TS>

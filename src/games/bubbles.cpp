@@ -130,7 +130,7 @@ void TBubbles::Unload()
     EnsureDifficultKeys()->Evaluate();
     TCustomGameEvent::Unload();
     // Finished or cancelled, the score goes to the table, which the menu then shows on its left page.
-    EnsureTopTenView()->ShowResult("bubbles", "Keyvane", Score);
+    EnsureTopTenView()->ShowResult(kTableBubbles, "Keyvane", Score);
     EnsureChapterView()->LeftView = TopTenView;
     RecordFinishedGame(record);
     delete MissedLcdCtl.data();

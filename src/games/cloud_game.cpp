@@ -511,7 +511,7 @@ void TCloudGame::Unload()
         MakeGameRecord(*this, kGameClouds, VocabularyTitle(*this), Level, KeyRecorder.Record);
     EnsureDifficultKeys()->Evaluate();
     TTopTenView* topTen = EnsureTopTenView();
-    topTen->ShowResult("Clouds", "Keyvane", Score);
+    topTen->ShowResult(kTableClouds, "Keyvane", Score);
     EnsureChapterView()->LeftView = topTen;
     RecordFinishedGame(record);
 

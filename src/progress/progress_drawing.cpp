@@ -1,6 +1,7 @@
 #include "progress_drawing.h"
 
 #include "code_page.h"
+#include "day_count.h"
 #include "keyboard_map.h"
 #include "translation.h"
 
@@ -235,20 +236,17 @@ void DrawHardest(QPainter& p, const TProgressData& data)
         DrawBoxText(p, QRectF(columns[3], top, 46, kHardestRow - 2), Qt::AlignRight | Qt::AlignVCenter,
                     k.MsPerKey > 0 ? QString::number(std::lround(k.MsPerKey)) : QString("–"));
         if (k.ConfusedCount > 0)
-            DrawBoxText(
-                p, QRectF(columns[4], top, kRight - columns[4], kHardestRow - 2),
-                Qt::AlignLeft | Qt::AlignVCenter,
-                Text(FillArgs(Tr("TProgressDrawing",
-                                 k.ConfusedCount == 1
-                                     ? QT_TRANSLATE_NOOP("TProgressDrawing", "types %1 for %2: %3 time")
-                                     : QT_TRANSLATE_NOOP("TProgressDrawing", "types %1 for %2: %3 times")),
-                              {KeyName(k.Confused), KeyName(k.Ch), std::to_string(k.ConfusedCount)})));
+            DrawBoxText(p, QRectF(columns[4], top, kRight - columns[4], kHardestRow - 2),
+                        Qt::AlignLeft | Qt::AlignVCenter,
+                        Text(FillArgs(
+                            TrN("TProgressDrawing", "types %1 for %2: %n time(s)", nullptr, k.ConfusedCount),
+                            {KeyName(k.Confused), KeyName(k.Ch)})));
     }
 }
 
 QString DayLabel(int day)
 {
-    return PlayerLocale().toString(QDate(1899, 12, 30).addDays(day), "d MMM");
+    return PlayerLocale().toString(DayZero().addDays(day), "d MMM");
 }
 
 QString DayLabel(const std::string& isoDay)
