@@ -36,6 +36,9 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 work=$(mktemp -d /tmp/kv-sshfs.XXXXXX)
+# shellcheck source=tests/e2e/scratch_home.sh
+source "$(dirname "$0")/scratch_home.sh"
+scratch_home "$work/outside"
 pids=()
 mounts=()
 cleanup() {
