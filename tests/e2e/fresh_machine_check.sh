@@ -72,6 +72,7 @@ as_pat scripts/deps >"$work_log" 2>&1 || { tail -n 30 "$work_log" >&2; exit 1; }
 t2=$(seconds)
 packages_after=$(in_root dpkg-query -W -f='.\n' | wc -l)
 used_after=$(df --output=used -B1M "$root" | tail -n1)
+downloaded=$($sudo du -sm "$root/var/cache/apt/archives" | cut -f1)
 
 as_pat 'scripts/build Release keyvane-games keyvane-files kv_data test_text' >"$work_log" 2>&1 ||
   { tail -n 30 "$work_log" >&2; exit 1; }
@@ -82,5 +83,5 @@ grep -q 'tests passed' "$work_log" || { tail -n 30 "$work_log" >&2; exit 1; }
 t4=$(seconds)
 tail -n 3 "$work_log"
 echo "debootstrap $((t1 - t0)) s; install step $((t2 - t1)) s ($((packages_after - packages_before)) packages," \
-  "$((used_after - used_before)) MB); Release build $((t3 - t2)) s; test $((t4 - t3)) s; total $((t4 - t0)) s"
+  "$((used_after - used_before)) MB, $downloaded MB of them apt's downloaded copies); Release build $((t3 - t2)) s; test $((t4 - t3)) s; total $((t4 - t0)) s"
 echo "PASS: a new Debian 12 builds and tests from the README's install step"
