@@ -63,7 +63,7 @@ git ls-files -z --cached --others --exclude-standard |
 in_root chown -R pat:pat /home/pat/keyvane-games
 
 packages_before=$(in_root dpkg-query -W -f='.\n' | wc -l)
-used_before=$(df --output=used -B1M "$root" | tail -n1)
+used_before=$($sudo du -sm --one-file-system "$root" | cut -f1)
 as_pat() {
   in_root /usr/sbin/runuser -u pat -- /usr/bin/env HOME=/home/pat USER=pat \
     PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 bash -c "cd ~/keyvane-games && $1"
@@ -71,7 +71,7 @@ as_pat() {
 as_pat scripts/deps >"$work_log" 2>&1 || { tail -n 30 "$work_log" >&2; exit 1; }
 t2=$(seconds)
 packages_after=$(in_root dpkg-query -W -f='.\n' | wc -l)
-used_after=$(df --output=used -B1M "$root" | tail -n1)
+used_after=$($sudo du -sm --one-file-system "$root" | cut -f1)
 downloaded=$($sudo du -sm "$root/var/cache/apt/archives" | cut -f1)
 
 as_pat 'scripts/build Release keyvane-games keyvane-files kv_data test_text' >"$work_log" 2>&1 ||
