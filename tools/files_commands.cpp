@@ -386,15 +386,8 @@ int RunMakeVocabulary(const std::vector<std::string>& args, std::ostream&, std::
         words += !TrimBlanks(text).empty();
         out.push_back(scrambled ? TTextFile::Scramble(text) : text);
     }
-    const std::string count =
-        FillArgs(TrUtf8("keyvane-files", words == 1 ? QT_TRANSLATE_NOOP("keyvane-files", "%1 word")
-                                                    : QT_TRANSLATE_NOOP("keyvane-files", "%1 words")),
-                 {std::to_string(words)}) +
-        ", " +
-        FillArgs(TrUtf8("keyvane-files", leftOut == 1
-                                             ? QT_TRANSLATE_NOOP("keyvane-files", "%1 line left out")
-                                             : QT_TRANSLATE_NOOP("keyvane-files", "%1 lines left out")),
-                 {std::to_string(leftOut)});
+    const std::string count = TrUtf8N("keyvane-files", "%n word(s)", nullptr, words) + ", " +
+                              TrUtf8N("keyvane-files", "%n line(s) left out", nullptr, leftOut);
     if (words == 0)
         return Fail(err, FillArgs(TrUtf8("keyvane-files", "%1: not written, no word to write (%2)"),
                                   {files[1], count}));
@@ -504,11 +497,14 @@ const std::vector<TToolCommand>& ToolCommands()
              "keyvane-files",
              "print the high-score table of the score file FILE, one tab-separated row per line"),
          RunScores},
-        {"progress", "[--hardest N]",
-         QT_TRANSLATE_NOOP("keyvane-files", "print the player's stored key statistics: character, "
-                                            "keystrokes, errors, rating (tab-separated); with --hardest N,\n"
-                                            "      the N hardest keys of the key record, hardest first: "
-                                            "character, difficulty"),
+        {"progress", "[--days N] [--hardest N]",
+         QT_TRANSLATE_NOOP(
+             "keyvane-files",
+             "print the player's stored key statistics: character, keystrokes, errors, rating,\n"
+             "      then from the key record error rate (%), ms per right keystroke, the character\n"
+             "      typed instead most often and how often (tab-separated); --days N: the key\n"
+             "      record of the last N days only; --hardest N: the N hardest keys of the key\n"
+             "      record, hardest first: character, difficulty"),
          RunProgress},
         {"history", "",
          QT_TRANSLATE_NOOP(
@@ -536,4 +532,6 @@ void PrintUsage(std::ostream& out)
     out << TrUtf8("keyvane-files", "usage: keyvane-files COMMAND ARGUMENTS") << '\n';
     for (const TToolCommand& c : ToolCommands())
         out << "  " << CommandLine(c) << "\n      " << TrUtf8("keyvane-files", c.summary) << '\n';
+    out << "  --version\n      " << TrUtf8("keyvane-files", "print the version") << '\n';
+    out << "  --help, -h\n      " << TrUtf8("keyvane-files", "print this text") << '\n';
 }

@@ -30,6 +30,10 @@ int main(int argc, char** argv)
         PrintUsage(std::cout);
         return kExitOk;
     }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "keyvane-files " << KV_VERSION_TEXT << '\n';
+        return kExitOk;
+    }
     if (!args.empty())
         for (const TToolCommand& command : ToolCommands())
             if (args[0] == command.name)

@@ -693,6 +693,13 @@ Darunter kommen deine Punkte Spiel für Spiel und deine Genauigkeit und dein Tem
             <source>types %1 for %2: %3 time</source>
             <translation>%1 statt %2: %3-mal</translation>
         </message>
+        <message numerus="yes">
+            <source>types %1 for %2: %n time(s)</source>
+            <translation>
+                <numerusform>%1 statt %2: %n-mal</numerusform>
+                <numerusform>%1 statt %2: %n-mal</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>TProgressView</name>
@@ -1092,6 +1099,38 @@ Darunter kommen deine Punkte Spiel für Spiel und deine Genauigkeit und dein Tem
         <message>
             <source>%1: no such folder</source>
             <translation>%1: Ordner nicht vorhanden</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n word(s)</source>
+            <translation>
+                <numerusform>%n Wort</numerusform>
+                <numerusform>%n Wörter</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n line(s) left out</source>
+            <translation>
+                <numerusform>%n Zeile ausgelassen</numerusform>
+                <numerusform>%n Zeilen ausgelassen</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>print the player's stored key statistics: character, keystrokes, errors, rating,
+      then from the key record error rate (%), ms per right keystroke, the character
+      typed instead most often and how often (tab-separated); --days N: the key
+      record of the last N days only</source>
+            <translation>gibt die gespeicherte Tastenstatistik des Spielers aus: Zeichen, Anschläge, Fehler, Bewertung,
+      dann aus der Tastenaufzeichnung Fehlerquote (%), ms pro richtigem Anschlag, das am häufigsten
+      stattdessen getippte Zeichen und wie oft (durch Tabulatoren getrennt); --days N: die
+      Tastenaufzeichnung nur der letzten N Tage</translation>
+        </message>
+        <message>
+            <source>print the version</source>
+            <translation>gibt die Version aus</translation>
+        </message>
+        <message>
+            <source>print this text</source>
+            <translation>gibt diesen Text aus</translation>
         </message>
     </context>
     <context>

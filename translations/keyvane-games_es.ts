@@ -693,6 +693,13 @@ Debajo verás tus puntos partida a partida, y tu precisión y tu velocidad día 
             <source>types %1 for %2: %3 time</source>
             <translation>%1 por %2: %3 vez</translation>
         </message>
+        <message numerus="yes">
+            <source>types %1 for %2: %n time(s)</source>
+            <translation>
+                <numerusform>%1 por %2: %n vez</numerusform>
+                <numerusform>%1 por %2: %n veces</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>TProgressView</name>
@@ -1088,6 +1095,38 @@ Debajo verás tus puntos partida a partida, y tu precisión y tu velocidad día 
         <message>
             <source>%1: no such folder</source>
             <translation>%1: no existe la carpeta</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n word(s)</source>
+            <translation>
+                <numerusform>%n palabra</numerusform>
+                <numerusform>%n palabras</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n line(s) left out</source>
+            <translation>
+                <numerusform>%n línea omitida</numerusform>
+                <numerusform>%n líneas omitidas</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>print the player's stored key statistics: character, keystrokes, errors, rating,
+      then from the key record error rate (%), ms per right keystroke, the character
+      typed instead most often and how often (tab-separated); --days N: the key
+      record of the last N days only</source>
+            <translation>muestra las estadísticas de teclas guardadas del jugador: carácter, pulsaciones, errores, nota,
+      y del registro de teclas la tasa de error (%), los ms por pulsación correcta, el carácter tecleado
+      en su lugar con más frecuencia y cuántas veces (separadas por tabuladores); --days N: el registro
+      de los últimos N días solamente</translation>
+        </message>
+        <message>
+            <source>print the version</source>
+            <translation>muestra la versión</translation>
+        </message>
+        <message>
+            <source>print this text</source>
+            <translation>muestra este texto</translation>
         </message>
     </context>
     <context>

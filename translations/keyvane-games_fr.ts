@@ -693,6 +693,13 @@ En dessous : tes scores partie par partie, puis ta précision et ta vitesse jou
             <source>types %1 for %2: %3 time</source>
             <translation>%1 au lieu de %2 : %3 fois</translation>
         </message>
+        <message numerus="yes">
+            <source>types %1 for %2: %n time(s)</source>
+            <translation>
+                <numerusform>%1 au lieu de %2 : %n fois</numerusform>
+                <numerusform>%1 au lieu de %2 : %n fois</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>TProgressView</name>
@@ -1089,6 +1096,38 @@ En dessous : tes scores partie par partie, puis ta précision et ta vitesse jou
         <message>
             <source>%1: no such folder</source>
             <translation>%1 : dossier introuvable</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n word(s)</source>
+            <translation>
+                <numerusform>%n mot</numerusform>
+                <numerusform>%n mots</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n line(s) left out</source>
+            <translation>
+                <numerusform>%n ligne laissée de côté</numerusform>
+                <numerusform>%n lignes laissées de côté</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>print the player's stored key statistics: character, keystrokes, errors, rating,
+      then from the key record error rate (%), ms per right keystroke, the character
+      typed instead most often and how often (tab-separated); --days N: the key
+      record of the last N days only</source>
+            <translation>affiche les statistiques de touches enregistrées du joueur : caractère, frappes, erreurs, note,
+      puis, d'après le relevé des touches, le taux d'erreur (%), les ms par frappe juste, le caractère
+      tapé le plus souvent à la place et combien de fois (séparés par des tabulations) ; --days N :
+      le relevé des N derniers jours seulement</translation>
+        </message>
+        <message>
+            <source>print the version</source>
+            <translation>affiche la version</translation>
+        </message>
+        <message>
+            <source>print this text</source>
+            <translation>affiche ce texte</translation>
         </message>
     </context>
     <context>

@@ -4,6 +4,7 @@
 #include "code_page.h"
 #include "events_stg.h"
 #include "helpers.h"
+#include "missed_lcd.h"
 #include "short_string.h"
 #include "speech_service.h"
 #include "system.h"
@@ -247,4 +248,30 @@ void TCustomGameEvent::ShowField()
 {
     if (PlayField)
         PlayField->repaint();
+}
+
+TMissedLcd* TCustomGameEvent::ShowMissedLamps(const QImage* Off, const QImage* On, std::int32_t Slots,
+                                              QPoint Offset)
+{
+    TEventsStg* stg = EventsStg;
+    stg->MissedTitle->show();
+    stg->MissLcd->show();
+    // The lamps go in first, so that the display takes the size of its row of lamps at once.
+    auto* lamps = new TMissedLcd();
+    lamps->Color = Qt::black;
+    lamps->OffPicture = Off;
+    lamps->OnPicture = On;
+    lamps->SetLitCount(0);
+    lamps->SetSlotCount(Slots);
+    lamps->move(stg->MissLcd->pos() + Offset);
+    BorrowControl(lamps, BookForm->WidePage);
+    lamps->show();
+    return lamps;
+}
+
+void TCustomGameEvent::HideMissedLamps(TMissedLcd* Lamps)
+{
+    delete Lamps;
+    EventsStg->MissLcd->hide();
+    EventsStg->MissedTitle->hide();
 }

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <memory>
 
+class TMissedLcd;
 class TPaintBox;
 
 // The instructions on the game's card as one text, the play field's description for screen readers.
@@ -43,6 +44,12 @@ class TCustomGameEvent : public TTimedEvent {
     // The play field's size in the field's coordinates, which the game rules use. FieldBitmap may
     // hold more pixels than that on a high-density screen.
     QSize FieldSize() const;
+    // The console's count of missed items, for a game that ends after Slots of them: the frame and
+    // its title shown, and in it, Offset from the frame's corner, a row of Slots lamps (Off and On
+    // pictures, none lit yet) on the wide page. The game owns the lamps and ends them with
+    // HideMissedLamps.
+    TMissedLcd* ShowMissedLamps(const QImage* Off, const QImage* On, std::int32_t Slots, QPoint Offset);
+    void HideMissedLamps(TMissedLcd* Lamps);
 
     std::int32_t Score = 0;
     // Milliseconds between two game steps.

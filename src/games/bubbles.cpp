@@ -102,19 +102,8 @@ void TBubbles::Load()
 
     TEventsStg* stg = EventsStg;
     stg->EventMsg->raise();
-    stg->MissedTitle->show();
-    stg->MissLcd->show();
-
-    // The lamps go in first, so that the display takes the size of its row of lamps at once.
-    MissedLcdCtl = new TMissedLcd();
-    MissedLcdCtl->Color = Qt::black;
-    MissedLcdCtl->OffPicture = &BubbleStg->BubbleOff->Picture();
-    MissedLcdCtl->OnPicture = &BubbleStg->BubbleOn->Picture();
-    MissedLcdCtl->SetLitCount(0);
-    MissedLcdCtl->SetSlotCount(kMissesToEnd);
-    MissedLcdCtl->move(stg->MissLcd->x() + 8, stg->MissLcd->y() + 7);
-    BorrowControl(MissedLcdCtl, BookForm->WidePage);
-    MissedLcdCtl->show();
+    MissedLcdCtl = ShowMissedLamps(&BubbleStg->BubbleOff->Picture(), &BubbleStg->BubbleOn->Picture(),
+                                   kMissesToEnd, QPoint(8, 7));
 
     stg->InstrLbl1->SetCaption(Tr("TBubbles", "To pop a bubble press the character in it"));
     stg->InstrLbl2->SetCaption(Tr("TBubbles", " When you have missed six bubbles, the game is over"));
@@ -131,12 +120,10 @@ void TBubbles::Unload()
     EnsureDifficultKeys()->Evaluate();
     TCustomGameEvent::Unload();
     // Finished or cancelled, the score goes to the table, which the menu then shows on its left page.
-    EnsureTopTenView()->ShowResult("bubbles", "Keyvane", Score);
+    EnsureTopTenView()->ShowResult(kTableBubbles, "Keyvane", Score);
     EnsureChapterView()->LeftView = TopTenView;
     RecordFinishedGame(record);
-    delete MissedLcdCtl.data();
-    EventsStg->MissLcd->hide();
-    EventsStg->MissedTitle->hide();
+    HideMissedLamps(MissedLcdCtl);
     BookForm->OnKeyDown = nullptr;
     Columns.clear();
     Decor.clear();

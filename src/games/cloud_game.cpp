@@ -131,19 +131,9 @@ void TCloudGame::Load()
     PaintClouds();
 
     TEventsStg* stg = EventsStg;
-    stg->MissedTitle->show();
-    stg->MissLcd->show();
-    MissedLcdCtl = new TMissedLcd();
-    MissedLcdCtl->Color = Qt::black;
-    if (BubbleStg) {
-        MissedLcdCtl->OffPicture = &BubbleStg->CloudOff->Picture();
-        MissedLcdCtl->OnPicture = &BubbleStg->CloudOn->Picture();
-    }
-    MissedLcdCtl->SetLitCount(0);
-    MissedLcdCtl->SetSlotCount(kMissesToEnd);
-    MissedLcdCtl->move(stg->MissLcd->x() + 6, stg->MissLcd->y() + 5);
-    BorrowControl(MissedLcdCtl, BookForm->WidePage);
-    MissedLcdCtl->show();
+    MissedLcdCtl =
+        ShowMissedLamps(BubbleStg ? &BubbleStg->CloudOff->Picture() : nullptr,
+                        BubbleStg ? &BubbleStg->CloudOn->Picture() : nullptr, kMissesToEnd, QPoint(6, 5));
 
     stg->MsgLabel1->SetCaption(Tr("TCustomGameEvent", "Press any key"));
     stg->MsgLabel2->SetCaption(Tr("TCustomGameEvent", "to begin."));
@@ -534,14 +524,12 @@ void TCloudGame::Unload()
         MakeGameRecord(*this, kGameClouds, VocabularyTitle(*this), Level, KeyRecorder.Record);
     EnsureDifficultKeys()->Evaluate();
     TTopTenView* topTen = EnsureTopTenView();
-    topTen->ShowResult("Clouds", "Keyvane", Score);
+    topTen->ShowResult(kTableClouds, "Keyvane", Score);
     EnsureChapterView()->LeftView = topTen;
     RecordFinishedGame(record);
 
     Clouds.clear();
-    delete MissedLcdCtl.data();
+    HideMissedLamps(MissedLcdCtl);
     BookForm->OnKeyDown = nullptr;
-    EventsStg->MissLcd->hide();
-    EventsStg->MissedTitle->hide();
     TCustomGameEvent::Unload();
 }

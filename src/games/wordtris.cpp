@@ -147,7 +147,7 @@ void TWTrisEvent::Unload()
         WordView->setParent(nullptr);
     }
     TTopTenView* scores = EnsureTopTenView();
-    scores->ShowResult("wordtris", "Keyvane", Score);
+    scores->ShowResult(kTableWordTris, "Keyvane", Score);
     EnsureChapterView()->LeftView = scores;
     RecordFinishedGame(record);
 }

@@ -1,6 +1,7 @@
 #include "production_services.h"
 
 #include "code_page.h"
+#include "day_count.h"
 #include "file_system.h"
 #include "timer.h"
 
@@ -42,7 +43,7 @@ class SystemClock : public IClock {
     {
         const QDateTime now = QDateTime::currentDateTime();
         const double localMs = static_cast<double>(now.toMSecsSinceEpoch()) + now.offsetFromUtc() * 1000.0;
-        return localMs / 86400000.0 + 25569.0; // 1970-01-01 is day 25569 after 1899-12-30
+        return localMs / 86400000.0 + kUnixEpochDay;
     }
     void SleepMs(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 };

@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,15 +15,6 @@ namespace {
 
 constexpr const char* kConfigName = "/keyvane-games/keyvane-games.conf";
 constexpr const char* kOption = "--scores";
-
-std::string Home()
-{
-    if (const char* h = std::getenv("HOME"); h && h[0] == '/')
-        return h;
-    if (const passwd* pw = ::getpwuid(::geteuid()); pw && pw->pw_dir && pw->pw_dir[0] == '/')
-        return pw->pw_dir;
-    return {};
-}
 
 std::string WithoutTrailingSlashes(std::string path)
 {
@@ -107,11 +97,8 @@ TFolderKey FolderKey(const std::string& file)
 std::vector<std::string> ScoreConfigFiles()
 {
     std::vector<std::string> files;
-    const char* home = std::getenv("XDG_CONFIG_HOME");
-    if (home && home[0] == '/')
-        files.push_back(WithoutTrailingSlashes(home) + kConfigName);
-    else if (const std::string h = Home(); !h.empty())
-        files.push_back(h + "/.config" + kConfigName);
+    if (const std::string home = XdgBaseFolder("XDG_CONFIG_HOME", "/.config"); !home.empty())
+        files.push_back(home + kConfigName);
     std::string dirs;
     if (const char* d = std::getenv("XDG_CONFIG_DIRS"); d && d[0])
         dirs = d;

@@ -79,7 +79,8 @@ std::vector<std::string> AvailableLanguages()
     const QStringList files =
         QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("keyvane-games_*.qm")});
     for (const QString& file : files)
-        languages.push_back(file.mid(14, file.size() - 14 - 3).toStdString());
+        if (const std::string language = file.mid(14, file.size() - 14 - 3).toStdString(); language != "en")
+            languages.push_back(language); // English's file holds only its plural forms
     return languages;
 }
 
@@ -93,8 +94,12 @@ bool InstallTranslations(const std::string& language)
     QCoreApplication::removeTranslator(&qt);
     InstalledLocale() = QLocale::c();
     InstalledLanguage() = "en";
-    if (language == "en")
+    if (language == "en") {
+        // English is the source texts, but for the forms of the texts that count ("%n word(s)").
+        if (program.load(QStringLiteral(":/i18n/keyvane-games_en")))
+            QCoreApplication::installTranslator(&program);
         return true;
+    }
     const QString name = QString::fromStdString(language);
     if (!program.load(QStringLiteral(":/i18n/keyvane-games_") + name))
         return false;
@@ -160,4 +165,14 @@ std::string FillArgs(const std::string& text, std::initializer_list<std::string>
 std::string TrUtf8(const char* context, const char* source)
 {
     return QCoreApplication::translate(context, source).toStdString();
+}
+
+std::string TrN(const char* context, const char* source, const char* disambiguation, int n)
+{
+    return ToCp1252(QCoreApplication::translate(context, source, disambiguation, n));
+}
+
+std::string TrUtf8N(const char* context, const char* source, const char* disambiguation, int n)
+{
+    return QCoreApplication::translate(context, source, disambiguation, n).toStdString();
 }

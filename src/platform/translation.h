@@ -46,6 +46,12 @@ std::string Tr(const char* context, const char* source);
 // The same for a terminal, in UTF-8.
 std::string TrUtf8(const char* context, const char* source);
 
+// A text that counts: source holds %n, which becomes n, and each language (English too) gives the
+// forms its plurals take ("%n word(s)": "1 word", "2 words"). The same two encodings as above. The
+// arguments are QCoreApplication::translate's, so the translation tools read them as they read it.
+std::string TrN(const char* context, const char* source, const char* disambiguation, int n);
+std::string TrUtf8N(const char* context, const char* source, const char* disambiguation, int n);
+
 // A translated text with its places %1, %2 ... %9 filled in with args, in one pass: an argument that
 // itself holds "%2" stays as it is. Text and arguments in the same encoding.
 std::string FillArgs(const std::string& text, std::initializer_list<std::string> args);

@@ -156,10 +156,7 @@ bool FolderIsWritable(const std::string& folder)
     return true;
 }
 
-namespace {
-
-// envName's folder when it is an absolute path, otherwise HOME's fallback below it.
-std::string XdgFolder(const char* envName, const char* homeFallback)
+std::string XdgBaseFolder(const char* envName, const char* homeFallback)
 {
     std::string base;
     if (const char* xdg = std::getenv(envName); xdg && xdg[0] == '/') {
@@ -176,19 +173,27 @@ std::string XdgFolder(const char* envName, const char* homeFallback)
     }
     while (base.size() > 1 && base.back() == '/')
         base.pop_back();
-    return base + "/keyvane-games";
+    return base;
+}
+
+namespace {
+
+// The program's own folder below a base folder of the player's; empty when there is none.
+std::string ProgramFolderIn(const std::string& base)
+{
+    return base.empty() ? std::string() : base + "/keyvane-games";
 }
 
 } // namespace
 
 std::string UserDataFolder()
 {
-    return XdgFolder("XDG_DATA_HOME", "/.local/share");
+    return ProgramFolderIn(XdgBaseFolder("XDG_DATA_HOME", "/.local/share"));
 }
 
 std::string UserStateFolder()
 {
-    return XdgFolder("XDG_STATE_HOME", "/.local/state");
+    return ProgramFolderIn(XdgBaseFolder("XDG_STATE_HOME", "/.local/state"));
 }
 
 bool IsShippedFile(const std::string& name)
@@ -235,11 +240,19 @@ bool StockUserFolder(const std::string& programFolder, const std::string& userFo
     return true;
 }
 
+bool IsInstalledFolder(const std::string& folder)
+{
+    return folder == "/usr" || folder.starts_with("/usr/");
+}
+
 std::string ChooseWorkingFolder(const std::string& programFolder, const std::string& probeFolder,
                                 std::string* problem)
 {
     // A folder that cannot even be entered is not an installed program's: it stays the caller's error.
-    if (!IsFolder(programFolder) || FolderIsWritable(probeFolder.empty() ? programFolder : probeFolder))
+    // An installed program's folder is never written, even by the superuser, who may: its files
+    // belong to the package, and a removal of the package would leave the player's files behind.
+    if (!IsFolder(programFolder) || (!IsInstalledFolder(programFolder) &&
+                                     FolderIsWritable(probeFolder.empty() ? programFolder : probeFolder)))
         return programFolder;
     const std::string user = UserDataFolder();
     std::string why;

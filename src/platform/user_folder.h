@@ -10,6 +10,11 @@
 // do not bind every user alike.
 bool FolderIsWritable(const std::string& folder);
 
+// A base folder of the player's: $envName when it is an absolute path, otherwise homeFallback (such
+// as "/.local/share") below the home folder ($HOME when absolute, else the user's entry in the
+// password database); without trailing slashes, and empty when no home folder is known.
+std::string XdgBaseFolder(const char* envName, const char* homeFallback);
+
 // "$XDG_DATA_HOME/keyvane-games", or "$HOME/.local/share/keyvane-games" when XDG_DATA_HOME is unset,
 // empty or not an absolute path; empty when no home folder is known.
 std::string UserDataFolder();
@@ -31,8 +36,13 @@ bool StockUserFolder(const std::string& programFolder, const std::string& userFo
 // The hidden list of the names a user folder was stocked with, one a line.
 inline constexpr const char* kStockedList = ".keyvane-stocked";
 
-// The folder the program works in: programFolder when a file can be created in probeFolder (the
-// program folder itself, unless a test names another) or when it is no folder at all, otherwise the
-// stocked user folder. When there is no user folder to use, programFolder, with the reason in *problem.
+// True for a folder of the installed system (/usr and below): what lies there belongs to the package
+// manager, whoever may write it.
+bool IsInstalledFolder(const std::string& folder);
+
+// The folder the program works in: programFolder when it is no folder at all, or when it is not an
+// installed folder and a file can be created in probeFolder (the program folder itself, unless a test
+// names another); otherwise the stocked user folder, for the superuser too. When there is no user folder to
+// use, programFolder, with the reason in *problem.
 std::string ChooseWorkingFolder(const std::string& programFolder, const std::string& probeFolder,
                                 std::string* problem = nullptr);

@@ -1,5 +1,6 @@
 #include "key_record_sql.h"
 
+#include "day_count.h"
 #include "sqlite_statement.h"
 
 #include <QDate>
@@ -9,8 +10,6 @@
 namespace KeyRecordSql {
 
 namespace {
-
-const QDate kDayZero(1899, 12, 30);
 
 constexpr const char* kTables = R"(
 CREATE TABLE IF NOT EXISTS key_days (
@@ -47,7 +46,7 @@ TKeyRecord& DayRecord(TKeyDays& days, int day)
 
 std::string DayText(int day)
 {
-    return kDayZero.addDays(day).toString("yyyy-MM-dd").toStdString();
+    return DayZero().addDays(day).toString("yyyy-MM-dd").toStdString();
 }
 
 int DayOf(const std::string& text)
@@ -65,7 +64,7 @@ int DayOf(const std::string& text)
     if (text.size() != 10 || text[4] != '-' || text[7] != '-')
         return -1;
     const QDate date(digits(0, 4), digits(5, 2), digits(8, 2));
-    return date.isValid() ? static_cast<int>(kDayZero.daysTo(date)) : -1;
+    return date.isValid() ? static_cast<int>(DayZero().daysTo(date)) : -1;
 }
 
 int CreateTables(sqlite3* db)

@@ -1,6 +1,7 @@
 #include "progress_drawing.h"
 
 #include "code_page.h"
+#include "day_count.h"
 #include "keyboard_map.h"
 #include "translation.h"
 
@@ -230,14 +231,11 @@ void DrawHardest(QPainter& p, const TProgressData& data)
         DrawBoxText(p, QRectF(columns[3], top, 46, kHardestRow - 2), Qt::AlignRight | Qt::AlignVCenter,
                     k.MsPerKey > 0 ? QString::number(std::lround(k.MsPerKey)) : QString("–"));
         if (k.ConfusedCount > 0)
-            DrawBoxText(
-                p, QRectF(columns[4], top, kRight - columns[4], kHardestRow - 2),
-                Qt::AlignLeft | Qt::AlignVCenter,
-                Text(FillArgs(Tr("TProgressDrawing",
-                                 k.ConfusedCount == 1
-                                     ? QT_TRANSLATE_NOOP("TProgressDrawing", "types %1 for %2: once")
-                                     : QT_TRANSLATE_NOOP("TProgressDrawing", "types %1 for %2: %3 times")),
-                              {KeyName(k.Confused), KeyName(k.Ch), std::to_string(k.ConfusedCount)})));
+            DrawBoxText(p, QRectF(columns[4], top, kRight - columns[4], kHardestRow - 2),
+                        Qt::AlignLeft | Qt::AlignVCenter,
+                        Text(FillArgs(
+                            TrN("TProgressDrawing", "types %1 for %2: %n time(s)", nullptr, k.ConfusedCount),
+                            {KeyName(k.Confused), KeyName(k.Ch)})));
     }
 }
 
@@ -250,7 +248,7 @@ QString DayLabel(const QDate& d)
 
 QString DayLabel(int day)
 {
-    return DayLabel(QDate(1899, 12, 30).addDays(day));
+    return DayLabel(DayZero().addDays(day));
 }
 
 QString DayLabel(const std::string& isoDay)

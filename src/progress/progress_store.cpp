@@ -1,6 +1,7 @@
 #include "progress_store.h"
 
 #include "code_page.h"
+#include "day_count.h"
 #include "errors.h"
 #include "file_system.h"
 #include "key_record_sql.h"
@@ -122,7 +123,7 @@ std::string DateTimeText(double dateTime)
     constexpr long long kMsPerDay = 86400000;
     const long long ms = std::llround(dateTime * double(kMsPerDay));
     const long long day = ms >= 0 ? ms / kMsPerDay : (ms - kMsPerDay + 1) / kMsPerDay;
-    const QDate date = QDate(1899, 12, 30).addDays(day);
+    const QDate date = DayZero().addDays(day);
     const QTime time = QTime::fromMSecsSinceStartOfDay(int(ms - day * kMsPerDay));
     return (date.toString("yyyy-MM-dd") + ' ' + time.toString("HH:mm:ss")).toStdString();
 }

@@ -1,6 +1,7 @@
 #include "top_ten.h"
 
 #include "code_page.h"
+#include "day_count.h"
 #include "errors.h"
 #include "file_system.h"
 #include "lock_file.h"
@@ -107,7 +108,7 @@ std::int32_t DefaultScore(int Rank)
 
 std::string TodayText()
 {
-    const QDate day = QDate(1899, 12, 30).addDays(static_cast<qint64>(std::floor(Now())));
+    const QDate day = DayZero().addDays(static_cast<qint64>(std::floor(Now())));
     return ShortString(ToCp1252(QLocale::system().toString(day, QLocale::ShortFormat)));
 }
 

@@ -35,9 +35,14 @@ struct TTopTenRow {
     std::string Date; // the day the row was made, in the system's short date format
 };
 
+// The names of the three games' tables; each is kept in the file of its name + ".kvt".
+inline constexpr const char* kTableBubbles = "bubbles";
+inline constexpr const char* kTableWordTris = "wordtris";
+inline constexpr const char* kTableClouds = "Clouds";
+
 // The high-score table of one game and its score file ("bubbles.kvt", "wordtris.kvt", "Clouds.kvt"
-// in the program's folder). The file has no header: it is a run of 514-byte records, best first,
-// each a 256-byte name field, a signed 16-bit little-endian score and a 256-byte date field.
+// in the program's folder or the score folder). The file has no header: it is a run of 514-byte records, best
+// first, each a 256-byte name field, a signed 16-bit little-endian score and a 256-byte date field.
 //
 // Several copies of the program may share the score files. Readers keep writers out and a writer
 // holds the file alone; an opening that finds the file held by another copy waits a little and asks

@@ -2,6 +2,7 @@
 #include "chapter_view.h"
 #include "errors.h"
 #include "games_stg.h"
+#include "scoped_env.h"
 #include "scratch_dir.h"
 #include "test_platform.h"
 #include "tmain.h"
@@ -25,7 +26,6 @@ class UserFolderStartup : public ::testing::Test {
         fs::create_directory(program);
         for (const char* name : {"Click.wav", "Theend.wav", "Error.wav", "animals.vcb", "Vanedoc.htm"})
             dir.Write(std::string("program/") + name, "RIFF");
-        setenv("XDG_DATA_HOME", (dir.Path() + "/data").c_str(), 1);
         TMain::ProgramFolder = program;
         TMain::ProbeFolder = dir.Path() + "/not-writable";
         CreateForms();
@@ -35,7 +35,6 @@ class UserFolderStartup : public ::testing::Test {
         FreeForms();
         TMain::ProgramFolder.clear();
         TMain::ProbeFolder.clear();
-        unsetenv("XDG_DATA_HOME");
     }
     QStringList Vocabularies() const
     {
@@ -47,6 +46,7 @@ class UserFolderStartup : public ::testing::Test {
     }
     TestPlatform platform;
     ScratchDir dir;
+    TScopedEnv dataHome{"XDG_DATA_HOME", dir.Path() + "/data"};
     std::string program = dir.Path() + "/program";
     std::string user = dir.Path() + "/data/keyvane-games";
 };

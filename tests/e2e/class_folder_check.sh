@@ -4,7 +4,7 @@
 # a name; the second sees the first's row, the table lies in the class folder only, its files are
 # group-writable under a umask of 077, and the top ten names the folder. Then a folder that cannot be
 # used: the game still keeps its score in the working folder and the menu's notice says so.
-# Usage: class_folder_check.sh BIN_DIR [SHOT_DIR]; KV_E2E_DISPLAY=N runs it on display :N.
+# Usage: class_folder_check.sh BIN_DIR [SHOT_DIR].
 set -euo pipefail
 bin="$1"
 shots="${2:-}"
@@ -28,8 +28,8 @@ unset XDG_CONFIG_HOME XDG_STATE_HOME XDG_DATA_HOME
 export XDG_CONFIG_DIRS="$work/xdg" QT_QPA_PLATFORM=xcb
 tool() { "$work/prog/keyvane-files" "$@"; }
 
-d=":${KV_E2E_DISPLAY:-$((RANDOM % 200 + 300))}"
-start_display "$d" 1280x1024x24
+start_display 1280x1024x24
+d=$x_display
 
 # play HOME NAME [OPTION...]: a WordTris game of two beams, ended with Esc, NAME typed into the name box.
 play() {

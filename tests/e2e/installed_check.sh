@@ -9,7 +9,7 @@
 #    the player's name in the top-ten table are typed with dead keys, and the score file in the
 #    player's folder holds the name with its accent;
 # 4. at QT_SCALE_FACTOR=2 the window is twice as large.
-# Usage: installed_check.sh BUILD_DIR [SHOT_DIR]. KV_TEST_DISPLAY picks the X display number.
+# Usage: installed_check.sh BUILD_DIR [SHOT_DIR].
 set -euo pipefail
 build="$1"
 shots="${2:-}"
@@ -84,6 +84,13 @@ if [ "$(id -u)" -eq 0 ]; then
   command -v setpriv >/dev/null || fail "setpriv is needed to play as another user"
   chown -R 65534:65534 "$home"
   as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+  # Under the leak checker the player reads its suppressions, which may lie in a clone other users
+  # cannot enter: the player gets a copy in the scratch folder.
+  supp=$(sed -En 's/(^|.*:)suppressions=([^:]*).*/\2/p' <<<"${LSAN_OPTIONS:-}")
+  if [ -n "$supp" ]; then
+    cp "$supp" "$work/lsan.supp" && chmod 644 "$work/lsan.supp"
+    export LSAN_OPTIONS="${LSAN_OPTIONS/suppressions=$supp/suppressions=$work/lsan.supp}"
+  fi
 else
   chmod -R a-w "$lib"
 fi
@@ -94,9 +101,8 @@ listing() { ls -la --time-style=+ "$lib" | md5sum; }
 before=$(listing)
 user="$home/.local/share/keyvane-games"
 
-display="${KV_TEST_DISPLAY:-$((RANDOM % 200 + 800))}"
-d=":$display"
-start_display "$d" 2560x1600x24
+start_display 2560x1600x24
+d=$x_display
 # A layout with dead keys: ' and " are dead acute and dead diaeresis.
 DISPLAY=$d setxkbmap us -variant intl || fail "setxkbmap"
 

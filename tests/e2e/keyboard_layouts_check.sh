@@ -3,7 +3,7 @@
 # layouts set by setxkbmap while the program runs, the view opened with Alt+Y draws that layout's keys.
 # Every layout whose character keys differ from the US ones draws a keyboard that differs from the US
 # drawing, one that types what US types draws the same, and back on US the first drawing returns.
-# Usage: keyboard_layouts_check.sh BIN_DIR [SHOT_DIR]; KV_E2E_DISPLAY=N runs it on display :N.
+# Usage: keyboard_layouts_check.sh BIN_DIR [SHOT_DIR].
 # SHOT_DIR receives the window with the view open for each layout, keyboard-LAYOUT[-VARIANT].png.
 set -euo pipefail
 bin=$(realpath "$1")
@@ -13,8 +13,8 @@ source "$(dirname "$0")/x_display.sh"
 
 # A new player in a state folder of the check: the view shows the bare keyboard.
 export XDG_STATE_HOME="$work/state" QT_QPA_PLATFORM=xcb
-d=":${KV_E2E_DISPLAY:-$((RANDOM % 200 + 300))}"
-start_display "$d" 1280x1024x24
+start_display 1280x1024x24
+d=$x_display
 [ -n "$shots" ] && mkdir -p "$shots"
 
 # "layout variant same-as-us": the layouts checked, and whether their character keys type what US types.

@@ -16,11 +16,11 @@ locales=("$@")
 source "$(dirname "$0")/x_display.sh"
 mkdir -p "$shots"
 
-d=":${KV_E2E_DISPLAY:-$((RANDOM % 200 + 300))}"
 scale=${KV_SHOT_SCALE:-1}
 suffix=""
 [ "$scale" = 1 ] || suffix="-x$scale"
-start_display "$d" "$((1280 * scale))x$((1024 * scale))x24"
+start_display "$((1280 * scale))x$((1024 * scale))x24"
+d=$x_display
 export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale
 
 start() { # LOCALE: the program in a folder of its own, with the locale as the only language setting

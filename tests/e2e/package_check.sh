@@ -14,7 +14,7 @@
 # The package is purged and the user removed at the end, also when a step fails.
 # Usage (as root): package_check.sh [FILE.deb], by default the keyvane-games_*.deb of the top folder;
 # package_check.sh --installed checks the package installed already (debian/tests/control: autopkgtest
-# installs it). KV_TEST_DISPLAY picks the X display number.
+# installs it).
 set -euo pipefail
 # shellcheck source=tests/e2e/x_display.sh
 source "$(dirname "$0")/x_display.sh"
@@ -95,8 +95,8 @@ as_player() {
     PATH=/usr/local/bin:/usr/bin:/bin:/usr/games setpriv --reuid="$uid" --regid="$gid" --init-groups "$@"
 }
 
-d=":${KV_TEST_DISPLAY:-$((RANDOM % 200 + 800))}"
-start_display "$d" 1280x1024x24
+start_display 1280x1024x24
+d=$x_display
 
 start() { # starts the desktop entry's command as the player
   # shellcheck disable=SC2086 # the command line is split as the desktop splits it (no quoting in it)

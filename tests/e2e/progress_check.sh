@@ -2,7 +2,7 @@
 # The player's progress in the real program: a WordTris game with the letter e mistyped, a restart, and
 # the progress view opened with Alt+Y shows the e key hot. The statistics live in a state folder of the
 # check (XDG_STATE_HOME), never in the real home.
-# Usage: progress_check.sh BIN_DIR [SHOT_DIR]; KV_E2E_DISPLAY=N runs it on display :N.
+# Usage: progress_check.sh BIN_DIR [SHOT_DIR].
 set -euo pipefail
 bin="$1"
 shots="${2:-}"
@@ -17,8 +17,8 @@ printf 'tree\n' >"$work/words.txt"
 export XDG_STATE_HOME="$work/state" QT_QPA_PLATFORM=xcb
 tool() { "$work/prog/keyvane-files" "$@"; }
 
-d=":${KV_E2E_DISPLAY:-$((RANDOM % 200 + 300))}"
-start_display "$d" 1280x1024x24
+start_display 1280x1024x24
+d=$x_display
 
 start() {
   DISPLAY=$d "$work/prog/keyvane-games" >>"$work/run.log" 2>&1 &

@@ -36,10 +36,13 @@ for p in openssh-server sshfs sqlite3 faketime; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
 work=$(mktemp -d /tmp/kv-sshfs.XXXXXX)
+# shellcheck source=tests/e2e/scratch_home.sh
+source "$(dirname "$0")/scratch_home.sh"
+scratch_home "$work/outside"
 pids=()
 mounts=()
 cleanup() {

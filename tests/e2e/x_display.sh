@@ -1,11 +1,15 @@
 # shellcheck shell=bash
-# Shared by the checks of the real program: their scratch folder, the processes they start, their
-# failure, and a virtual X display with the program's window on it. Sourced at the start of a check:
+# Shared by the checks of the real program: their scratch folder (which holds their home too, see
+# scratch_home.sh), the processes they start, their failure, and a virtual X display with the
+# program's window on it. Sourced at the start of a check:
 # it sets `work` (a new scratch folder, removed when the check ends), the array `pids` (processes the
 # check started, killed when it ends) and `fail`. A check with more to undo at the end defines
 # `on_exit`, which runs after those processes are killed and before the folder goes.
 
 work=$(mktemp -d)
+# shellcheck source=tests/e2e/scratch_home.sh
+source "$(dirname "${BASH_SOURCE[0]}")/scratch_home.sh"
+scratch_home "$work/outside"
 pids=()
 fail() { echo "FAIL: $*" >&2; exit 1; }
 end_check() {
@@ -15,17 +19,8 @@ end_check() {
 }
 trap end_check EXIT
 
-# start_display DISPLAY GEOMETRY: starts Xvfb on DISPLAY (":N") and waits until it answers. -noreset
-# keeps the server up when its last client leaves, so the next start of the program finds it.
-start_display() {
-  Xvfb "$1" -screen 0 "$2" -noreset -nolisten tcp >"$work/xvfb${1#:}.log" 2>&1 &
-  pids+=($!)
-  for _ in $(seq 50); do
-    DISPLAY="$1" xdpyinfo >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  fail "Xvfb $1 did not start"
-}
+# shellcheck source=tests/e2e/xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 
 # find_window DISPLAY [NAME]: prints the id of the first visible window titled NAME (the book window
 # by default) once it is mapped; fails after 15 s.

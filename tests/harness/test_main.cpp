@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -9,11 +10,25 @@ int main(int argc, char** argv)
     // Test discovery runs the programs at build time, outside CTest's environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The player's progress of a test program goes to a state folder of its own, never to the real
-    // home, and no test program sees another's.
-    QTemporaryDir state;
-    if (state.isValid())
-        qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+    // A test program has a home of its own, with its own configuration, data and state folders and
+    // no configuration folders of the computer: it never reads the real user's or the computer's
+    // settings (a class's score folder named in /etc/xdg) and never writes into the real home. No
+    // test program sees another's.
+    QTemporaryDir home;
+    if (!home.isValid())
+        return 2;
+    const QString root = home.path();
+    const std::pair<const char*, QString> folders[] = {
+        {"HOME", root},
+        {"XDG_CONFIG_HOME", root + "/.config"},
+        {"XDG_DATA_HOME", root + "/.local/share"},
+        {"XDG_STATE_HOME", root + "/.local/state"},
+        {"XDG_CONFIG_DIRS", root + "/.config-dirs"},
+    };
+    for (const auto& [name, folder] : folders) {
+        QDir().mkpath(folder);
+        qputenv(name, QFile::encodeName(folder));
+    }
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,4 +1,5 @@
 #include "alsa_sound.h"
+#include "scoped_env.h"
 #include "scratch_dir.h"
 
 #include <alsa/asoundlib.h>
@@ -15,8 +16,6 @@ class AlsaSoundTest : public ::testing::Test {
   protected:
     void SetUp() override
     {
-        setenv("HOME", dir.Path().c_str(), 1);
-        setenv("XDG_CONFIG_HOME", dir.Path().c_str(), 1); // no player's own audio configuration either
         snd_config_update_free_global(); // read the configuration again, from this test's home
 
         dir.Write(".asoundrc", "pcm.!default { type file; slave.pcm \"null\"; file \"" + dir.Path() +
@@ -43,6 +42,8 @@ class AlsaSoundTest : public ::testing::Test {
     }
 
     ScratchDir dir;
+    TScopedEnv home{"HOME", dir.Path()};
+    TScopedEnv configHome{"XDG_CONFIG_HOME", dir.Path()}; // no player's own audio configuration either
 };
 
 std::string Samples(std::size_t frames)

@@ -124,6 +124,23 @@ TEST_F(StockTest, TheWorkingFolderIsTheUserFolderOnlyWhenTheProgramFolderIsReadO
     EXPECT_EQ(ChooseWorkingFolder(dir.Path() + "/gone", dir.Path() + "/unwritable"), dir.Path() + "/gone");
 }
 
+// An installed program's folder is never the working folder, even when it can be written (as the
+// superuser can): the player's files go to the user folder.
+TEST_F(StockTest, AnInstalledProgramFolderIsNeverTheWorkingFolder)
+{
+    TScopedEnv xdg("XDG_DATA_HOME", dir.Path() + "/data/home");
+    std::string problem;
+    EXPECT_EQ(ChooseWorkingFolder("/usr/share", "", &problem), user);
+    EXPECT_TRUE(problem.empty()) << problem;
+    for (const auto& [folder, installed] : {std::pair{"/usr", true},
+                                            {"/usr/lib/keyvane-games", true},
+                                            {"/usr/local/lib/keyvane-games", true},
+                                            {"/usrlocal/bin", false},
+                                            {"/home/usr/build/bin", false},
+                                            {"/opt/usr", false}})
+        EXPECT_EQ(IsInstalledFolder(folder), installed) << folder;
+}
+
 TEST_F(StockTest, WithoutAUsableUserFolderTheProgramFolderStaysAndSaysWhy)
 {
     dir.Write("plain-file", "");

@@ -4,6 +4,9 @@
 tool=$1
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
+# shellcheck source=tests/e2e/scratch_home.sh
+. "$(dirname "$0")/../e2e/scratch_home.sh"
+scratch_home "$work/outside"
 cd "$work" || exit 1
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }

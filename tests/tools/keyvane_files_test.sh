@@ -4,6 +4,9 @@
 tool=$1
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
+# shellcheck source=tests/e2e/scratch_home.sh
+. "$(dirname "$0")/../e2e/scratch_home.sh"
+scratch_home "$work/outside"
 cd "$work" || exit 1
 failures=0
 
@@ -178,6 +181,17 @@ refuse "make one file" 2 "usage" make-vocabulary list.txt
 refuse "make option without value" 2 "usage" make-vocabulary list.txt out.vcb --author
 refuse "make unknown option" 2 "usage" make-vocabulary --crypted list.txt out.vcb
 refuse "history with an argument" 2 "^usage: keyvane-files history$" history x
+
+refuse "progress --days without a number" 2 "number of days" progress --days x
+
+# --version, and a usage that names every command, option and column.
+"$tool" --version >out 2>err && grep -Eqx 'keyvane-files [0-9]+\.[0-9]+' out && [ ! -s err ] ||
+    fail "--version: $(cat out err)"
+"$tool" --help >out 2>err || fail "--help: status $?"
+for text in words header make-vocabulary --scrambled --copyright 'scores FILE' 'progress \[--days N\]' \
+    'error rate' 'ms per right keystroke' 'typed instead' 'history' 'keystrokes, errors, level' --version; do
+    grep -q -- "$text" out || fail "--help does not name '$text'"
+done
 
 [ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
 echo "all keyvane-files checks passed"

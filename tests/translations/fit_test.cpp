@@ -119,6 +119,10 @@ std::vector<TProgressData> ProgressPages()
 TMeasures ProgressPageTexts(const TProgressData& data, int scale)
 {
     TMeasures measures;
+    // The probe is the drawing's for the whole program: taken off again however this ends.
+    struct TProbeGuard {
+        ~TProbeGuard() { SetTextProbe(nullptr); }
+    } guard;
     SetTextProbe([&](const QString& text, const QRectF& box, const QFont& font, int flags) {
         Append(measures, MeasureBoxText("ProgressPage", text, box, font, flags, scale));
     });
@@ -126,7 +130,6 @@ TMeasures ProgressPageTexts(const TProgressData& data, int scale)
     QPainter p(&page);
     PaintProgress(p, data);
     p.end();
-    SetTextProbe(nullptr);
     return measures;
 }
 
@@ -330,3 +333,24 @@ TEST(TextFit, EachKindOfControlIsMeasured)
 }
 
 } // namespace
+
+// Texts that count take the forms of each language's plurals, English's too; French counts 0 as one.
+TEST(Plurals, CountedTextsTakeTheFormsOfTheirLanguage)
+{
+    struct Row {
+        const char* language;
+        int n;
+        const char* words;
+    };
+    const Row rows[] = {
+        {"en", 0, "0 words"},   {"en", 1, "1 word"},     {"en", 2, "2 words"}, {"de", 1, "1 Wort"},
+        {"de", 3, "3 Wörter"},  {"fr", 0, "0 mot"},      {"fr", 1, "1 mot"},   {"fr", 2, "2 mots"},
+        {"es", 1, "1 palabra"}, {"es", 5, "5 palabras"},
+    };
+    for (const Row& r : rows) {
+        ASSERT_TRUE(InstallTranslations(r.language));
+        EXPECT_EQ(TrUtf8N("keyvane-files", "%n word(s)", nullptr, r.n), r.words) << r.language << " " << r.n;
+    }
+    ASSERT_TRUE(InstallTranslations("en"));
+    EXPECT_EQ(TrN("TProgressDrawing", "types %1 for %2: %n time(s)", nullptr, 1), "types %1 for %2: 1 time");
+}
