@@ -190,9 +190,9 @@ bool TMain::Launch()
     TPlayerProgress progress(StateFolder.empty() ? UserStateFolder() : StateFolder);
     progress.Start(*EnsureDifficultKeys());
     // In a class whose folder has a folder for progress, each stored game also reaches the teacher.
-    TClassPublisher publisher(ScoreFolder.empty() ? std::string()
-                                                  : QFile::encodeName(FromCp1252(ScoreFolder)).toStdString(),
-                              progress.Store().Path());
+    TClassPublisher publisher(
+        ScoreFolder().empty() ? std::string() : QFile::encodeName(FromCp1252(ScoreFolder())).toStdString(),
+        progress.Store().Path());
     SetGameRecordSink([&progress, &publisher](const TGameRecord& record) {
         progress.Record(record);
         if (progress.Waiting() == 0)

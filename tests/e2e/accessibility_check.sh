@@ -4,7 +4,7 @@
 # top ten with its name box, the progress page and a message box) through accessibility_walk.py, which
 # fails on a focusable or pressable object without a name, on a hidden object that is exposed, and
 # when the focus is not where the child is. Ctrl+Q ends the program. The trees go to SHOT_DIR.
-# Usage: accessibility_check.sh BIN_DIR [SHOT_DIR]; KV_E2E_DISPLAY=N runs it on display :N.
+# Usage: accessibility_check.sh BIN_DIR [SHOT_DIR].
 set -euo pipefail
 bin="$1"
 shots="${2:-}"
@@ -37,8 +37,8 @@ pids+=($!)
 on_exit() { pkill -P "$bus_pid" 2>/dev/null || true; }
 sleep 1
 
-d=":${KV_E2E_DISPLAY:-$((RANDOM % 200 + 300))}"
-start_display "$d" 1280x1024x24
+start_display 1280x1024x24
+d=$x_display
 DISPLAY=$d "$work/prog/keyvane-games" >"$work/run.log" 2>&1 &
 prog=$!
 pids+=("$prog")

@@ -4,7 +4,7 @@
 # clicks at the layout's fixed places or by keys that are the same in every language, never by a
 # translated accelerator. Nothing is checked; run it by hand.
 # Usage: language_shots.sh BIN_DIR SHOT_DIR [LOCALE...]  (default: C de_DE.UTF-8 fr_FR.UTF-8 es_ES.UTF-8)
-# KV_E2E_DISPLAY=N runs it on display :N; KV_SHOT_SCALE=2 takes them at twice the size (QT_SCALE_FACTOR).
+# KV_SHOT_SCALE=2 takes them at twice the size (QT_SCALE_FACTOR).
 # The shots are SHOT_DIR/LANGUAGE-SCREEN.png, SHOT_DIR/LANGUAGE-SCREEN-x2.png at scale 2.
 set -euo pipefail
 bin="$(cd "$1" && pwd)"

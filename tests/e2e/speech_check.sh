@@ -5,7 +5,7 @@
 # its end and the top ten, and ends with Ctrl+Q. The check prints the texts in the order the service
 # got them, each with its delay after the program said it (a bubble's character is said as the
 # bubble appears), and fails when one is missing or the median delay of the characters is 300 ms or
-# more. Usage: speech_check.sh BIN_DIR; KV_E2E_DISPLAY=N runs it on display :N.
+# more. Usage: speech_check.sh BIN_DIR.
 set -euo pipefail
 bin="$1"
 # shellcheck source=tests/e2e/x_display.sh
@@ -24,8 +24,8 @@ unset DBUS_SESSION_BUS_ADDRESS
 
 start_speech_service
 
-d=":${KV_E2E_DISPLAY:-$((RANDOM % 200 + 300))}"
-start_display "$d" 1280x1024x24
+start_display 1280x1024x24
+d=$x_display
 QT_LOGGING_RULES="keyvane.speech.debug=true" DISPLAY=$d "$work/prog/keyvane-games" >"$work/run.log" 2>&1 &
 prog=$!
 pids+=("$prog")

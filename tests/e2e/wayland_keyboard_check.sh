@@ -27,8 +27,8 @@ keymap_layout=de
 INI
 
 # The X display the compositor's window lives on, with the German layout.
-x=":${KV_E2E_DISPLAY:-$((RANDOM % 200 + 300))}"
-start_display "$x" 1024x768x24
+start_display 1024x768x24
+x=$x_display
 DISPLAY=$x setxkbmap de || fail "setxkbmap de failed on $x"
 [ "$(DISPLAY=$x setxkbmap -query | awk '/^layout:/{print $2}')" = de ] || fail "the layout of $x is not de"
 
