@@ -6,7 +6,7 @@
     <message numerus="yes">
         <source>types %1 for %2: %n time(s)</source>
         <translation>
-            <numerusform>types %1 for %2: %n time</numerusform>
+            <numerusform>types %1 for %2: once</numerusform>
             <numerusform>types %1 for %2: %n times</numerusform>
         </translation>
     </message>
