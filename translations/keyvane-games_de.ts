@@ -905,6 +905,22 @@ Darunter kommen deine Punkte Spiel für Spiel und deine Genauigkeit und dein Tem
         <source>Your progress</source>
         <translation>Deine Fortschritte</translation>
     </message>
+    <message>
+        <source>%1: %2 % right, %3 characters a minute</source>
+        <translation>%1: %2 % richtig, %3 Zeichen pro Minute</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right</source>
+        <translation>%1: %2 % richtig</translation>
+    </message>
+    <message>
+        <source>No typing in the last %1 days.</source>
+        <translation>An keinem der letzten %1 Tage getippt.</translation>
+    </message>
+    <message>
+        <source>Your last %1 days: %2.</source>
+        <translation>Deine letzten %1 Tage: %2.</translation>
+    </message>
 </context>
 <context>
     <name>TTopTenView</name>

@@ -905,6 +905,22 @@ Debajo verás tus puntos partida a partida, y tu precisión y tu velocidad día 
         <source>Your progress</source>
         <translation>Tu progreso</translation>
     </message>
+    <message>
+        <source>%1: %2 % right, %3 characters a minute</source>
+        <translation>%1: %2 % de aciertos, %3 caracteres por minuto</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right</source>
+        <translation>%1: %2 % de aciertos</translation>
+    </message>
+    <message>
+        <source>No typing in the last %1 days.</source>
+        <translation>Nada escrito en los últimos %1 días.</translation>
+    </message>
+    <message>
+        <source>Your last %1 days: %2.</source>
+        <translation>Tus últimos %1 días: %2.</translation>
+    </message>
 </context>
 <context>
     <name>TTopTenView</name>

@@ -905,6 +905,22 @@ En dessous&#xa0;: tes scores partie par partie, puis ta précision et ta vitesse
         <source>Your progress</source>
         <translation>Tes progrès</translation>
     </message>
+    <message>
+        <source>%1: %2 % right, %3 characters a minute</source>
+        <translation>%1 : %2 % de bonnes touches, %3 caractères par minute</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right</source>
+        <translation>%1 : %2 % de bonnes touches</translation>
+    </message>
+    <message>
+        <source>No typing in the last %1 days.</source>
+        <translation>Aucune frappe ces %1 derniers jours.</translation>
+    </message>
+    <message>
+        <source>Your last %1 days: %2.</source>
+        <translation>Tes %1 derniers jours : %2.</translation>
+    </message>
 </context>
 <context>
     <name>TTopTenView</name>

@@ -240,20 +240,15 @@ void DrawHardest(QPainter& p, const TProgressData& data)
 }
 
 // A day as the charts write it: day and short month in the player's language ("3 Dec", "3. Dez.").
-QString DayLabel(const QDate& d)
+QString DateLabel(const QDate& d)
 {
     //: The date format of the progress charts' days (QDate's format letters): German writes "d. MMM".
     return d.isValid() ? PlayerLocale().toString(d, TrQ("TProgressDrawing", "d MMM")) : QString();
 }
 
-QString DayLabel(int day)
+QString IsoDayLabel(const std::string& isoDay)
 {
-    return DayLabel(DayZero().addDays(day));
-}
-
-QString DayLabel(const std::string& isoDay)
-{
-    return DayLabel(QDate::fromString(QString::fromStdString(isoDay.substr(0, 10)), "yyyy-MM-dd"));
+    return DateLabel(QDate::fromString(QString::fromStdString(isoDay.substr(0, 10)), "yyyy-MM-dd"));
 }
 
 // A chart's frame: its title, a scale with the top value and 0 (or bottom), the baseline and the
@@ -310,8 +305,8 @@ void DrawScoreChart(QPainter& p, const QRectF& frame, const char* game,
     // Thousands are written short, so that the top value fits beside the chart.
     const QString topText = top >= 10000 ? QString::number(top / 1000) + "k" : QString::number(top);
     const QRectF plot =
-        ChartFrame(p, frame, game, topText, "0", days.empty() ? QString() : DayLabel(days.front()),
-                   days.empty() ? QString() : DayLabel(days.back()));
+        ChartFrame(p, frame, game, topText, "0", days.empty() ? QString() : IsoDayLabel(days.front()),
+                   days.empty() ? QString() : IsoDayLabel(days.back()));
     const double step = plot.width() / kChartGames;
     for (std::size_t i = 0; i < scores.size(); ++i) {
         const double h = std::max(1.0, plot.height() * std::max(0, scores[i]) / top);
@@ -326,38 +321,6 @@ void DrawScoreChart(QPainter& p, const QRectF& frame, const char* game,
     p.setFont(Font(9, true));
     DrawBoxText(p, QRectF(frame.left(), frame.top(), frame.width(), 12), Qt::AlignRight | Qt::AlignVCenter,
                 TrQ("TProgressDrawing", "best %1").arg(*best));
-}
-
-// Accuracy and speed of each of the last kChartDays days.
-struct TDayFigures {
-    bool Typed = false;
-    double Accuracy = 0; // percent of keystrokes right
-    double Speed = 0;    // characters per minute of timed correct keystrokes; 0 when none was timed
-};
-
-std::vector<TDayFigures> LastDays(const TProgressData& data)
-{
-    std::vector<TDayFigures> figures(kChartDays);
-    for (const TKeyDay& d : data.KeyDays) {
-        const int index = d.Day - (data.Today - kChartDays + 1);
-        if (index < 0 || index >= kChartDays)
-            continue;
-        double n = 0, e = 0, timed = 0, ms = 0;
-        for (int code = TKeyRecord::kFirst; code <= 255; ++code) {
-            const TKeyTally& t = d.Keys[static_cast<unsigned char>(code)];
-            n += t.Keystrokes;
-            e += t.Errors;
-            timed += t.TimedStrokes;
-            ms += double(t.TimedMs);
-        }
-        if (n <= 0)
-            continue;
-        TDayFigures& f = figures[std::size_t(index)];
-        f.Typed = true;
-        f.Accuracy = 100 * (1 - e / n);
-        f.Speed = ms > 0 ? 60000 * timed / ms : 0;
-    }
-    return figures;
 }
 
 void DrawDayChart(QPainter& p, const QRectF& frame, const QString& title,
@@ -447,6 +410,36 @@ QRectF KeyRectOf(const std::vector<TKeyCap>& keyboard, QChar ch)
         if (!ch.isNull() && (cap.Base == ch || cap.Shifted == ch))
             return KeyBox(cap);
     return {};
+}
+
+std::vector<TDayFigures> LastDays(const TProgressData& data)
+{
+    std::vector<TDayFigures> figures(kChartDays);
+    for (const TKeyDay& d : data.KeyDays) {
+        const int index = d.Day - (data.Today - kChartDays + 1);
+        if (index < 0 || index >= kChartDays)
+            continue;
+        double n = 0, e = 0, timed = 0, ms = 0;
+        for (int code = TKeyRecord::kFirst; code <= 255; ++code) {
+            const TKeyTally& t = d.Keys[static_cast<unsigned char>(code)];
+            n += t.Keystrokes;
+            e += t.Errors;
+            timed += t.TimedStrokes;
+            ms += double(t.TimedMs);
+        }
+        if (n <= 0)
+            continue;
+        TDayFigures& f = figures[std::size_t(index)];
+        f.Typed = true;
+        f.Accuracy = 100 * (1 - e / n);
+        f.Speed = ms > 0 ? 60000 * timed / ms : 0;
+    }
+    return figures;
+}
+
+QString DayLabel(int day)
+{
+    return DateLabel(DayZero().addDays(day));
 }
 
 void SetTextProbe(TTextProbe probe)

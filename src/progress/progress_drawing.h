@@ -4,7 +4,9 @@
 #include <QColor>
 #include <QFont>
 #include <QRectF>
+#include <QString>
 #include <functional>
+#include <vector>
 
 class QPainter;
 
@@ -23,6 +25,18 @@ int KeyStep(double difficulty);
 // Where the key typing ch (without or with Shift) lies on the drawn keyboard; an empty rectangle
 // when the keyboard has no such key.
 QRectF KeyRectOf(const std::vector<TKeyCap>& keyboard, QChar ch);
+// Accuracy and speed of one of the last kChartDays days, as the page's two charts draw them.
+struct TDayFigures {
+    bool Typed = false;
+    double Accuracy = 0; // percent of keystrokes right
+    double Speed = 0;    // characters per minute of timed correct keystrokes; 0 when none was timed
+};
+// The last kChartDays days of data's key record, the oldest first and today last.
+std::vector<TDayFigures> LastDays(const TProgressData& data);
+// A day of the platform clock as the charts write it: day and short month in the player's language
+// ("3 Dec", "3. Dez.").
+QString DayLabel(int day);
+
 // The "Back" control at the top of the page.
 QRectF BackControlRect();
 // The charts of the last games, below their heading.

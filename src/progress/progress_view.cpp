@@ -85,6 +85,24 @@ std::string ProgressText(const TProgressData& data)
             text += " " + FillArgs(Tr("TProgressView", "Best this week: %1."),
                                    {std::to_string(data.WeekBest[static_cast<std::size_t>(g)])});
     }
+    // The figures of the two day charts, the newest day first; days without typing are left out.
+    const std::vector<TDayFigures> days = LastDays(data);
+    std::string figures;
+    for (int i = kChartDays - 1; i >= 0; --i) {
+        const TDayFigures& d = days[static_cast<std::size_t>(i)];
+        if (!d.Typed)
+            continue;
+        const std::string day = ToCp1252(DayLabel(data.Today - kChartDays + 1 + i));
+        figures += (figures.empty() ? "" : "; ") +
+                   (d.Speed > 0 ? FillArgs(Tr("TProgressView", "%1: %2 % right, %3 characters a minute"),
+                                           {day, number(d.Accuracy), number(d.Speed)})
+                                : FillArgs(Tr("TProgressView", "%1: %2 % right"), {day, number(d.Accuracy)}));
+    }
+    text += (text.empty() ? "" : " ") + (figures.empty()
+                                             ? FillArgs(Tr("TProgressView", "No typing in the last %1 days."),
+                                                        {std::to_string(kChartDays)})
+                                             : FillArgs(Tr("TProgressView", "Your last %1 days: %2."),
+                                                        {std::to_string(kChartDays), figures}));
     return text;
 }
 

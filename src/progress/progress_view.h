@@ -10,7 +10,8 @@
 class TImage;
 
 // What the progress page shows, as one text for screen readers: the hardest keys with their error
-// rates and speed, and each game's last scores and best of the week. Windows-1252.
+// rates and speed, each game's last scores and best of the week, and the accuracy and speed of each
+// of the last days with typing, the newest first, as the day charts draw them. Windows-1252.
 std::string ProgressText(const TProgressData& data);
 
 // The page the progress is drawn on.
