@@ -921,6 +921,10 @@ Darunter kommen deine Punkte Spiel für Spiel und deine Genauigkeit und dein Tem
         <source>Your last %1 days: %2.</source>
         <translation>Deine letzten %1 Tage: %2.</translation>
     </message>
+    <message>
+        <source>key</source>
+        <translation>Taste</translation>
+    </message>
 </context>
 <context>
     <name>TTopTenView</name>

@@ -921,6 +921,10 @@ Debajo verás tus puntos partida a partida, y tu precisión y tu velocidad día 
         <source>Your last %1 days: %2.</source>
         <translation>Tus últimos %1 días: %2.</translation>
     </message>
+    <message>
+        <source>key</source>
+        <translation>tecla</translation>
+    </message>
 </context>
 <context>
     <name>TTopTenView</name>

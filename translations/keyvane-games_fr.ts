@@ -921,6 +921,10 @@ En dessous&#xa0;: tes scores partie par partie, puis ta précision et ta vitesse
         <source>Your last %1 days: %2.</source>
         <translation>Tes %1 derniers jours : %2.</translation>
     </message>
+    <message>
+        <source>key</source>
+        <translation>touche</translation>
+    </message>
 </context>
 <context>
     <name>TTopTenView</name>

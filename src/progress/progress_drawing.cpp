@@ -24,7 +24,6 @@ constexpr double kKeyboardTop = 44;
 constexpr double kLegendTop = 133;
 constexpr double kHardestTop = 150;
 constexpr double kHardestRow = 15;
-constexpr int kHardestShown = 5;
 constexpr double kGamesTop = 250;
 constexpr double kDaysTop = 336;
 
@@ -209,7 +208,8 @@ void DrawHardest(QPainter& p, const TProgressData& data)
     DrawBoxText(p, QRectF(columns[4], head, kRight - columns[4], 11), Qt::AlignLeft | Qt::AlignVCenter,
                 TrQ("TProgressDrawing", "typed instead"));
     const double most = data.Ranking.empty() ? 1 : std::max(1.0, data.Ranking.front().Difficulty);
-    for (std::size_t i = 0; i < data.Ranking.size() && i < std::size_t(kHardestShown); ++i) {
+    const std::vector<QStringList> cells = HardestCells(data);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
         const TKeyStanding& k = data.Ranking[i];
         const double top = head + 13 + double(i) * kHardestRow;
         const int step = KeyStep(k.Difficulty);
@@ -219,7 +219,7 @@ void DrawHardest(QPainter& p, const TProgressData& data)
         p.drawRoundedRect(cap, 2, 2);
         p.setPen(InkOn(step));
         p.setFont(Font(10, true));
-        DrawBoxText(p, cap, Qt::AlignCenter, Text(std::string(1, char(k.Ch))));
+        DrawBoxText(p, cap, Qt::AlignCenter, cells[i][0]);
         // The list is in the order of this bar.
         p.setPen(Qt::NoPen);
         p.setBrush(KeyStepColour(step));
@@ -227,15 +227,12 @@ void DrawHardest(QPainter& p, const TProgressData& data)
         p.setPen(kInk);
         p.setFont(Font(10));
         DrawBoxText(p, QRectF(columns[2] - 6, top, 44, kHardestRow - 2), Qt::AlignRight | Qt::AlignVCenter,
-                    QString("%1 %").arg(std::lround(100 * k.ErrorRate)));
+                    cells[i][1]);
         DrawBoxText(p, QRectF(columns[3], top, 46, kHardestRow - 2), Qt::AlignRight | Qt::AlignVCenter,
-                    k.MsPerKey > 0 ? QString::number(std::lround(k.MsPerKey)) : QString("–"));
-        if (k.ConfusedCount > 0)
+                    cells[i][2]);
+        if (!cells[i][3].isEmpty())
             DrawBoxText(p, QRectF(columns[4], top, kRight - columns[4], kHardestRow - 2),
-                        Qt::AlignLeft | Qt::AlignVCenter,
-                        Text(FillArgs(
-                            TrN("TProgressDrawing", "types %1 for %2: %n time(s)", nullptr, k.ConfusedCount),
-                            {KeyName(k.Confused), KeyName(k.Ch)})));
+                        Qt::AlignLeft | Qt::AlignVCenter, cells[i][3]);
     }
 }
 
@@ -435,6 +432,27 @@ std::vector<TDayFigures> LastDays(const TProgressData& data)
         f.Speed = ms > 0 ? 60000 * timed / ms : 0;
     }
     return figures;
+}
+
+std::vector<QStringList> HardestCells(const TProgressData& data)
+{
+    std::vector<QStringList> rows;
+    for (std::size_t i = 0; i < data.Ranking.size() && i < std::size_t(kHardestShown); ++i) {
+        const TKeyStanding& k = data.Ranking[i];
+        rows.push_back({Text(std::string(1, char(k.Ch))), QString("%1 %").arg(std::lround(100 * k.ErrorRate)),
+                        k.MsPerKey > 0 ? QString::number(std::lround(k.MsPerKey)) : QString("–"),
+                        k.ConfusedCount > 0
+                            ? Text(FillArgs(TrN("TProgressDrawing", "types %1 for %2: %n time(s)", nullptr,
+                                                k.ConfusedCount),
+                                            {KeyName(k.Confused), KeyName(k.Ch)}))
+                            : QString()});
+    }
+    return rows;
+}
+
+QRectF HardestKeysArea()
+{
+    return QRectF(kLeft, kHardestTop, kRight - kLeft, kGamesTop - kHardestTop);
 }
 
 QString DayLabel(int day)

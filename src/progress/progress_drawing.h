@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -25,6 +26,13 @@ int KeyStep(double difficulty);
 // Where the key typing ch (without or with Shift) lies on the drawn keyboard; an empty rectangle
 // when the keyboard has no such key.
 QRectF KeyRectOf(const std::vector<TKeyCap>& keyboard, QChar ch);
+// The hardest keys the page lists, and what it writes of each: the key, its error rate ("33 %"), its
+// milliseconds per key ("–" when none was timed) and the confusion typed most often ("" when none).
+inline constexpr int kHardestShown = 5;
+std::vector<QStringList> HardestCells(const TProgressData& data);
+// Where the list of the hardest keys lies, with its heading.
+QRectF HardestKeysArea();
+
 // Accuracy and speed of one of the last kChartDays days, as the page's two charts draw them.
 struct TDayFigures {
     bool Typed = false;

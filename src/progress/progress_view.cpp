@@ -3,6 +3,7 @@
 #include "book_form.h"
 #include "code_page.h"
 #include "progress_drawing.h"
+#include "progress_keys_table.h"
 #include "translation.h"
 
 #include <QMouseEvent>
@@ -121,6 +122,10 @@ TProgressView::TProgressView() : holder_(std::make_unique<QWidget>()), page_(new
     back_->MakeButton(TrQ("TProgressDrawing", "Back")); // the word drawn there
     back_->OnClick = [this](QObject*) { page_->OnBack(); };
     page_->setAccessibleName(TrQ("TProgressView", "Your progress"));
+    InstallProgressKeysTableAccessibility();
+    keysTable_ = new TProgressKeysTable(page_);
+    keysTable_->setGeometry(HardestKeysArea().toAlignedRect());
+    keysTable_->setAccessibleName(TrQ("TProgressDrawing", "Your hardest keys")); // the heading drawn
 }
 
 TProgressView::~TProgressView()
@@ -143,6 +148,10 @@ void TProgressView::Load()
     page_->update();
     const QString text = FromCp1252(ProgressText(page_->Data));
     page_->setAccessibleDescription(text);
+    // The columns with text as the page heads them; the key's own column has no heading drawn.
+    keysTable_->SetCells({TrQ("TProgressView", "key"), TrQ("TProgressDrawing", "errors"),
+                          TrQ("TProgressDrawing", "ms / key"), TrQ("TProgressDrawing", "typed instead")},
+                         HardestCells(page_->Data));
     back_->setAccessibleDescription(text);
     back_->setFocus(Qt::OtherFocusReason);
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 class TImage;
+class TProgressKeysTable;
 
 // What the progress page shows, as one text for screen readers: the hardest keys with their error
 // rates and speed, each game's last scores and best of the week, and the accuracy and speed of each
@@ -52,6 +53,7 @@ class TProgressView : public TFormView {
     std::unique_ptr<QWidget> holder_;
     TProgressPage* page_;
     TImage* back_;
+    TProgressKeysTable* keysTable_; // the hardest keys, as screen readers read a table
     // The page has its own title: the book's title console is hidden while it is shown, and shown
     // again afterwards when it was shown before.
     bool titleWasShown_ = false;
