@@ -36,8 +36,12 @@ run "101 rows" 0 scores many.kvt
 
 # A sparse table of 2 GB (no disk space) read within 1 GB of address space: only its first rows count.
 cp many.kvt sparse.kvt && truncate -s 2G sparse.kvt
+# A tool of the sanitizer build reserves terabytes of address space for its shadow memory: there the
+# bound is left to the normal build, and only the rows are checked.
+limit=1048576
+ldd "$tool" 2>/dev/null | grep -q libasan && limit=unlimited
 # shellcheck disable=SC3045 # dash, the sh of Debian, has ulimit -v
-(ulimit -v 1048576 && "$tool" scores sparse.kvt >out 2>err); rc=$?
+(ulimit -v "$limit" && "$tool" scores sparse.kvt >out 2>err); rc=$?
 [ "$rc" -eq 0 ] && [ "$(wc -l <out)" -eq 100 ] || fail "sparse 2 GB table: exit status $rc, $(wc -l <out) rows ($(cat err))"
 
 : >Clouds.kvt
