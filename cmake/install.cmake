@@ -63,6 +63,7 @@ endif()
 install(FILES ${CMAKE_SOURCE_DIR}/desktop/keyvane-games.conf DESTINATION ${kv_config_dir})
 
 install(FILES ${CMAKE_SOURCE_DIR}/docs/man/keyvane-games.6 ${CMAKE_SOURCE_DIR}/docs/man/keyvane-files.6
+              ${CMAKE_SOURCE_DIR}/docs/man/keyvane-class-report.6
         DESTINATION share/man/man6)
 
 # The manual pages in German, French and Spanish, written from docs/man/po/LL.po by po4a-translate into
