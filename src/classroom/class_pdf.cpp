@@ -21,10 +21,10 @@ namespace {
 constexpr double kLeft = 16;
 constexpr double kRight = 321;
 constexpr double kRow = 10;
-const QColor kGreen(0, 128, 0);
-const QColor kInk(30, 30, 30);
-const QColor kFaint(110, 110, 110);
-const QColor kGrid(215, 215, 215);
+const QColor& kGreen = kProgressGreen;
+const QColor& kInk = kProgressInk;
+const QColor& kFaint = kProgressFaint;
+const QColor& kGrid = kProgressGrid;
 
 // The keyboard of the teacher's language, as the pupils of a class of that language have it.
 std::vector<TKeyCap> TeacherKeyboard()

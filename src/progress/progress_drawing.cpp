@@ -27,11 +27,11 @@ constexpr double kHardestRow = 15;
 constexpr double kGamesTop = 250;
 constexpr double kDaysTop = 336;
 
-const QColor kGreen(0, 128, 0);
 const QColor kLightGreen(192, 220, 192);
-const QColor kInk(30, 30, 30);
-const QColor kFaint(110, 110, 110);
-const QColor kGrid(215, 215, 215);
+const QColor& kGreen = kProgressGreen;
+const QColor& kInk = kProgressInk;
+const QColor& kFaint = kProgressFaint;
+const QColor& kGrid = kProgressGrid;
 const QColor kBar(120, 160, 120);
 const QColor kBestBar(168, 29, 35);
 const QColor kLine(0, 100, 160);

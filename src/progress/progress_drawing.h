@@ -16,6 +16,12 @@ class QPainter;
 inline constexpr int kProgressWidth = 337;
 inline constexpr int kProgressHeight = 425;
 
+// The inks of the progress page, which the class report prints with as well.
+inline const QColor kProgressGreen(0, 128, 0);
+inline const QColor kProgressInk(30, 30, 30);
+inline const QColor kProgressFaint(110, 110, 110);
+inline const QColor kProgressGrid(215, 215, 215);
+
 // The colour scale of the keys, from calm to hot in kKeySteps steps whose lightness falls step by
 // step, so that the order reads without telling hues apart.
 inline constexpr int kKeySteps = 5;
